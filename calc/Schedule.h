@@ -1,0 +1,56 @@
+#pragma once
+
+#include "RegionalSettings.h"
+
+#include <QString>
+#include <array>
+#include <cstdint>
+
+inline constexpr int kGridColumns = 8;
+inline constexpr int kGridRows = 12;
+inline constexpr int kBaseColumn = 4;
+inline constexpr int kBaseRow = 1;
+
+// Everything one calculation reads.
+struct ScheduleInputs {
+    double balance = 0;
+    double savings = 0;
+    double rate = 0; // percent a year
+    std::int32_t firstYear = 2001;
+    QString firstMonth = QStringLiteral("Jan");
+    std::int32_t lastYear = 2031;
+    QString lastMonth = QStringLiteral("Jan");
+    QString frequency = QStringLiteral("Monthly");
+    int savingsStepIndex = 0;
+    int rateStepIndex = 3;
+};
+
+// What a calculation leaves behind: the 96 grid texts, the step captions, the
+// inputs it used and the exact numbers behind the texts.
+struct ScheduleSnapshot {
+    // cells[row][column]; row 0 and column 0 are the headers.
+    std::array<std::array<QString, kGridColumns>, kGridRows> cells;
+    QString strSavingsIncrement;
+    QString strRateIncrement;
+
+    ScheduleInputs inputs;
+    std::int32_t term = 0;
+    std::array<double, kGridRows> rowSavings{};     // index 1..11
+    std::array<double, kGridColumns> columnRates{}; // index 1..7
+    // values[row][column] for rows 1..11, columns 1..7.
+    std::array<std::array<double, kGridColumns>, kGridRows> values{};
+
+    const QString& text(int column, int row) const { return cells[row][column]; }
+    const QString& baseCell() const { return cells[kBaseRow][kBaseColumn]; }
+};
+
+// The texts CleanGrid leaves: all empty but " Savings/Rate" in cell (0,0).
+ScheduleSnapshot cleanSchedule();
+
+// Rebuilds `snapshot` from `inputs` in the calculation's order: term, step
+// captions, headers, then the values column by column. Throws ArithmeticError
+// when a future value fails; the cells written until then keep their new texts
+// and the rest their old ones.
+void computeSchedule(const ScheduleInputs& inputs, const RegionalSettings& regional,
+                     ScheduleSnapshot& snapshot);
+ScheduleSnapshot computeSchedule(const ScheduleInputs& inputs, const RegionalSettings& regional);

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "RegionalSettings.h"
+
+#include <QString>
+#include <optional>
+
+// Removes every "$" and "," and turns every "%" into a space.
+QString StringStripper(const QString& text);
+
+// What a value cell's tooltip is built from.
+struct TooltipSource {
+    QString rowHeaderText; // cell (0, row)
+    QString cellText;      // cell (column, row)
+    double term = 0;       // months, as edtTerm holds them
+    double balance = 0;    // edtBalance's stored value
+    double exactSavings = 0; // the row's savings behind the header text
+    double exactValue = 0;   // the future value behind the cell text
+};
+
+// "Total Invested: $13,000\r\nTotal Earned: $5,207", figures taken from the
+// displayed texts. nullopt when the row header is empty (no tooltip).
+std::optional<QString> tooltipText(const TooltipSource& source, const RegionalSettings& regional);

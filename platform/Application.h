@@ -1,0 +1,46 @@
+#pragma once
+
+#include "DialogService.h"
+
+#include <QApplication>
+#include <exception>
+#include <functional>
+#include <memory>
+
+// The program's application object. Exceptions escaping any event handler are
+// caught in notify() and passed to the one installed exception handler, so the
+// event loop never unwinds. Also owns the dialog service and the beep, the two
+// things tests replace.
+class Application : public QApplication {
+    Q_OBJECT
+public:
+    using ExceptionHandler = std::function<void(QObject* sender, std::exception_ptr error)>;
+    using BeepHandler = std::function<void()>;
+
+    Application(int& argc, char** argv);
+    ~Application() override;
+
+    static Application* instance();
+
+    // Replaces the handler and returns the previous one (so it can be put back).
+    ExceptionHandler setExceptionHandler(ExceptionHandler handler);
+    const ExceptionHandler& exceptionHandler() const { return m_exceptionHandler; }
+    // Passes `error` to the installed handler; code that runs outside an event
+    // (window creation) calls this itself. Without a handler the error is dropped
+    // after a warning-free default message through the dialog service.
+    void handleException(QObject* sender, std::exception_ptr error);
+
+    DialogService& dialogs() { return *m_dialogs; }
+    void setDialogService(std::unique_ptr<DialogService> service);
+
+    // The default system beep (QApplication::beep unless replaced).
+    void beepNow();
+    void setBeepHandler(BeepHandler handler);
+
+    bool notify(QObject* receiver, QEvent* event) override;
+
+private:
+    ExceptionHandler m_exceptionHandler;
+    BeepHandler m_beep;
+    std::unique_ptr<DialogService> m_dialogs;
+};

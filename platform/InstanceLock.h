@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QLocalServer;
+
+// One running copy per user and name. The lock is flock() on a file in the
+// user's runtime folder, which the kernel drops when the process dies; the first
+// copy also listens on a local socket so that a later copy can ask it to come
+// forward.
+class InstanceLock : public QObject {
+    Q_OBJECT
+public:
+    explicit InstanceLock(const QString& name, QObject* parent = nullptr);
+    ~InstanceLock() override;
+
+    // True when this process now holds the lock (and listens for activation);
+    // false when another copy holds it or the lock cannot be taken at all.
+    bool tryLock();
+    bool isLocked() const { return m_fd >= 0; }
+
+    // From a copy that failed tryLock(): asks the holder to come forward.
+    // Returns true when the request was delivered within `timeoutMs`.
+    bool requestActivation(int timeoutMs = 1000);
+
+    QString lockFilePath() const;
+    QString serverName() const;
+
+signals:
+    // Another copy asked this one to come forward.
+    void activationRequested();
+
+private:
+    QString m_name;
+    int m_fd = -1;
+    QLocalServer* m_server = nullptr;
+};

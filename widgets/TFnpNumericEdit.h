@@ -1,0 +1,37 @@
+#pragma once
+
+#include "calc/RegionalSettings.h"
+
+#include <QLineEdit>
+
+// Fixed-decimals edit: the text is always a number in the pattern "0" or "0.000"
+// (as many zeros as decimals). Only digits, backspace and (with decimals) the
+// decimal separator can be typed; no minus sign. Leaving the field rewrites the
+// text in the pattern and emits exited().
+class TFnpNumericEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit TFnpNumericEdit(int decimals = 0, QWidget* parent = nullptr);
+
+    int decimals() const { return m_decimals; }
+    void setDecimals(int decimals);
+
+    // The text parsed as a number (0 for a text that is not one).
+    double value() const;
+    // Whether the text currently parses as a number.
+    bool hasNumber() const;
+    void setValue(double value); // rewrites the text in the pattern
+
+    void setRegionalSettings(const RegionalSettings& regional);
+
+signals:
+    void exited();
+
+protected:
+    void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    int m_decimals;
+    RegionalSettings m_regional;
+};
