@@ -37,10 +37,16 @@ public:
     void beepNow();
     void setBeepHandler(BeepHandler handler);
 
+    // The application-wide help file path (provisional at start, then the one
+    // beside the program).
+    void setHelpFile(const QString& path) { m_helpFile = path; }
+    const QString& helpFile() const { return m_helpFile; }
+
     bool notify(QObject* receiver, QEvent* event) override;
 
 private:
     ExceptionHandler m_exceptionHandler;
     BeepHandler m_beep;
     std::unique_ptr<DialogService> m_dialogs;
+    QString m_helpFile;
 };

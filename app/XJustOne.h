@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QObject>
+#include <functional>
+
+class InstanceLock;
+class QWidget;
+
+// Keeps the program to one running copy. The owning window runs check() once,
+// after its controls exist and before its creation handler. A later copy finds
+// the lock taken, asks the running copy to come forward (when SwitchToPrevious)
+// and reports that it must quit without showing its window. The running copy
+// restores (when minimised), raises and activates its owner window on request.
+class TXJustOne : public QObject {
+    Q_OBJECT
+public:
+    explicit TXJustOne(QWidget* owner);
+    ~TXJustOne() override;
+
+    bool SwitchToPrevious = true;
+    // Raised when another copy is detected, before the switch.
+    std::function<void(TXJustOne* sender)> AlreadyExist;
+
+    // Runs the check once (later calls return the first result). True when
+    // another copy runs (or the lock cannot be taken): the caller must not show
+    // its window and must end the program.
+    bool check();
+    bool anotherInstanceFound() const { return m_anotherInstance; }
+    bool checkDone() const { return m_checkDone; }
+
+signals:
+    // This copy was asked to come forward (after it did so).
+    void activated();
+
+private:
+    void bringOwnerForward();
+
+    QWidget* m_owner;
+    InstanceLock* m_lock = nullptr;
+    bool m_checkDone = false;
+    bool m_anotherInstance = false;
+};
