@@ -14,8 +14,7 @@ QString formatGeneral(double value, int precision, const RegionalSettings& regio
 // rounded half away from zero, currency symbol, thousands separators, regional
 // positive/negative pattern. A whole part longer than `precision` digits falls back
 // to formatGeneral(value, precision) without currency symbol.
-QString formatCurrency(double value, int precision, int decimals,
-                       const RegionalSettings& regional);
+QString formatCurrency(double value, int precision, int decimals, const RegionalSettings& regional);
 
 // The amount edit's display: rounded half to even to 2 decimals, then currency
 // with 2 decimals and 12 significant digits ($1,500.00).

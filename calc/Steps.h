@@ -5,8 +5,8 @@
 
 // The two step tables of the schedule, indexed by the radio group's item index.
 struct Step {
-    double amount;     // money per month, or percentage points
-    const char* label; // radio item text
+    double amount;       // money per month, or percentage points
+    const char* label;   // radio item text
     const char* caption; // "$10", "1/4%" ...
 };
 

@@ -12,5 +12,5 @@ int monthNumber(const QString& name);
 
 // 12 * (lastYear - firstYear) + (lastMonth - firstMonth) in wrapping 32-bit
 // arithmetic. A month text that is no month name counts as "Jan".
-std::int32_t termInMonths(std::int32_t firstYear, const QString& firstMonth,
-                          std::int32_t lastYear, const QString& lastMonth);
+std::int32_t termInMonths(std::int32_t firstYear, const QString& firstMonth, std::int32_t lastYear,
+                          const QString& lastMonth);

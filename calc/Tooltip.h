@@ -10,10 +10,10 @@ QString StringStripper(const QString& text);
 
 // What a value cell's tooltip is built from.
 struct TooltipSource {
-    QString rowHeaderText; // cell (0, row)
-    QString cellText;      // cell (column, row)
-    double term = 0;       // months, as edtTerm holds them
-    double balance = 0;    // edtBalance's stored value
+    QString rowHeaderText;   // cell (0, row)
+    QString cellText;        // cell (column, row)
+    double term = 0;         // months, as edtTerm holds them
+    double balance = 0;      // edtBalance's stored value
     double exactSavings = 0; // the row's savings behind the header text
     double exactValue = 0;   // the future value behind the cell text
 };

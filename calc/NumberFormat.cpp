@@ -1,0 +1,286 @@
+#include "calc/NumberFormat.h"
+
+#include "calc/DecimalDigits.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
+namespace {
+
+using Rounding = DecimalDigits::Rounding;
+
+// Texts for values no formatter can write as digits.
+QString nonFinite(double value) {
+    if (std::isnan(value))
+        return QStringLiteral("NAN");
+    return value < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
+}
+
+void appendDigit(QString& out, int digit) {
+    out.append(QChar(char16_t(u'0' + digit)));
+}
+
+// General format of already rounded digits. Plain notation when
+// 10^minExponent <= |value| < 10^precision, exponent notation otherwise.
+QString generalText(const DecimalDigits& d, int precision, int minExponent,
+                    QChar decimalSeparator) {
+    if (d.isZero())
+        return QStringLiteral("0");
+    QString out;
+    out.reserve(24);
+    if (d.negative)
+        out.append(u'-');
+    const int e = d.exponent;
+    if (e >= minExponent && e < precision) {
+        if (e >= 0) {
+            for (int place = e; place >= 0; --place)
+                appendDigit(out, d.digitAt(place));
+            if (d.count > e + 1) {
+                out.append(decimalSeparator);
+                for (int i = e + 1; i < d.count; ++i)
+                    appendDigit(out, d.digits[i]);
+            }
+        } else {
+            out.append(u'0');
+            out.append(decimalSeparator);
+            for (int i = -1; i > e; --i)
+                out.append(u'0');
+            for (int i = 0; i < d.count; ++i)
+                appendDigit(out, d.digits[i]);
+        }
+        return out;
+    }
+    appendDigit(out, d.digits[0]);
+    if (d.count > 1) {
+        out.append(decimalSeparator);
+        for (int i = 1; i < d.count; ++i)
+            appendDigit(out, d.digits[i]);
+    }
+    out.append(u'E');
+    if (e < 0)
+        out.append(u'-');
+    char buffer[16];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, e < 0 ? -e : e);
+    for (const char* p = buffer; p < result.ptr; ++p)
+        out.append(QChar(char16_t(*p)));
+    return out;
+}
+
+QString general(double value, int precision, int minExponent, QChar decimalSeparator) {
+    if (!std::isfinite(value))
+        return nonFinite(value);
+    if (precision < 1)
+        precision = 1;
+    DecimalDigits d = DecimalDigits::fromDouble(value);
+    d.roundToSignificant(precision, Rounding::HalfAwayFromZero);
+    return generalText(d, precision, minExponent, decimalSeparator);
+}
+
+// "$1" patterns: '$' stands for the symbol, '1' for the number.
+constexpr const char16_t* kPositivePatterns[] = {u"$1", u"1$", u"$ 1", u"1 $"};
+constexpr const char16_t* kNegativePatterns[] = {
+    u"($1)", u"-$1",  u"$-1",  u"$1-",  u"(1$)", u"-1$",  u"1-$",   u"1$-",
+    u"-1 $", u"-$ 1", u"1 $-", u"$ 1-", u"$ -1", u"1- $", u"($ 1)", u"(1 $)"};
+
+// Digits already rounded to at most `decimals` decimals; writes exactly
+// `decimals` of them, with grouped whole digits, in the regional pattern.
+QString currencyText(const DecimalDigits& d, int decimals, const RegionalSettings& regional) {
+    QString number;
+    number.reserve(24);
+    const int whole = d.integerDigits();
+    if (whole == 0) {
+        number.append(u'0');
+    } else {
+        for (int place = whole - 1; place >= 0; --place) {
+            appendDigit(number, d.digitAt(place));
+            if (place > 0 && place % 3 == 0)
+                number.append(regional.thousandsSeparator);
+        }
+    }
+    if (decimals > 0) {
+        number.append(regional.decimalSeparator);
+        for (int place = -1; place >= -decimals; --place)
+            appendDigit(number, d.digitAt(place));
+    }
+
+    const char16_t* pattern;
+    if (d.negative) {
+        const int index = regional.negativeCurrencyFormat;
+        pattern = kNegativePatterns[index >= 0 && index < 16 ? index : 0];
+    } else {
+        const int index = regional.positiveCurrencyFormat;
+        pattern = kPositivePatterns[index >= 0 && index < 4 ? index : 0];
+    }
+    QString out;
+    out.reserve(number.size() + regional.currencySymbol.size() + 4);
+    for (const char16_t* p = pattern; *p; ++p) {
+        if (*p == u'$')
+            out.append(regional.currencySymbol);
+        else if (*p == u'1')
+            out.append(number);
+        else
+            out.append(QChar(*p));
+    }
+    return out;
+}
+
+QString currency(DecimalDigits d, double value, int precision, int decimals,
+                 const RegionalSettings& regional) {
+    if (precision < 1)
+        precision = 1;
+    if (decimals < 0)
+        decimals = 0;
+    d.roundTo(precision, decimals, Rounding::HalfAwayFromZero);
+    // A whole part longer than the precision cannot be written as currency.
+    if (d.integerDigits() > precision)
+        return general(value, precision, -4, regional.decimalSeparator);
+    return currencyText(d, decimals, regional);
+}
+
+} // namespace
+
+QString formatGeneral(double value, int precision, const RegionalSettings& regional) {
+    return general(value, precision, -4, regional.decimalSeparator);
+}
+
+QString formatCurrency(double value, int precision, int decimals,
+                       const RegionalSettings& regional) {
+    if (!std::isfinite(value))
+        return nonFinite(value);
+    return currency(DecimalDigits::fromDouble(value), value, precision, decimals, regional);
+}
+
+QString formatAmountDisplay(long double value, const RegionalSettings& regional) {
+    if (!std::isfinite(value))
+        return nonFinite(static_cast<double>(value));
+    // The shown figure is first rounded to cents half to even, then written as
+    // currency with 12 significant digits (which may drop cents of huge amounts).
+    DecimalDigits d = DecimalDigits::fromLongDouble(value);
+    d.roundToDecimals(2, Rounding::HalfToEven);
+    double asDouble = static_cast<double>(value);
+    if (!std::isfinite(asDouble))
+        asDouble =
+            value < 0 ? -std::numeric_limits<double>::max() : std::numeric_limits<double>::max();
+    return currency(d, asDouble, 12, 2, regional);
+}
+
+QString formatFixed(double value, int decimals, const RegionalSettings& regional) {
+    if (!std::isfinite(value))
+        return nonFinite(value);
+    if (decimals < 0)
+        decimals = 0;
+    DecimalDigits d = DecimalDigits::fromDouble(value);
+    d.roundToDecimals(decimals, Rounding::HalfAwayFromZero);
+    QString out;
+    out.reserve(d.integerDigits() + decimals + 3);
+    if (d.negative)
+        out.append(u'-');
+    const int whole = d.integerDigits();
+    if (whole == 0)
+        out.append(u'0');
+    for (int place = whole - 1; place >= 0; --place)
+        appendDigit(out, d.digitAt(place));
+    if (decimals > 0) {
+        out.append(regional.decimalSeparator);
+        for (int place = -1; place >= -decimals; --place)
+            appendDigit(out, d.digitAt(place));
+    }
+    return out;
+}
+
+QString formatProfileNumber(double value, const RegionalSettings& regional) {
+    // The settings file keeps plain notation down to 0.00001.
+    return general(value, 15, -5, regional.decimalSeparator);
+}
+
+std::optional<double> parseNumber(QStringView text, const RegionalSettings& regional) {
+    // Rebuilt as plain ASCII ("-123.45e-6") for from_chars, which never depends
+    // on the C library's locale.
+    char buffer[512];
+    int length = 0;
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    auto isBlank = [](QChar c) { return c == u' ' || c == u'\t'; };
+    auto isDigit = [](QChar c) { return c >= u'0' && c <= u'9'; };
+
+    while (i < n && isBlank(text[i]))
+        ++i;
+    bool negative = false;
+    if (i < n && (text[i] == u'+' || text[i] == u'-'))
+        negative = text[i++] == u'-';
+
+    int mantissaDigits = 0;
+    // Where the first non-zero digit sits: its position among the whole digits
+    // (1-based), or minus its position among the decimals.
+    int firstNonZero = 0;
+    int wholeDigits = 0;
+    bool seenSeparator = false;
+    int fractionDigits = 0;
+    for (; i < n; ++i) {
+        const QChar c = text[i];
+        if (isDigit(c)) {
+            if (length >= int(sizeof buffer) - 40)
+                return std::nullopt;
+            buffer[length++] = char(c.unicode());
+            ++mantissaDigits;
+            if (seenSeparator)
+                ++fractionDigits;
+            else
+                ++wholeDigits;
+            if (c != u'0' && firstNonZero == 0)
+                firstNonZero = seenSeparator ? -fractionDigits : wholeDigits;
+        } else if (c == regional.decimalSeparator && !seenSeparator) {
+            seenSeparator = true;
+            buffer[length++] = '.';
+        } else {
+            break;
+        }
+    }
+    if (mantissaDigits == 0)
+        return std::nullopt;
+
+    long long exponent = 0;
+    if (i < n && (text[i] == u'e' || text[i] == u'E')) {
+        ++i;
+        bool expNegative = false;
+        if (i < n && (text[i] == u'+' || text[i] == u'-'))
+            expNegative = text[i++] == u'-';
+        int expDigits = 0;
+        for (; i < n && isDigit(text[i]); ++i, ++expDigits) {
+            if (exponent < 100000000)
+                exponent = exponent * 10 + (text[i].unicode() - u'0');
+        }
+        if (expDigits == 0)
+            return std::nullopt;
+        if (expNegative)
+            exponent = -exponent;
+    }
+    while (i < n && isBlank(text[i]))
+        ++i;
+    if (i != n)
+        return std::nullopt;
+
+    if (firstNonZero == 0)
+        return negative ? -0.0 : 0.0;
+
+    const int written = std::snprintf(buffer + length, sizeof buffer - length, "e%lld", exponent);
+    length += written;
+    double value = 0;
+    const auto result = std::from_chars(buffer, buffer + length, value);
+    if (result.ptr != buffer + length)
+        return std::nullopt;
+    if (result.ec == std::errc::result_out_of_range) {
+        // Too small to hold is zero; too large is no number at all.
+        const int place = firstNonZero > 0 ? wholeDigits - firstNonZero : firstNonZero;
+        const long long magnitude = exponent + place;
+        if (magnitude < 0)
+            value = 0;
+        else
+            return std::nullopt;
+    } else if (result.ec != std::errc()) {
+        return std::nullopt;
+    }
+    return negative ? -value : value;
+}

@@ -1,0 +1,46 @@
+#include "calc/Tooltip.h"
+
+#include "calc/NumberFormat.h"
+
+QString StringStripper(const QString& text) {
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        if (c == u'$' || c == u',')
+            continue;
+        out.append(c == u'%' ? QChar(u' ') : c);
+    }
+    return out;
+}
+
+namespace {
+
+// A displayed amount read back as a number, or nullopt when the text cannot be
+// read reliably.
+std::optional<double> readShown(const QString& text, const RegionalSettings& regional) {
+    // The stripper removes every comma; where the comma is the decimal
+    // separator, "125,50" would read as 12550. Such texts are not read at all.
+    if (regional.decimalSeparator == u',')
+        return std::nullopt;
+    return parseNumber(StringStripper(text), regional);
+}
+
+} // namespace
+
+std::optional<QString> tooltipText(const TooltipSource& source, const RegionalSettings& regional) {
+    if (source.rowHeaderText.isEmpty())
+        return std::nullopt;
+
+    // The figures come from the texts the grid shows: the whole-unit savings of
+    // the row header and the cent-rounded cell. A text that does not read back
+    // as a number (a negative amount in parentheses, another currency symbol or
+    // separator) must not fail the tooltip; the exact numbers behind the texts
+    // stand in for it, which give the same figures up to that rounding.
+    const double savings = readShown(source.rowHeaderText, regional).value_or(source.exactSavings);
+    const double value = readShown(source.cellText, regional).value_or(source.exactValue);
+
+    const double invested = source.term * savings + source.balance;
+    const double earned = value - invested;
+    return QStringLiteral("Total Invested: ") + formatCurrency(invested, 12, 0, regional) +
+           QStringLiteral("\r\nTotal Earned: ") + formatCurrency(earned, 12, 0, regional);
+}
