@@ -44,3 +44,14 @@ std::optional<QString> tooltipText(const TooltipSource& source, const RegionalSe
     return QStringLiteral("Total Invested: ") + formatCurrency(invested, 12, 0, regional) +
            QStringLiteral("\r\nTotal Earned: ") + formatCurrency(earned, 12, 0, regional);
 }
+
+TooltipSource tooltipSource(const ScheduleSnapshot& snapshot, int column, int row) {
+    TooltipSource source;
+    source.rowHeaderText = snapshot.text(0, row);
+    source.cellText = snapshot.text(column, row);
+    source.term = snapshot.term;
+    source.balance = snapshot.inputs.balance;
+    source.exactSavings = snapshot.rowSavings[row];
+    source.exactValue = snapshot.values[row][column];
+    return source;
+}

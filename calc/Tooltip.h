@@ -1,6 +1,7 @@
 #pragma once
 
 #include "RegionalSettings.h"
+#include "Schedule.h"
 
 #include <QString>
 #include <optional>
@@ -21,3 +22,7 @@ struct TooltipSource {
 // "Total Invested: $13,000\r\nTotal Earned: $5,207", figures taken from the
 // displayed texts. nullopt when the row header is empty (no tooltip).
 std::optional<QString> tooltipText(const TooltipSource& source, const RegionalSettings& regional);
+
+// The source of value cell (column, row) of a computed schedule: its texts, its
+// term and balance, and the exact numbers behind the texts.
+TooltipSource tooltipSource(const ScheduleSnapshot& snapshot, int column, int row);

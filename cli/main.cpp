@@ -1,0 +1,14 @@
+#include "cli/CliRunner.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QByteArray out;
+    QByteArray err;
+    const int status = runCli(QCoreApplication::arguments().mid(1), out, err);
+    std::fwrite(out.constData(), 1, size_t(out.size()), stdout);
+    std::fwrite(err.constData(), 1, size_t(err.size()), stderr);
+    return status;
+}
