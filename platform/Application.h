@@ -7,6 +7,10 @@
 #include <functional>
 #include <memory>
 
+// Thrown to abandon an operation quietly: the application drops it before its
+// exception handler, so no message is shown.
+struct SilentAbort {};
+
 // The program's application object. Exceptions escaping any event handler are
 // caught in notify() and passed to the one installed exception handler, so the
 // event loop never unwinds. Also owns the dialog service and the beep, the two
@@ -26,8 +30,10 @@ public:
     ExceptionHandler setExceptionHandler(ExceptionHandler handler);
     const ExceptionHandler& exceptionHandler() const { return m_exceptionHandler; }
     // Passes `error` to the installed handler; code that runs outside an event
-    // (window creation) calls this itself. Without a handler the error is dropped
-    // after a warning-free default message through the dialog service.
+    // (window creation) calls this itself. Without a handler, the error's own
+    // text is shown in a warning box through the dialog service. A SilentAbort
+    // is dropped; an exception thrown by the handler itself is dropped with a
+    // warning on the debug output, so it never unwinds through the event loop.
     void handleException(QObject* sender, std::exception_ptr error);
 
     DialogService& dialogs() { return *m_dialogs; }
@@ -45,8 +51,11 @@ public:
     bool notify(QObject* receiver, QEvent* event) override;
 
 private:
+    void showDefaultMessage(std::exception_ptr error);
+
     ExceptionHandler m_exceptionHandler;
     BeepHandler m_beep;
     std::unique_ptr<DialogService> m_dialogs;
     QString m_helpFile;
+    int m_handlerDepth = 0;
 };

@@ -31,8 +31,8 @@ public:
     Answer messageBox(QWidget* parent, const QString& caption, const QString& text, Icon icon,
                       Buttons buttons) override;
     void showMessage(const QString& text) override;
-    QString getSaveFileName(QWidget* parent, const QString& caption,
-                            const QString& suggestedPath, const QString& filter) override;
+    QString getSaveFileName(QWidget* parent, const QString& caption, const QString& suggestedPath,
+                            const QString& filter) override;
 
     // CR LF, LF CR and lone CR become LF, so Qt shows every intended break.
     static QString visibleText(const QString& text);

@@ -4,6 +4,7 @@
 #include <QString>
 
 class QLocalServer;
+class QLocalSocket;
 
 // One running copy per user and name. The lock is flock() on a file in the
 // user's runtime folder, which the kernel drops when the process dies; the first
@@ -13,6 +14,9 @@ class InstanceLock : public QObject {
     Q_OBJECT
 public:
     explicit InstanceLock(const QString& name, QObject* parent = nullptr);
+    // Keeps the lock file and the socket in `directory` instead of the user's
+    // runtime folder (tests).
+    InstanceLock(const QString& name, const QString& directory, QObject* parent = nullptr);
     ~InstanceLock() override;
 
     // True when this process now holds the lock (and listens for activation);
@@ -24,6 +28,9 @@ public:
     // Returns true when the request was delivered within `timeoutMs`.
     bool requestActivation(int timeoutMs = 1000);
 
+    // Gives the lock up (also done on destruction); a later tryLock() may take it again.
+    void release();
+
     QString lockFilePath() const;
     QString serverName() const;
 
@@ -32,7 +39,14 @@ signals:
     void activationRequested();
 
 private:
+    QString baseName() const;
+    QString directory() const;
+    void startServer();
+    void acceptConnections();
+    void readRequest(QLocalSocket* socket);
+
     QString m_name;
+    QString m_directory;
     int m_fd = -1;
     QLocalServer* m_server = nullptr;
 };

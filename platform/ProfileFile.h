@@ -29,7 +29,14 @@ public:
     // Decimal integer, or hexadecimal after "0x"/"0X"; the default for anything else.
     int readInteger(const QString& section, const QString& key, int defaultValue) const;
 
-    // Throws ProfileWriteError.
+    // The integer rule of readInteger: optional blanks and sign, then decimal
+    // digits or "0x"/"0X" and hexadecimal digits, and nothing else ("2001abc" is
+    // no integer); nullopt also when the number does not fit an int.
+    static std::optional<int> parseInteger(const QString& text);
+
+    // Creates the file on the first write. A line break in `value` is stored as
+    // a blank, so a value always stays one line. Throws ProfileWriteError (its
+    // message names the file); the file is then left as it was.
     void writeString(const QString& section, const QString& key, const QString& value);
 
 private:

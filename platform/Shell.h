@@ -14,11 +14,16 @@ namespace Shell {
 // the address are used; an empty address does nothing and returns true.
 bool open(const QString& address);
 
-// Starts a downloaded program with parameters (opens it when it is not executable).
+// Starts a downloaded program with parameters, in its own folder, detached
+// from this process; a file that is not executable is opened instead (without
+// the parameters). False when the file is missing or nothing could start it.
 bool start(const QString& path, const QStringList& arguments);
 
 // Tests replace what actually opens a URL; pass {} to restore the desktop's.
 using UrlOpener = std::function<bool(const QUrl&)>;
 void setUrlOpener(UrlOpener opener);
+// Tests replace what actually starts a program; pass {} to restore the real one.
+using ProgramStarter = std::function<bool(const QString& program, const QStringList& arguments)>;
+void setProgramStarter(ProgramStarter starter);
 
 } // namespace Shell

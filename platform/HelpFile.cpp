@@ -1,0 +1,100 @@
+#include "platform/HelpFile.h"
+
+#include <QFile>
+#include <QSet>
+#include <QXmlStreamReader>
+#include <algorithm>
+
+void HelpFile::clear() {
+    m_error.clear();
+    m_title.clear();
+    m_topics.clear();
+    m_keywords.clear();
+}
+
+bool HelpFile::load(const QString& path) {
+    clear();
+    QFile file(path);
+    if (!file.exists()) {
+        m_error = QStringLiteral("The file does not exist.");
+        return false;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_error = file.errorString();
+        return false;
+    }
+    return parse(file.readAll());
+}
+
+bool HelpFile::parse(const QByteArray& data) {
+    clear();
+    QXmlStreamReader xml(data);
+    QSet<QString> ids;
+    const auto fail = [&](const QString& message) {
+        m_error = QStringLiteral("Line %1: %2").arg(xml.lineNumber()).arg(message);
+        m_title.clear();
+        m_topics.clear();
+        return false;
+    };
+
+    if (!xml.readNextStartElement())
+        return fail(xml.hasError() ? xml.errorString() : QStringLiteral("The file is empty."));
+    if (xml.name() != u"helpfile")
+        return fail(QStringLiteral("This is not a help file."));
+    m_title = xml.attributes().value(QLatin1String("title")).toString().trimmed();
+
+    while (xml.readNextStartElement()) {
+        if (xml.name() != u"topic") {
+            xml.skipCurrentElement();
+            continue;
+        }
+        const QXmlStreamAttributes attributes = xml.attributes();
+        Topic topic;
+        topic.id = attributes.value(QLatin1String("id")).toString().trimmed();
+        topic.title = attributes.value(QLatin1String("title")).toString().trimmed();
+        const QStringList keywords =
+            attributes.value(QLatin1String("keywords")).toString().split(u';', Qt::SkipEmptyParts);
+        for (const QString& keyword : keywords) {
+            if (!keyword.trimmed().isEmpty())
+                topic.keywords << keyword.trimmed();
+        }
+        if (topic.id.isEmpty())
+            return fail(QStringLiteral("A topic has no id."));
+        if (ids.contains(topic.id))
+            return fail(QStringLiteral("The topic id \"%1\" is used twice.").arg(topic.id));
+        ids.insert(topic.id);
+        topic.html = xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
+        if (xml.hasError())
+            break;
+        m_topics.append(topic);
+    }
+    if (xml.hasError())
+        return fail(xml.errorString());
+    if (m_topics.isEmpty())
+        return fail(QStringLiteral("The file has no topics."));
+
+    for (const Topic& topic : std::as_const(m_topics)) {
+        for (const QString& keyword : topic.keywords)
+            m_keywords.append(Keyword{keyword, topic.id});
+    }
+    std::stable_sort(m_keywords.begin(), m_keywords.end(), [](const Keyword& a, const Keyword& b) {
+        return a.text.compare(b.text, Qt::CaseInsensitive) < 0;
+    });
+    return true;
+}
+
+const HelpFile::Topic* HelpFile::topic(const QString& id) const {
+    for (const Topic& t : m_topics) {
+        if (t.id == id)
+            return &t;
+    }
+    return nullptr;
+}
+
+int HelpFile::findKeyword(const QString& prefix) const {
+    for (qsizetype i = 0; i < m_keywords.size(); ++i) {
+        if (m_keywords.at(i).text.startsWith(prefix, Qt::CaseInsensitive))
+            return int(i);
+    }
+    return -1;
+}

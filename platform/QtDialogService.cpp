@@ -1,0 +1,79 @@
+#include "platform/DialogService.h"
+#include "platform/ProductInfo.h"
+
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+
+namespace {
+
+QMessageBox::Icon toQtIcon(DialogService::Icon icon) {
+    switch (icon) {
+    case DialogService::Icon::Information:
+        return QMessageBox::Information;
+    case DialogService::Icon::Warning:
+        return QMessageBox::Warning;
+    case DialogService::Icon::Question:
+        return QMessageBox::Question;
+    case DialogService::Icon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QString applicationTitle() {
+    const QString title = QGuiApplication::applicationDisplayName();
+    return title.isEmpty() ? QString::fromLatin1(ProductInfo::kTitle) : title;
+}
+
+} // namespace
+
+QString QtDialogService::visibleText(const QString& text) {
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == u'\r' || c == u'\n') {
+            // A CR LF or LF CR pair is one break; a second pair is a second break.
+            const QChar partner = c == u'\r' ? u'\n' : u'\r';
+            if (i + 1 < text.size() && text.at(i + 1) == partner)
+                ++i;
+            out += u'\n';
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+DialogService::Answer QtDialogService::messageBox(QWidget* parent, const QString& caption,
+                                                  const QString& text, Icon icon, Buttons buttons) {
+    QMessageBox box(parent);
+    box.setWindowTitle(caption);
+    box.setIcon(toQtIcon(icon));
+    // Our texts are never markup; a "<" in a message must show as it is.
+    box.setTextFormat(Qt::PlainText);
+    box.setText(visibleText(text));
+    if (buttons == Buttons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+        box.setDefaultButton(QMessageBox::Ok);
+        box.setEscapeButton(QMessageBox::Ok);
+    }
+    const int result = box.exec();
+    if (buttons == Buttons::YesNo)
+        return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
+    return Answer::Ok;
+}
+
+void QtDialogService::showMessage(const QString& text) {
+    messageBox(nullptr, applicationTitle(), text, Icon::None, Buttons::Ok);
+}
+
+QString QtDialogService::getSaveFileName(QWidget* parent, const QString& caption,
+                                         const QString& suggestedPath, const QString& filter) {
+    return QFileDialog::getSaveFileName(parent, caption, suggestedPath, filter);
+}
