@@ -1,0 +1,150 @@
+#include "app/splash.h"
+
+#include "platform/ProductInfo.h"
+
+#include <QEventLoop>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QScreen>
+#include <QShowEvent>
+#include <QSvgRenderer>
+#include <QTimer>
+#include <QWindow>
+#include <qdrawutil.h>
+
+TSplashScreen* SplashScreen = nullptr;
+
+namespace {
+
+constexpr int kClientWidth = 313;
+constexpr int kClientHeight = 175;
+constexpr int kBorderWidth = 3;
+constexpr int kSplashMs = 5000;
+constexpr QSize kPictureSize(300, 162);
+// Where the picture's plain white lower part begins.
+constexpr int kPictureWhiteBandTop = 119;
+
+// A panel with a raised outer bevel, a border of the window colour and a
+// lowered inner bevel around its contents.
+class BevelPanel : public QWidget {
+public:
+    using QWidget::QWidget;
+
+    // Width of the bevels and the border together, on each side.
+    static constexpr int frameWidth() { return 1 + kBorderWidth + 1; }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        const QRect outer = rect();
+        qDrawShadePanel(&p, outer, palette(), false, 1, &palette().brush(QPalette::Window));
+        const QRect inner = outer.adjusted(1 + kBorderWidth, 1 + kBorderWidth, -(1 + kBorderWidth),
+                                           -(1 + kBorderWidth));
+        qDrawShadePanel(&p, inner, palette(), true, 1);
+    }
+};
+
+QPixmap titlePicture(qreal ratio) {
+    QPixmap picture(kPictureSize * ratio);
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(Qt::white);
+    QSvgRenderer renderer(QStringLiteral(":/images/title.svg"));
+    if (renderer.isValid()) {
+        QPainter p(&picture);
+        renderer.render(&p, QRectF(QPointF(0, 0), kPictureSize));
+    }
+    return picture;
+}
+
+} // namespace
+
+TSplashScreen::TSplashScreen(QWidget* parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+                          Qt::WindowTransparentForInput | Qt::WindowDoesNotAcceptFocus) {
+    setObjectName(QStringLiteral("SplashScreen"));
+    setWindowTitle(QString::fromUtf8(ProductInfo::kTitle));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    // The splash must not keep the program alive after the main window closes.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setFocusPolicy(Qt::NoFocus);
+    setFixedSize(kClientWidth, kClientHeight);
+
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(11);
+    setFont(font);
+    QPalette pal = palette();
+    pal.setColor(QPalette::WindowText, Qt::black);
+    setPalette(pal);
+
+    auto* outer = new BevelPanel(this);
+    outer->setObjectName(QStringLiteral("Panel1"));
+    outer->setGeometry(rect());
+
+    auto* inner = new QWidget(outer);
+    inner->setObjectName(QStringLiteral("Panel2"));
+    inner->setAutoFillBackground(true);
+    QPalette white = inner->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    inner->setPalette(white);
+    const int frame = BevelPanel::frameWidth();
+    inner->setGeometry(outer->rect().adjusted(frame, frame, -frame, -frame));
+
+    imgTitle = new QLabel(inner);
+    imgTitle->setObjectName(QStringLiteral("imgTitle"));
+    imgTitle->setAlignment(Qt::AlignCenter);
+    imgTitle->setPixmap(titlePicture(devicePixelRatio()));
+    imgTitle->setGeometry(QRect(QPoint(1, 1), kPictureSize));
+
+    // Sits over the white band below the picture's artwork.
+    lblCopyright = new QLabel(QString::fromUtf8(ProductInfo::kCopyright) +
+                                  QStringLiteral(".\nAll rights reserved."),
+                              inner);
+    lblCopyright->setObjectName(QStringLiteral("lblCopyright"));
+    lblCopyright->setAlignment(Qt::AlignCenter);
+    lblCopyright->setGeometry(1, 1 + kPictureWhiteBandTop + 3, kPictureSize.width(), 34);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(kSplashMs);
+    connect(Timer1, &QTimer::timeout, this, &TSplashScreen::Timer1Timer);
+}
+
+TSplashScreen::~TSplashScreen() {
+    if (SplashScreen == this)
+        SplashScreen = nullptr;
+}
+
+void TSplashScreen::Timer1Timer() {
+    Timer1->stop();
+    close();
+}
+
+void TSplashScreen::paintNow() {
+    // A newly shown window can only be painted once the window system has
+    // exposed it; wait for that (bounded) without handling user input.
+    QWindow* window = windowHandle();
+    if (isVisible() && window && !window->isExposed()) {
+        QEventLoop loop;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, &loop, [&loop, window] {
+            if (window->isExposed())
+                loop.quit();
+        });
+        poll.start(5);
+        QTimer::singleShot(1000, &loop, &QEventLoop::quit);
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+    repaint();
+}
+
+void TSplashScreen::showEvent(QShowEvent* event) {
+    QScreen* where = screen();
+    if (!event->spontaneous() && where) {
+        QRect frame = geometry();
+        frame.moveCenter(where->geometry().center());
+        move(frame.topLeft());
+    }
+    QWidget::showEvent(event);
+}

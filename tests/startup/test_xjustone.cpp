@@ -1,0 +1,151 @@
+#include "app/XJustOne.h"
+#include "platform/InstanceLock.h"
+
+#include <QDir>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QWidget>
+#include <QtTest>
+
+#include <memory>
+
+// Two components in one process stand for two copies of the program: the lock
+// is taken per open file, so the second component finds it held by the first.
+class TestXJustOne : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void secondCopyStepsAsideAndActivatesFirst();
+    void noSwitchMeansNoActivation();
+    void lockFreedWithTheComponent();
+    void unavailableLockCountsAsAnotherCopy();
+    void longTitleIsCutTo255();
+
+private:
+    QTemporaryDir m_runtime;
+};
+
+void TestXJustOne::initTestCase() {
+    QVERIFY(m_runtime.isValid());
+    // Private lock and socket folders, so no real copy of the program interferes.
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_runtime.path()));
+    qputenv("TMPDIR", QFile::encodeName(m_runtime.path()));
+}
+
+void TestXJustOne::init() {
+    QCoreApplication::setApplicationName(QStringLiteral("Tallowmere"));
+}
+
+void TestXJustOne::secondCopyStepsAsideAndActivatesFirst() {
+    QWidget firstWindow;
+    firstWindow.setWindowTitle(QStringLiteral("first"));
+    firstWindow.resize(300, 200);
+    auto* first = new TXJustOne(&firstWindow);
+    QCOMPARE(first->parent(), &firstWindow);
+    QVERIFY(first->SwitchToPrevious);
+    QVERIFY(!first->checkDone());
+    QVERIFY(!first->check());
+    QVERIFY(first->checkDone());
+    QVERIFY(!first->anotherInstanceFound());
+    firstWindow.showMinimized();
+    QTRY_VERIFY(firstWindow.windowState() & Qt::WindowMinimized);
+    QSignalSpy activated(first, &TXJustOne::activated);
+
+    QWidget secondWindow;
+    TXJustOne second(&secondWindow);
+    QList<TXJustOne*> raisedBy;
+    second.AlreadyExist = [&](TXJustOne* sender) {
+        raisedBy << sender;
+        // Raised before the switch: the first copy has not been asked yet.
+        QVERIFY(activated.isEmpty());
+    };
+    QVERIFY(second.check());
+    QVERIFY(second.checkDone());
+    QVERIFY(second.anotherInstanceFound());
+    QCOMPARE(raisedBy, QList<TXJustOne*>{&second});
+
+    QTRY_COMPARE(activated.count(), 1);
+    QVERIFY(!(firstWindow.windowState() & Qt::WindowMinimized));
+    QVERIFY(firstWindow.isVisible());
+    QVERIFY(!secondWindow.isVisible());
+
+    // The check runs once; asking again neither raises nor switches again.
+    QVERIFY(second.check());
+    QCOMPARE(raisedBy.count(), 1);
+    QVERIFY(!first->check());
+}
+
+void TestXJustOne::noSwitchMeansNoActivation() {
+    QWidget firstWindow;
+    TXJustOne first(&firstWindow);
+    QVERIFY(!first.check());
+    firstWindow.showMinimized();
+    QSignalSpy activated(&first, &TXJustOne::activated);
+
+    QWidget quietWindow;
+    TXJustOne quiet(&quietWindow);
+    quiet.SwitchToPrevious = false;
+    int raised = 0;
+    quiet.AlreadyExist = [&](TXJustOne*) { ++raised; };
+    QVERIFY(quiet.check());
+    QCOMPARE(raised, 1);
+
+    // Requests are served in the order they arrive: once a later copy's request
+    // got through, a request from the quiet copy would have been seen first.
+    QWidget laterWindow;
+    TXJustOne later(&laterWindow);
+    QVERIFY(later.check());
+    QTRY_COMPARE(activated.count(), 1);
+    QCoreApplication::processEvents();
+    QCOMPARE(activated.count(), 1);
+}
+
+void TestXJustOne::lockFreedWithTheComponent() {
+    QWidget window;
+    auto first = std::make_unique<TXJustOne>(&window);
+    QVERIFY(!first->check());
+    TXJustOne whileHeld(nullptr);
+    whileHeld.SwitchToPrevious = false;
+    QVERIFY(whileHeld.check());
+
+    first.reset();
+    TXJustOne next(&window);
+    QVERIFY(!next.check());
+    QVERIFY(!next.anotherInstanceFound());
+}
+
+void TestXJustOne::unavailableLockCountsAsAnotherCopy() {
+    QCoreApplication::setApplicationName(QStringLiteral("TallowmereNoLock"));
+    // A folder where the lock file belongs: the lock can never be taken.
+    const QString lockPath = InstanceLock(QCoreApplication::applicationName()).lockFilePath();
+    QVERIFY(!lockPath.isEmpty());
+    QVERIFY(QDir().mkpath(lockPath));
+
+    QWidget window;
+    TXJustOne component(&window);
+    int raised = 0;
+    component.AlreadyExist = [&](TXJustOne*) { ++raised; };
+    QVERIFY(component.check());
+    QVERIFY(component.anotherInstanceFound());
+    QVERIFY(component.checkDone());
+    QCOMPARE(raised, 1);
+    QVERIFY(QDir().rmdir(lockPath));
+}
+
+void TestXJustOne::longTitleIsCutTo255() {
+    const QString common(255, QLatin1Char('t'));
+    QCoreApplication::setApplicationName(common + QStringLiteral("-one"));
+    QWidget window;
+    TXJustOne first(&window);
+    QVERIFY(!first.check());
+
+    // Titles that agree in their first 255 characters name the same lock.
+    QCoreApplication::setApplicationName(common + QStringLiteral("-two"));
+    TXJustOne second(nullptr);
+    second.SwitchToPrevious = false;
+    QVERIFY(second.check());
+}
+
+QTEST_MAIN(TestXJustOne)
+#include "test_xjustone.moc"
