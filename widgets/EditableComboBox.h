@@ -2,8 +2,11 @@
 
 #include <QComboBox>
 
-// Editable drop-down list: changed() fires on every pick and every keystroke,
-// exited() when focus leaves it.
+// Editable drop-down list: the text can be picked from the list or typed.
+// changed() fires on every pick (mouse, keyboard or wheel) and every keystroke
+// that edits the text, never for texts set by the program; exited() fires when
+// the focus leaves it (not when its own list or a context menu opens). Typed
+// texts are never added to the list, and nothing is completed automatically.
 class EditableComboBox : public QComboBox {
     Q_OBJECT
 public:

@@ -4,10 +4,13 @@
 
 #include <QLineEdit>
 
-// Fixed-decimals edit: the text is always a number in the pattern "0" or "0.000"
-// (as many zeros as decimals). Only digits, backspace and (with decimals) the
-// decimal separator can be typed; no minus sign. Leaving the field rewrites the
-// text in the pattern and emits exited().
+// Fixed-decimals edit: the text is a number in the pattern "0" or "0.000" (as
+// many zeros as decimals). Only digits, backspace and (with decimals) one
+// decimal separator can be typed; no minus sign. Navigation and clipboard keys
+// pass. Leaving the field rewrites a numeric text in the pattern and then emits
+// exited(). A text the user emptied (or pasted non-numbers into) is left as it
+// is: hasNumber() is then false and value() 0, so that the owner can tell "not
+// a number" from 0.
 class TFnpNumericEdit : public QLineEdit {
     Q_OBJECT
 public:
@@ -23,6 +26,7 @@ public:
     void setValue(double value); // rewrites the text in the pattern
 
     void setRegionalSettings(const RegionalSettings& regional);
+    const RegionalSettings& regionalSettings() const { return m_regional; }
 
 signals:
     void exited();
@@ -32,6 +36,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    bool acceptsTyping(const QString& typed) const;
+    void rewriteInPattern();
+
     int m_decimals;
     RegionalSettings m_regional;
 };

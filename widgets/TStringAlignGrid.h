@@ -5,17 +5,24 @@
 #include <QTableWidget>
 #include <functional>
 
+class GridCellDelegate;
+
 // Text grid addressed by (column, row) with a fixed first row and column,
 // background colours per column, per row and per cell (cell over column over
 // row, header cells excluded), a selection drawn in its own colours, and per-cell
 // tooltips whose text a callback supplies. Tooltips appear 6 pixels below the
 // cell's lower left corner and are re-shown when the pointer reaches another cell.
-// Cell (c, r) is item(r, c).
+// Cell (c, r) is item(r, c); every cell holds an item. Nothing is editable, there
+// are no scroll bars and the grid is no Tab stop; a click gives it the focus,
+// and moving the current cell with the keys counts as a click on the new cell.
 class TStringAlignGrid : public QTableWidget {
     Q_OBJECT
 public:
     // (column, row, hint in/out); an empty hint shows no tooltip.
     using HintCallback = std::function<void(int column, int row, QString& hint)>;
+
+    // Pixels between a cell's lower edge and its tooltip.
+    static constexpr int HintOffset = 6;
 
     TStringAlignGrid(int columns, int rows, QWidget* parent = nullptr);
 
@@ -24,13 +31,18 @@ public:
 
     void setRowCount(int rows); // keeps every cell holding an item
 
+    // An invalid colour removes the column's, row's or cell's own colour.
     void setColumnColor(int column, const QColor& color);
     void setRowColor(int row, const QColor& color);
     void setCellColor(int column, int row, const QColor& color);
     void clearColors();
     QColor effectiveBackground(int column, int row) const;
+    // The colour of the fixed cells: the style's button face.
+    QColor fixedCellColor() const;
 
     void setSelectionColors(const QColor& background, const QColor& text);
+    QColor selectionBackground() const { return m_selectionBackground; }
+    QColor selectionText() const { return m_selectionText; }
     // Selects exactly one cell.
     void selectCell(int column, int row);
     int selectedColumn() const;
@@ -42,8 +54,12 @@ public:
     void setCellHintsEnabled(bool on);
     bool cellHintsEnabled() const { return m_hintsEnabled; }
     void setHintCallback(HintCallback callback) { m_hintCallback = std::move(callback); }
-    // The tooltip text the grid would show for a cell now (callback applied).
+    // The tooltip text for a cell (callback applied), whether or not hints are
+    // on; empty outside the cells.
     QString hintFor(int column, int row) const;
+    // Where a cell's tooltip goes: 6 pixels below its lower left corner, in
+    // global coordinates.
+    QPoint hintPosition(int column, int row) const;
 
 signals:
     void clicked(int column, int row);
@@ -54,10 +70,19 @@ protected:
     bool viewportEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void applyColors();
+    QTableWidgetItem* ensureItem(int column, int row);
+    void ensureItems();
+    bool isFixedCell(int column, int row) const;
+    bool isCell(int column, int row) const;
+    bool showHint(int column, int row);
+    void forgetHint();
 
+    GridCellDelegate* m_delegate;
     QHash<int, QColor> m_columnColors;
     QHash<int, QColor> m_rowColors;
     QHash<quint64, QColor> m_cellColors;

@@ -1,0 +1,89 @@
+#include "widgets/TFnpNumericEdit.h"
+
+#include "calc/NumberFormat.h"
+#include "widgets/KeyFilter.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <algorithm>
+
+TFnpNumericEdit::TFnpNumericEdit(int decimals, QWidget* parent)
+    : QLineEdit(parent)
+    , m_decimals(std::max(0, decimals))
+    , m_regional(RegionalSettings::unitedStates()) {
+    setValue(0);
+}
+
+void TFnpNumericEdit::setDecimals(int decimals) {
+    m_decimals = std::max(0, decimals);
+    rewriteInPattern();
+}
+
+double TFnpNumericEdit::value() const {
+    return parseNumber(text(), m_regional).value_or(0.0);
+}
+
+bool TFnpNumericEdit::hasNumber() const {
+    return parseNumber(text(), m_regional).has_value();
+}
+
+void TFnpNumericEdit::setValue(double value) {
+    setText(formatFixed(value, m_decimals, m_regional));
+}
+
+void TFnpNumericEdit::setRegionalSettings(const RegionalSettings& regional) {
+    const auto number = parseNumber(text(), m_regional);
+    m_regional = regional;
+    if (number)
+        setValue(*number);
+}
+
+void TFnpNumericEdit::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    // A context menu or another window taking the focus is not leaving the field.
+    if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason)
+        return;
+    rewriteInPattern();
+    emit exited();
+}
+
+void TFnpNumericEdit::keyPressEvent(QKeyEvent* event) {
+    QString typed = KeyFilter::typedText(event);
+    if (typed.isEmpty()) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    if (KeyFilter::isKeypadDecimal(event)) {
+        typed = QString(m_regional.decimalSeparator);
+        if (!isReadOnly() && acceptsTyping(typed))
+            insert(typed);
+        event->accept();
+        return;
+    }
+    if (acceptsTyping(typed))
+        QLineEdit::keyPressEvent(event);
+    else
+        event->accept(); // refused: swallowed without a trace
+}
+
+bool TFnpNumericEdit::acceptsTyping(const QString& typed) const {
+    for (const QChar c : typed) {
+        const bool digit = c >= u'0' && c <= u'9';
+        const bool separator = m_decimals > 0 && c == m_regional.decimalSeparator;
+        if (!digit && !separator)
+            return false;
+    }
+    const QString after = KeyFilter::textAfterTyping(
+        text(), selectionStart(), selectedText().size(), cursorPosition(), typed);
+    return after.count(m_regional.decimalSeparator) <= 1;
+}
+
+void TFnpNumericEdit::rewriteInPattern() {
+    const auto number = parseNumber(text(), m_regional);
+    if (!number)
+        return;
+    const QString patterned = formatFixed(*number, m_decimals, m_regional);
+    // Only a real change rewrites, so the undo history survives a plain pass.
+    if (patterned != text())
+        setText(patterned);
+}

@@ -1,0 +1,177 @@
+#include "widgets/TNumEdit.h"
+
+#include "calc/NumberFormat.h"
+#include "widgets/KeyFilter.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <charconv>
+#include <cmath>
+#include <string>
+
+namespace {
+
+constexpr QChar MinusSign = u'-';
+
+bool isAsciiDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+
+// A focus change that does not mean the user left the field: a context menu
+// opening over it, or the whole window losing activation.
+bool isTransientFocusChange(const QFocusEvent* event) {
+    return event->reason() == Qt::PopupFocusReason ||
+           event->reason() == Qt::ActiveWindowFocusReason;
+}
+
+} // namespace
+
+TNumEdit::TNumEdit(QWidget* parent)
+    : QLineEdit(parent)
+    , m_regional(RegionalSettings::unitedStates()) {
+    showDisplay();
+}
+
+void TNumEdit::setValue(long double value) {
+    // No negative zero: it would show as a negative amount.
+    m_value = value == 0 ? 0 : value;
+    if (m_editing)
+        showEditText();
+    else
+        showDisplay();
+}
+
+void TNumEdit::setRegionalSettings(const RegionalSettings& regional) {
+    m_regional = regional;
+    if (m_editing)
+        showEditText();
+    else
+        showDisplay();
+}
+
+int TNumEdit::lengthLimitFor(const QString& text) const {
+    int limit = BaseLengthLimit;
+    if (text.contains(m_regional.decimalSeparator))
+        ++limit;
+    if (text.contains(MinusSign))
+        ++limit;
+    return limit;
+}
+
+void TNumEdit::focusInEvent(QFocusEvent* event) {
+    // Coming back from a context menu or another window keeps what is typed.
+    if (!m_editing)
+        showEditText();
+    QLineEdit::focusInEvent(event);
+}
+
+void TNumEdit::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    if (isTransientFocusChange(event) || !m_editing)
+        return;
+    storeTypedText();
+    showDisplay();
+    emit exited();
+}
+
+void TNumEdit::keyPressEvent(QKeyEvent* event) {
+    QString typed = KeyFilter::typedText(event);
+    if (typed.isEmpty()) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    if (KeyFilter::isKeypadDecimal(event)) {
+        typed = QString(m_regional.decimalSeparator);
+        if (acceptsTyping(typed))
+            insert(typed);
+        event->accept();
+        return;
+    }
+    if (acceptsTyping(typed))
+        QLineEdit::keyPressEvent(event);
+    else
+        event->accept(); // refused: swallowed without a trace
+}
+
+bool TNumEdit::acceptsTyping(const QString& typed) const {
+    for (const QChar c : typed) {
+        if (!isAsciiDigit(c) && c != m_regional.thousandsSeparator &&
+            c != m_regional.decimalSeparator && c != MinusSign)
+            return false;
+    }
+    const QString after = KeyFilter::textAfterTyping(
+        text(), selectionStart(), selectedText().size(), cursorPosition(), typed);
+    if (after.count(m_regional.decimalSeparator) > 1 || after.count(MinusSign) > 1)
+        return false;
+    // Deleting by overtyping a selection is always fine; growing past the limit is not.
+    return after.size() <= text().size() || after.size() <= lengthLimitFor(after);
+}
+
+void TNumEdit::showDisplay() {
+    m_editing = false;
+    m_editText.clear();
+    setText(formatAmountDisplay(m_value, m_regional));
+}
+
+void TNumEdit::showEditText() {
+    m_editing = true;
+    m_editText = editTextForValue();
+    setText(m_editText);
+}
+
+QString TNumEdit::editTextForValue() const {
+    QString shown = formatAmountDisplay(m_value, m_regional);
+    // An amount too large for the currency form is shown in exponent form;
+    // editing starts from its plain digits instead.
+    if (shown.contains(u'E', Qt::CaseInsensitive))
+        shown = formatFixed(static_cast<double>(m_value), 2, m_regional);
+
+    QString plain;
+    bool nonZero = false;
+    for (const QChar c : shown) {
+        if (isAsciiDigit(c) || c == m_regional.thousandsSeparator ||
+            c == m_regional.decimalSeparator)
+            plain.append(c);
+        if (isAsciiDigit(c) && c != u'0')
+            nonZero = true;
+    }
+    if (m_value < 0 && nonZero)
+        plain.prepend(MinusSign);
+    return plain;
+}
+
+void TNumEdit::storeTypedText() {
+    const QString typed = text();
+    // Focus passed through without an edit: the exact value stays.
+    if (typed == m_editText)
+        return;
+
+    const QString trimmed = typed.trimmed();
+    const bool negative = trimmed.startsWith(MinusSign) || trimmed.endsWith(MinusSign);
+
+    std::string number;
+    int separators = 0;
+    bool anyDigit = false;
+    for (const QChar c : typed) {
+        if (isAsciiDigit(c)) {
+            number.push_back(static_cast<char>(c.unicode()));
+            anyDigit = true;
+        } else if (c == m_regional.decimalSeparator) {
+            number.push_back('.');
+            ++separators;
+        }
+    }
+    if (!anyDigit) {
+        m_value = 0;
+        return;
+    }
+    if (separators > 1)
+        return; // not a number: the previous value stays
+
+    long double parsed = 0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), parsed,
+                                              std::chars_format::fixed);
+    if (error != std::errc() || end != number.data() + number.size() || !std::isfinite(parsed))
+        return;
+    m_value = negative && parsed != 0 ? -parsed : parsed;
+}
