@@ -1,5 +1,6 @@
 #include "platform/InstanceLock.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLocalServer>
@@ -22,7 +23,17 @@ QString fileNamePart(const QString& name) {
     QString out;
     for (QChar c : name.toLower())
         out += (c.isLetterOrNumber() && c.unicode() < 128) || c == u'.' || c == u'-' ? c : u'_';
-    return out.isEmpty() ? QStringLiteral("_") : out;
+    if (out.isEmpty())
+        return QStringLiteral("_");
+    // A long name keeps the lock file and socket names within the system's
+    // limits: a prefix of it and a digest of the whole.
+    constexpr qsizetype kMaxPart = 64;
+    if (out.size() > kMaxPart) {
+        const QByteArray digest =
+            QCryptographicHash::hash(name.toLower().toUtf8(), QCryptographicHash::Sha1).toHex();
+        out = out.left(kMaxPart - digest.size() - 1) + u'-' + QString::fromLatin1(digest);
+    }
+    return out;
 }
 
 QString defaultDirectory() {
