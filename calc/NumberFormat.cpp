@@ -4,8 +4,8 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
+#include <string>
 
 namespace {
 
@@ -198,8 +198,8 @@ QString formatProfileNumber(double value, const RegionalSettings& regional) {
 std::optional<double> parseNumber(QStringView text, const RegionalSettings& regional) {
     // Rebuilt as plain ASCII ("-123.45e-6") for from_chars, which never depends
     // on the C library's locale.
-    char buffer[512];
-    int length = 0;
+    std::string buffer;
+    buffer.reserve(std::size_t(text.size()) + 24);
     qsizetype i = 0;
     const qsizetype n = text.size();
     auto isBlank = [](QChar c) { return c == u' ' || c == u'\t'; };
@@ -221,9 +221,7 @@ std::optional<double> parseNumber(QStringView text, const RegionalSettings& regi
     for (; i < n; ++i) {
         const QChar c = text[i];
         if (isDigit(c)) {
-            if (length >= int(sizeof buffer) - 40)
-                return std::nullopt;
-            buffer[length++] = char(c.unicode());
+            buffer += char(c.unicode());
             ++mantissaDigits;
             if (seenSeparator)
                 ++fractionDigits;
@@ -233,7 +231,7 @@ std::optional<double> parseNumber(QStringView text, const RegionalSettings& regi
                 firstNonZero = seenSeparator ? -fractionDigits : wholeDigits;
         } else if (c == regional.decimalSeparator && !seenSeparator) {
             seenSeparator = true;
-            buffer[length++] = '.';
+            buffer += '.';
         } else {
             break;
         }
@@ -265,11 +263,12 @@ std::optional<double> parseNumber(QStringView text, const RegionalSettings& regi
     if (firstNonZero == 0)
         return negative ? -0.0 : 0.0;
 
-    const int written = std::snprintf(buffer + length, sizeof buffer - length, "e%lld", exponent);
-    length += written;
+    buffer += 'e';
+    buffer += std::to_string(exponent);
     double value = 0;
-    const auto result = std::from_chars(buffer, buffer + length, value);
-    if (result.ptr != buffer + length)
+    const char* end = buffer.data() + buffer.size();
+    const auto result = std::from_chars(buffer.data(), end, value);
+    if (result.ptr != end)
         return std::nullopt;
     if (result.ec == std::errc::result_out_of_range) {
         // Too small to hold is zero; too large is no number at all.
