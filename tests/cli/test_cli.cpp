@@ -1,0 +1,264 @@
+#include "cli/CliOptions.h"
+#include "cli/ScheduleWriters.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTest>
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run runCliProgram(const QStringList& arguments, const QString& lang = QStringLiteral("C.UTF-8")) {
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LANG"), lang);
+    env.insert(QStringLiteral("LC_ALL"), lang);
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(TLMR_CLI_PATH), arguments);
+    Run run;
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+        return run;
+    run.exitCode = process.exitCode();
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    return run;
+}
+
+const QStringList kExample = {"schedule", "--balance",      "1000",   "--savings",   "100",
+                              "--first",  "Jan 2000",       "--last", "Jan 2010",    "--rate",
+                              "6",        "--savings-step", "1",      "--rate-step", "3",
+                              "--locale", "en_US"};
+
+} // namespace
+
+class TestCli : public QObject {
+    Q_OBJECT
+
+private slots:
+    void defaultsAreThoseOfAFirstRun();
+    void optionForms();
+    void badInput_data();
+    void badInput();
+    void csvQuoting();
+    void exampleAsJson();
+    void csvOutput();
+    void textOutputIsAligned();
+    void exitCodes();
+    void localeFromEnvironment();
+    void help();
+};
+
+void TestCli::defaultsAreThoseOfAFirstRun() {
+    QString error;
+    const auto options = parseCliArguments({QStringLiteral("schedule")}, error);
+    QVERIFY(options.has_value());
+    const ScheduleInputs& in = options->inputs;
+    QCOMPARE(in.balance, 0.0);
+    QCOMPARE(in.savings, 0.0);
+    QCOMPARE(in.rate, 0.0);
+    QCOMPARE(in.firstMonth, QStringLiteral("Jan"));
+    QCOMPARE(in.firstYear, 2001);
+    QCOMPARE(in.lastMonth, QStringLiteral("Jan"));
+    QCOMPARE(in.lastYear, 2031);
+    QCOMPARE(in.frequency, QStringLiteral("Monthly"));
+    QCOMPARE(in.savingsStepIndex, 0);
+    QCOMPARE(in.rateStepIndex, 3);
+    QVERIFY(!options->locale);
+    QCOMPARE(options->format, CliOptions::Format::Text);
+}
+
+void TestCli::optionForms() {
+    QString error;
+    const auto options =
+        parseCliArguments({"schedule", "--balance=-1500.5", "--rate", "7.25", "--first", "Mar 1999",
+                           "--last=Feb 2001", "--frequency", "Daily", "--savings-step", "8",
+                           "--rate-step=0", "--format", "csv"},
+                          error);
+    QVERIFY2(options.has_value(), qPrintable(error));
+    QCOMPARE(options->inputs.balance, -1500.5);
+    QCOMPARE(options->inputs.rate, 7.25);
+    QCOMPARE(options->inputs.firstMonth, QStringLiteral("Mar"));
+    QCOMPARE(options->inputs.firstYear, 1999);
+    QCOMPARE(options->inputs.lastYear, 2001);
+    QCOMPARE(options->inputs.frequency, QStringLiteral("Daily"));
+    QCOMPARE(options->inputs.savingsStepIndex, 8);
+    QCOMPARE(options->inputs.rateStepIndex, 0);
+    QCOMPARE(options->format, CliOptions::Format::Csv);
+}
+
+void TestCli::badInput_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("mentions");
+    QTest::newRow("no command") << QStringList() << "schedule";
+    QTest::newRow("unknown command") << QStringList{"plan"} << "schedule";
+    QTest::newRow("unknown option") << QStringList{"schedule", "--colour", "red"} << "--balance";
+    QTest::newRow("missing value") << QStringList{"schedule", "--rate"} << "--rate";
+    QTest::newRow("not a number") << QStringList{"schedule", "--savings", "12,50"} << "'.'";
+    QTest::newRow("infinite number") << QStringList{"schedule", "--balance", "1e999"} << "'.'";
+    QTest::newRow("step out of range")
+        << QStringList{"schedule", "--savings-step", "9"} << "0 to 8";
+    QTest::newRow("step not whole") << QStringList{"schedule", "--rate-step", "1.5"} << "0 to 8";
+    QTest::newRow("month case") << QStringList{"schedule", "--first", "jan 2000"} << "Dec";
+    QTest::newRow("year not whole") << QStringList{"schedule", "--last", "Jan 20.5"} << "Jan 2000";
+    QTest::newRow("year out of range")
+        << QStringList{"schedule", "--last", "Jan 3000000000"} << "Jan 2000";
+    QTest::newRow("unknown frequency")
+        << QStringList{"schedule", "--frequency", "Weekly"} << "Biannually";
+    QTest::newRow("unknown locale") << QStringList{"schedule", "--locale", "xx_QQ"} << "en_US";
+    QTest::newRow("unknown format") << QStringList{"schedule", "--format", "xml"} << "json";
+}
+
+void TestCli::badInput() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, mentions);
+    QString error;
+    QVERIFY(!parseCliArguments(arguments, error).has_value());
+    QVERIFY2(error.contains(mentions), qPrintable(error));
+    QVERIFY(!error.contains(u'\n'));
+
+    const Run run = runCliProgram(arguments);
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY(run.out.isEmpty());
+    QCOMPARE(run.err.count('\n'), 1);
+    QVERIFY(run.err.endsWith('\n'));
+}
+
+void TestCli::csvQuoting() {
+    ScheduleSnapshot s = cleanSchedule();
+    s.cells[1][1] = QStringLiteral("say \"hi\"");
+    s.cells[1][2] = QStringLiteral("a\nb");
+    s.cells[1][3] = QStringLiteral("c\rd");
+    s.cells[1][4] = QStringLiteral(" $1,000.00");
+    s.cells[1][5] = QStringLiteral("plain");
+    const QStringList records = scheduleAsCsv(s).split(QStringLiteral("\r\n"));
+    QCOMPARE(records.size(), kGridRows + 1); // a CRLF ends every record
+    QVERIFY(records.last().isEmpty());
+    QCOMPARE(records[0], QStringLiteral(" Savings/Rate,,,,,,,"));
+    QCOMPARE(records[1], QStringLiteral(",\"say \"\"hi\"\"\",\"a\nb\",\"c\rd\",\" $1,000.00\","
+                                        "plain,,"));
+}
+
+void TestCli::exampleAsJson() {
+    const Run run = runCliProgram(kExample + QStringList{"--format", "json"});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.err.isEmpty());
+    QJsonParseError parseError;
+    const QJsonDocument doc = QJsonDocument::fromJson(run.out, &parseError);
+    QCOMPARE(parseError.error, QJsonParseError::NoError);
+    QVERIFY(doc.isObject());
+    const QJsonObject object = doc.object();
+    QCOMPARE(object.keys().size(), 5);
+    QCOMPARE(object.value("term").toInt(-1), 120);
+    QCOMPARE(object.value("savingsIncrement").toString(), QStringLiteral("$25"));
+    QCOMPARE(object.value("rateIncrement").toString(), QStringLiteral("1/4%"));
+
+    const QJsonArray grid = object.value("grid").toArray();
+    const QJsonArray tooltips = object.value("tooltips").toArray();
+    QCOMPARE(grid.size(), 12);
+    QCOMPARE(tooltips.size(), 12);
+    for (int r = 0; r < 12; ++r) {
+        QCOMPARE(grid[r].toArray().size(), 8);
+        QCOMPARE(tooltips[r].toArray().size(), 8);
+        for (int c = 0; c < 8; ++c) {
+            QVERIFY(grid[r][c].isString());
+            QCOMPARE(tooltips[r][c].isNull(), r == 0 || c == 0);
+            QCOMPARE(tooltips[r][c].isString(), r > 0 && c > 0);
+        }
+    }
+    QCOMPARE(grid[0][0].toString(), QStringLiteral(" Savings/Rate"));
+    QStringList rowHeaders;
+    for (int r = 1; r < 12; ++r)
+        rowHeaders << grid[r][0].toString();
+    QCOMPARE(rowHeaders, QStringList({" $100", " $125", " $150", " $175", " $200", " $225", " $250",
+                                      " $275", " $300", " $325", " $350"}));
+    QStringList columnHeaders;
+    for (int c = 1; c < 8; ++c)
+        columnHeaders << grid[0][c].toString();
+    QCOMPARE(columnHeaders,
+             QStringList({"  5.25%", "  5.5%", "  5.75%", "  6%", "  6.25%", "  6.5%", "  6.75%"}));
+    QCOMPARE(grid[1][4].toString(), QStringLiteral(" $18,207.33"));
+    QCOMPARE(grid[1][1].toString(), QStringLiteral(" $17,426.22"));
+    QCOMPARE(grid[1][7].toString(), QStringLiteral(" $19,032.71"));
+    QCOMPARE(grid[11][4].toString(), QStringLiteral(" $59,177.17"));
+    QCOMPARE(grid[11][7].toString(), QStringLiteral(" $61,713.68"));
+    QCOMPARE(tooltips[1][4].toString(),
+             QStringLiteral("Total Invested: $13,000\r\nTotal Earned: $5,207"));
+}
+
+void TestCli::csvOutput() {
+    const Run run = runCliProgram(kExample + QStringList{"--format", "csv"});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out.count("\r\n"), 12);
+    QCOMPARE(run.out.count('\n'), 12);
+    const QList<QByteArray> records = run.out.split('\n');
+    QCOMPARE(records[0], QByteArray(" Savings/Rate,  5.25%,  5.5%,  5.75%,  6%,  6.25%,  6.5%,"
+                                    "  6.75%\r"));
+    QVERIFY(records[1].startsWith(" $100,\" $17,426.22\",\" $17,681.83\","));
+}
+
+void TestCli::textOutputIsAligned() {
+    const Run run = runCliProgram(kExample);
+    QCOMPARE(run.exitCode, 0);
+    const QList<QByteArray> lines = run.out.trimmed().split('\n');
+    QVERIFY(lines[0].contains("120 months"));
+    // Twelve grid lines of equal width, values right-aligned under their headers.
+    const QList<QByteArray> grid = lines.mid(lines.size() - 12);
+    for (const QByteArray& line : grid)
+        QCOMPARE(line.size(), grid[1].size());
+    QVERIFY(grid[0].startsWith("Savings/Rate"));
+    QVERIFY(grid[1].endsWith("$19,032.71"));
+    QVERIFY(grid[0].endsWith("6.75%"));
+}
+
+void TestCli::exitCodes() {
+    const Run overflow = runCliProgram({"schedule", "--savings", "1e307", "--rate", "6"});
+    QCOMPARE(overflow.exitCode, 1);
+    QVERIFY(overflow.out.isEmpty());
+    QCOMPARE(overflow.err,
+             QByteArray("tallowmere-cli: Valid results cannot be calculated using the variables "
+                        "you have entered.\n"));
+
+    const Run fine =
+        runCliProgram({"schedule", "--rate", "1000", "--first", "Jan 2000", "--format", "json"});
+    QCOMPARE(fine.exitCode, 0);
+}
+
+void TestCli::localeFromEnvironment() {
+    const QStringList arguments = {"schedule", "--balance", "1000",     "--savings", "100",
+                                   "--rate",   "6",         "--format", "json"};
+    const Run german = runCliProgram(arguments, QStringLiteral("de_DE.UTF-8"));
+    QCOMPARE(german.exitCode, 0);
+    const QJsonArray grid = QJsonDocument::fromJson(german.out).object().value("grid").toArray();
+    QCOMPARE(grid[0][4].toString(), QStringLiteral("  6%"));
+    QCOMPARE(grid[0][1].toString(), QStringLiteral("  5,25%"));
+    QCOMPARE(grid[1][0].toString(), QStringLiteral(" 100 €"));
+
+    // --locale wins over the environment.
+    const Run us =
+        runCliProgram(arguments + QStringList{"--locale", "en_US"}, QStringLiteral("de_DE.UTF-8"));
+    const QJsonArray usGrid = QJsonDocument::fromJson(us.out).object().value("grid").toArray();
+    QCOMPARE(usGrid[1][0].toString(), QStringLiteral(" $100"));
+}
+
+void TestCli::help() {
+    for (const QStringList& arguments : {QStringList{"--help"}, QStringList{"schedule", "--help"},
+                                         QStringList{"schedule", "--rate", "5", "-h"}}) {
+        const Run run = runCliProgram(arguments);
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.err.isEmpty());
+        for (const char* option :
+             {"--balance", "--savings", "--first", "--last", "--frequency", "--rate",
+              "--savings-step", "--rate-step", "--locale", "--format", "--help"})
+            QVERIFY2(run.out.contains(option), option);
+    }
+}
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "test_cli.moc"
