@@ -1,0 +1,161 @@
+#include "app/InputPanel.h"
+
+#include "calc/Steps.h"
+#include "calc/Term.h"
+#include "widgets/EditableComboBox.h"
+#include "widgets/RadioGroup.h"
+#include "widgets/TFnpNumericEdit.h"
+#include "widgets/TNumEdit.h"
+
+#include <QLabel>
+
+namespace {
+
+// Three rows of label and field, three columns wide, then the two step groups.
+constexpr int kColumnX[3] = {8, 128, 248};
+constexpr int kLabelY[3] = {6, 47, 88};
+constexpr int kFieldY[3] = {20, 61, 102};
+constexpr int kFieldWidth = 110;
+constexpr int kFieldHeight = 21;
+constexpr int kMonthWidth = 58;
+constexpr int kYearWidth = 48;
+
+template <typename Field>
+Field* named(Field* field, const char* name, const QString& hint) {
+    field->setObjectName(QLatin1String(name));
+    field->setStatusTip(hint);
+    return field;
+}
+
+EditableComboBox* makeCombo(QWidget* parent, const char* name, const QString& hint,
+                            const QStringList& items, const QString& text) {
+    auto* combo = named(new EditableComboBox(parent), name, hint);
+    combo->addItems(items);
+    combo->setMaxVisibleItems(9);
+    // The text is whatever the user types; no completion and no new list items.
+    combo->setCompleter(nullptr);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setEditText(text);
+    return combo;
+}
+
+QStringList stepLabels(const std::array<Step, kStepCount>& steps) {
+    QStringList labels;
+    for (const Step& step : steps)
+        labels << QLatin1String(step.label);
+    return labels;
+}
+
+} // namespace
+
+InputPanel::InputPanel(const RegionalSettings& regional, QWidget* parent)
+    : QFrame(parent) {
+    setObjectName(QStringLiteral("pnlInput"));
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setLineWidth(1);
+
+    // Row 1: balance, savings, term.
+    addLabel("lblBalance", QStringLiteral("Initial Balance"), kColumnX[0], kLabelY[0]);
+    edtBalance = named(new TNumEdit(this), "edtBalance",
+                       QStringLiteral(" Enter the starting balance of your investment"));
+    edtBalance->setGeometry(kColumnX[0], kFieldY[0], kFieldWidth, kFieldHeight);
+
+    addLabel("lblSavings", QStringLiteral("Monthly Savings"), kColumnX[1], kLabelY[0]);
+    edtSavings = named(new TNumEdit(this), "edtSavings",
+                       QStringLiteral(" Enter the amount saved each month"));
+    edtSavings->setGeometry(kColumnX[1], kFieldY[0], kFieldWidth, kFieldHeight);
+
+    addLabel("lblTerm", QStringLiteral("Term in Months"), kColumnX[2], kLabelY[0]);
+    edtTerm =
+        named(new TFnpNumericEdit(0, this), "edtTerm", QStringLiteral("Displays term in months"));
+    edtTerm->setGeometry(kColumnX[2], kFieldY[0], 62, kFieldHeight);
+    edtTerm->setReadOnly(true);
+    edtTerm->setFocusPolicy(Qt::ClickFocus);
+    QPalette termPalette = edtTerm->palette();
+    termPalette.setColor(QPalette::Base, QColor(255, 255, 0));
+    termPalette.setColor(QPalette::Text, Qt::black);
+    edtTerm->setPalette(termPalette);
+
+    // Row 2: the first and the last month, each a month name and a year.
+    const QStringList months = monthNames();
+    addLabel("lblFirstMonth", QStringLiteral("First Month"), kColumnX[0], kLabelY[1]);
+    cbFirstMonth = makeCombo(this, "cbFirstMonth", QStringLiteral("Choose the beginning month"),
+                             months, QStringLiteral("Jan"));
+    cbFirstMonth->setGeometry(kColumnX[0], kFieldY[1], kMonthWidth, kFieldHeight);
+    edtFirstYear = named(new TFnpNumericEdit(0, this), "edtFirstYear",
+                         QStringLiteral("Enter the initial year"));
+    edtFirstYear->setGeometry(kColumnX[0] + kFieldWidth - kYearWidth, kFieldY[1], kYearWidth,
+                              kFieldHeight);
+
+    addLabel("lblLastMonth", QStringLiteral("Last Month"), kColumnX[1], kLabelY[1]);
+    cbLastMonth = makeCombo(this, "cbLastMonth", QStringLiteral("Choose the last month"), months,
+                            QStringLiteral("Jan"));
+    cbLastMonth->setGeometry(kColumnX[1], kFieldY[1], kMonthWidth, kFieldHeight);
+    edtLastYear =
+        named(new TFnpNumericEdit(0, this), "edtLastYear", QStringLiteral("Enter the final year"));
+    edtLastYear->setGeometry(kColumnX[1] + kFieldWidth - kYearWidth, kFieldY[1], kYearWidth,
+                             kFieldHeight);
+
+    // A field kept from an earlier design; it is never shown and nothing reads it.
+    QLabel* increaseLabel =
+        addLabel("lblIncrease", QStringLiteral("% Annual Increase"), kColumnX[2], kLabelY[1]);
+    increaseLabel->hide();
+    edtIncrease = named(new TFnpNumericEdit(3, this), "edtIncrease", QString());
+    edtIncrease->setGeometry(kColumnX[2], kFieldY[1], 62, kFieldHeight);
+    edtIncrease->hide();
+
+    // Row 3: frequency and rate.
+    addLabel("lblFrequency", QStringLiteral("Compounded"), kColumnX[0], kLabelY[2]);
+    cbFrequency = makeCombo(this, "cbFrequency", QStringLiteral("Choose the compounding frequency"),
+                            {QStringLiteral("Monthly"), QStringLiteral("Quarterly"),
+                             QStringLiteral("Biannually"), QStringLiteral("Annually")},
+                            QStringLiteral("Monthly"));
+    cbFrequency->setGeometry(kColumnX[0], kFieldY[2], kFieldWidth, kFieldHeight);
+
+    addLabel("lblInterest", QStringLiteral("Interest Rate"), kColumnX[1], kLabelY[2]);
+    edtInterest = named(new TFnpNumericEdit(3, this), "edtInterest",
+                        QStringLiteral(" Enter the interest rate"));
+    edtInterest->setGeometry(kColumnX[1], kFieldY[2], kFieldWidth, kFieldHeight);
+
+    rgSavings = new RadioGroup(QStringLiteral("Increment Monthly Savings By:"),
+                               stepLabels(savingsSteps()), 3, this);
+    rgSavings->setObjectName(QStringLiteral("rgSavings"));
+    rgSavings->setGeometry(316, 3, 148, 125);
+    rgSavings->setItemIndex(0);
+
+    rgInterest = new RadioGroup(QStringLiteral("Increment Interest Rates By:"),
+                                stepLabels(rateSteps()), 3, this);
+    rgInterest->setObjectName(QStringLiteral("rgInterest"));
+    rgInterest->setGeometry(468, 3, 148, 125);
+    rgInterest->setItemIndex(3);
+
+    for (TNumEdit* edit : {edtBalance, edtSavings})
+        edit->setRegionalSettings(regional);
+    for (TFnpNumericEdit* edit : {edtFirstYear, edtLastYear, edtTerm, edtInterest, edtIncrease})
+        edit->setRegionalSettings(regional);
+    edtBalance->setValue(0);
+    edtSavings->setValue(0);
+    edtFirstYear->setValue(2000);
+    edtLastYear->setValue(2030);
+    edtTerm->setValue(0);
+    edtInterest->setValue(0);
+    edtIncrease->setValue(0);
+
+    setTabOrder(edtBalance, edtSavings);
+    setTabOrder(edtSavings, cbFirstMonth);
+    setTabOrder(cbFirstMonth, edtFirstYear);
+    setTabOrder(edtFirstYear, cbLastMonth);
+    setTabOrder(cbLastMonth, edtLastYear);
+    setTabOrder(edtLastYear, edtTerm);
+    setTabOrder(edtTerm, cbFrequency);
+    setTabOrder(cbFrequency, edtInterest);
+    // The step groups follow in creation order.
+}
+
+QLabel* InputPanel::addLabel(const char* name, const QString& text, int x, int y) {
+    auto* label = new QLabel(text, this);
+    label->setObjectName(QLatin1String(name));
+    label->move(x, y);
+    label->adjustSize();
+    return label;
+}

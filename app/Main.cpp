@@ -1,0 +1,688 @@
+#include "app/Main.h"
+
+#include "app/About.h"
+#include "app/Disclaim.h"
+#include "app/ErrorRecovery.h"
+#include "app/HintPauseStyle.h"
+#include "app/InputPanel.h"
+#include "app/InputReading.h"
+#include "app/Links.h"
+#include "app/MainMenus.h"
+#include "app/SavedInputs.h"
+#include "app/ToolBarPanel.h"
+#include "app/XJustOne.h"
+#include "calc/Term.h"
+#include "calc/Tooltip.h"
+#include "platform/HelpViewer.h"
+#include "platform/ProductInfo.h"
+#include "platform/ProfileFile.h"
+#include "platform/Shell.h"
+#include "widgets/EditableComboBox.h"
+#include "widgets/FlatPictureButton.h"
+#include "widgets/HyperlinkLabel.h"
+#include "widgets/RadioGroup.h"
+#include "widgets/TFnpNumericEdit.h"
+#include "widgets/TNumEdit.h"
+#include "widgets/TStringAlignGrid.h"
+
+#include <QAbstractPrintDialog>
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPointer>
+#include <QPrinter>
+#include <QScopeGuard>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+
+namespace {
+
+constexpr int kClientWidth = 621;
+constexpr int kClientHeight = 409;
+constexpr int kStatusHeight = 18;
+constexpr int kGridTop = ToolBarPanel::kHeight + InputPanel::kHeight;
+// The designed heights (31 + 131 + 232 + 18) exceed the 409-pixel client area by
+// three pixels; the grid gives them up, and its twelve rows still fit.
+constexpr int kGridHeight = kClientHeight - kStatusHeight - kGridTop;
+constexpr int kColumnWidth = 76;
+constexpr int kRowHeight = 18;
+constexpr int kHintPauseMs = 500;
+
+const QColor kYellow(255, 255, 0);
+
+QString welcomeText() {
+    return QStringLiteral(" Welcome to %1 by %2!")
+        .arg(QLatin1String(ProductInfo::kTitle), QLatin1String(ProductInfo::kMakerLegal));
+}
+
+// Windows of the toolkit or the desktop rather than of this program: coming back
+// from them is not a return to the main window in the program's sense.
+bool isSystemDialog(const QWidget* window) {
+    return qobject_cast<const QMessageBox*>(window) || qobject_cast<const QFileDialog*>(window) ||
+           qobject_cast<const QPageSetupDialog*>(window) ||
+           qobject_cast<const QAbstractPrintDialog*>(window);
+}
+
+} // namespace
+
+TfrmMain::TfrmMain(QWidget* parent)
+    : TfrmMain(RegionalSettings::system(), parent) {}
+
+TfrmMain::TfrmMain(const RegionalSettings& regional, QWidget* parent)
+    : QMainWindow(parent)
+    , m_regional(regional)
+    , m_snapshot(cleanSchedule()) {
+    setObjectName(QStringLiteral("frmMain"));
+    buildFrame();
+    buildLinks();
+    connectInputs();
+    connectCommands();
+
+    XJustOne1 = new TXJustOne(this);
+    XJustOne1->setObjectName(QStringLiteral("XJustOne1"));
+    XJustOne1->check();
+
+    FormCreate();
+}
+
+TfrmMain::~TfrmMain() {
+    if (m_handlerInstalled) {
+        if (Application* app = Application::instance())
+            app->setExceptionHandler(std::move(m_previousHandler));
+    }
+}
+
+// Frame and controls ----------------------------------------------------------
+
+void TfrmMain::buildFrame() {
+    setWindowTitle(QLatin1String(ProductInfo::kTitle));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
+    QFont windowFont = font();
+    windowFont.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    windowFont.setPixelSize(11);
+    setFont(windowFont);
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("pnlClient"));
+    client->setFixedSize(kClientWidth, kClientHeight - kStatusHeight);
+    setCentralWidget(client);
+
+    pnlToolBar = new ToolBarPanel(client);
+    pnlToolBar->setGeometry(0, 0, kClientWidth, ToolBarPanel::kHeight);
+    btnPrint = pnlToolBar->btnPrint;
+    btnPrinterSetup = pnlToolBar->btnPrinterSetup;
+    btnReset = pnlToolBar->btnReset;
+    btnDisclaim = pnlToolBar->btnDisclaim;
+    btnUpdate = pnlToolBar->btnUpdate;
+    btnHelp = pnlToolBar->btnHelp;
+    btnExit = pnlToolBar->btnExit;
+
+    pnlInput = new InputPanel(m_regional, client);
+    pnlInput->setGeometry(0, ToolBarPanel::kHeight, kClientWidth, InputPanel::kHeight);
+    edtBalance = pnlInput->edtBalance;
+    edtSavings = pnlInput->edtSavings;
+    cbFirstMonth = pnlInput->cbFirstMonth;
+    edtFirstYear = pnlInput->edtFirstYear;
+    cbLastMonth = pnlInput->cbLastMonth;
+    edtLastYear = pnlInput->edtLastYear;
+    edtTerm = pnlInput->edtTerm;
+    cbFrequency = pnlInput->cbFrequency;
+    edtInterest = pnlInput->edtInterest;
+    edtIncrease = pnlInput->edtIncrease;
+    rgSavings = pnlInput->rgSavings;
+    rgInterest = pnlInput->rgInterest;
+
+    grdFV = new TStringAlignGrid(kGridColumns, kGridRows, client);
+    grdFV->setObjectName(QStringLiteral("grdFV"));
+    grdFV->setGeometry(0, kGridTop, kClientWidth, kGridHeight);
+    grdFV->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdFV->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grdFV->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grdFV->setShowGrid(true);
+    grdFV->setTabKeyNavigation(false);
+    // No tab stop; a click still takes the focus, so the field being edited is
+    // left (and stored) before the click recalculates.
+    grdFV->setFocusPolicy(Qt::ClickFocus);
+    grdFV->horizontalHeader()->setMinimumSectionSize(1);
+    grdFV->horizontalHeader()->setStretchLastSection(true);
+    grdFV->verticalHeader()->setMinimumSectionSize(1);
+    grdFV->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grdFV->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    for (int row = 0; row < kGridRows; ++row)
+        grdFV->setRowHeight(row, kRowHeight);
+    grdFV->setSelectionColors(kYellow, Qt::black);
+
+    m_menus = std::make_unique<MainMenus>(menuBar(), this);
+    menuBar()->setObjectName(QStringLiteral("mnuMain"));
+
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setSizeGripEnabled(false);
+    StatusBar1->setFixedHeight(kStatusHeight);
+    setStatusBar(StatusBar1);
+    StatusBar1->showMessage(welcomeText());
+
+    m_help = new HelpViewer(this);
+    m_help->setObjectName(QStringLiteral("HelpViewer1"));
+
+    // The pop-up menu belongs to the background, the panels, the step groups and
+    // the grid; the input fields keep their own edit menus.
+    m_popupSources = {client, pnlToolBar, pnlInput, rgSavings, rgInterest, grdFV->viewport()};
+
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    adjustSize();
+    if (QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void TfrmMain::buildLinks() {
+    pnlLinks = new QWidget(centralWidget());
+    pnlLinks->setObjectName(QStringLiteral("pnlLinks"));
+    pnlLinks->hide();
+    for (const LinkTarget& link : mainWindowLinks()) {
+        auto* label = new HyperlinkLabel(link.address, link.address, pnlLinks);
+        label->setObjectName(link.objectName);
+        label->setOpener([](const QString& address) { return Shell::open(address); });
+        connect(label, &HyperlinkLabel::openFailed, this,
+                [] { Application::instance()->beepNow(); });
+    }
+}
+
+// Runs `handler` as an event of the window: an error goes to the application's
+// handler here, so it never unwinds through the toolkit's signal code. While an
+// error is being handled, events caused by the message box itself (a field
+// losing the focus to it) do not start another calculation.
+template <typename Handler>
+auto TfrmMain::guarded(Handler handler) {
+    return [this, handler](auto&&...) {
+        if (m_errorDepth > 0)
+            return;
+        try {
+            handler();
+        } catch (...) {
+            Application::instance()->handleException(this, std::current_exception());
+        }
+    };
+}
+
+void TfrmMain::connectInputs() {
+    const auto recalculate = guarded([this] { CalculateGrdFV(); });
+    connect(edtBalance, &TNumEdit::exited, this, recalculate);
+    connect(edtSavings, &TNumEdit::exited, this, recalculate);
+    for (TFnpNumericEdit* edit : {edtFirstYear, edtLastYear, edtTerm, edtInterest})
+        connect(edit, &TFnpNumericEdit::exited, this, recalculate);
+    connect(cbFirstMonth, &EditableComboBox::changed, this,
+            guarded([this] { cbFirstMonthChange(cbFirstMonth); }));
+    connect(cbFirstMonth, &EditableComboBox::exited, this, recalculate);
+    connect(cbLastMonth, &EditableComboBox::changed, this,
+            guarded([this] { cbLastMonthChange(cbLastMonth); }));
+    connect(cbLastMonth, &EditableComboBox::exited, this, recalculate);
+    connect(cbFrequency, &EditableComboBox::changed, this, recalculate);
+    connect(cbFrequency, &EditableComboBox::exited, this, recalculate);
+    connect(rgSavings, &RadioGroup::clicked, this, recalculate);
+    connect(rgInterest, &RadioGroup::clicked, this, recalculate);
+    connect(grdFV, &TStringAlignGrid::clicked, this, recalculate);
+    connect(grdFV, &TStringAlignGrid::mouseMoved, this,
+            [this](Qt::KeyboardModifiers shift, int x, int y) { grdFVMouseMove(shift, x, y); });
+    grdFV->setHintCallback(
+        [this](int column, int row, QString& hint) { grdFVShowHintCell(column, row, hint); });
+}
+
+void TfrmMain::connectCommands() {
+    const MainMenus& m = *m_menus;
+    const auto bind = [this](auto* source, auto signal, auto handler) {
+        connect(source, signal, this, guarded(handler));
+    };
+    const auto onButton = [&](FlatPictureButton* button, auto handler) {
+        bind(button, &QAbstractButton::clicked, handler);
+    };
+    const auto onItem = [&](QAction* action, auto handler) {
+        bind(action, &QAction::triggered, handler);
+    };
+
+    const auto print = [this] { Print(); };
+    const auto setup = [this] { SetupPrinter(); };
+    const auto reset = [this] { btnResetClick(); };
+    const auto update = [this] { ShowUpdate(); };
+    const auto help = [this] { mnuHelpContentsClick(); };
+    const auto about = [this] { ShowAbout(); };
+    const auto exitApp = [this] { ExitApplication(); };
+
+    onButton(btnPrint, print);
+    onButton(btnPrinterSetup, setup);
+    onButton(btnReset, reset);
+    onButton(btnDisclaim, [this] { ShowDisclaim(); });
+    onButton(btnUpdate, update);
+    onButton(btnHelp, help);
+    onButton(btnExit, exitApp);
+
+    onItem(m.mnuFileReset, reset);
+    onItem(m.mnuFilePrintSetup, setup);
+    onItem(m.mnuFilePrint, print);
+    onItem(m.mnuFileExit, exitApp);
+
+    const auto link = [this](const char* name) {
+        return [this, name] { openLink(QLatin1String(name)); };
+    };
+    onItem(m.mnuInternetCalcSite, link("UrlCalcSite"));
+    onItem(m.mnuInternetWebHome, link("UrlBrindlecrest"));
+    onItem(m.mnuInternetWebFreeware, link("UrlFreeware"));
+    onItem(m.mnuInternetWebSuggest, link("UrlSuggest"));
+    onItem(m.mnuInternetEmailSuggest, link("UrlEmailSuggest"));
+    onItem(m.mnuInternetEmailSupport, link("UrlEmailSupport"));
+    onItem(m.mnuHelpSupportAddress, link("UrlEmailSupport"));
+    for (int i = 0; i < 4; ++i) {
+        const QString name = QStringLiteral("UrlProduct%1").arg(i + 1);
+        onItem(m.mnuInternetDownloadProduct[i], [this, name] { openLink(name); });
+    }
+    onItem(m.mnuInternetUpdate, update);
+
+    onItem(m.mnuHelpContents, help);
+    onItem(m.mnuHelpSearch, [this] { mnuHelpSearchClick(); });
+    onItem(m.mnuHelpHow, [this] { mnuHelpHowClick(); });
+    onItem(m.mnuHelpAbout, about);
+
+    onItem(m.mnuPopReset, reset);
+    onItem(m.mnuPopPrintSetup, setup);
+    onItem(m.mnuPopPrint, print);
+    onItem(m.mnuPopAbout, about);
+    onItem(m.mnuPopExit, exitApp);
+}
+
+// Creation --------------------------------------------------------------------
+
+void TfrmMain::FormCreate() {
+    setWindowTitle(QLatin1String(ProductInfo::kMainCaption));
+    m_programDir = QCoreApplication::applicationDirPath() + u'/';
+    markBaseCell();
+
+    Application* app = Application::instance();
+    m_previousHandler = app->setExceptionHandler(
+        [this](QObject* sender, std::exception_ptr error) { AppOnException(sender, error); });
+    m_handlerInstalled = true;
+    connect(app, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) {
+                if (state == Qt::ApplicationActive)
+                    ApplicationActivate();
+            });
+    // Status tips of every window, the pop-up menu and the grid's keys pass here.
+    app->installEventFilter(this);
+    HintPauseStyle::install(kHintPauseMs);
+
+    try {
+        app->setHelpFile(m_programDir + QStringLiteral("tlmr.hlp"));
+        m_help->setHelpFile(app->helpFile());
+        CleanGrid();
+        LoadSavedInputs();
+        CalculateGrdFV();
+    } catch (...) {
+        app->handleException(this, std::current_exception());
+    }
+}
+
+QString TfrmMain::settingsFilePath() const {
+    return m_programDir + QStringLiteral("tlmr.ini");
+}
+
+void TfrmMain::LoadSavedInputs() {
+    // Everything is read first; a value that is not a number throws before any
+    // field changes.
+    const SavedInputs::Values values = SavedInputs(settingsFilePath(), m_regional).load();
+    setComboText(cbFrequency, values.frequency);
+    setComboText(cbFirstMonth, values.firstMonth);
+    setComboText(cbLastMonth, values.lastMonth);
+    edtSavings->setValue(values.savings);
+    edtBalance->setValue(values.balance);
+    edtTerm->setValue(values.term);
+    edtInterest->setValue(values.interest);
+    edtFirstYear->setValue(values.firstYear);
+    edtLastYear->setValue(values.lastYear);
+}
+
+// Calculation -----------------------------------------------------------------
+
+ScheduleInputs TfrmMain::readInputs() const {
+    ScheduleInputs inputs;
+    inputs.balance = static_cast<double>(edtBalance->value());
+    inputs.savings = static_cast<double>(edtSavings->value());
+    inputs.rate = requireNumber(edtInterest->text(), m_regional);
+    inputs.firstYear = truncateToInt32(requireNumber(edtFirstYear->text(), m_regional));
+    inputs.firstMonth = cbFirstMonth->currentText();
+    inputs.lastYear = truncateToInt32(requireNumber(edtLastYear->text(), m_regional));
+    inputs.lastMonth = cbLastMonth->currentText();
+    inputs.frequency = cbFrequency->currentText();
+    inputs.savingsStepIndex = rgSavings->itemIndex();
+    inputs.rateStepIndex = rgInterest->itemIndex();
+    return inputs;
+}
+
+void TfrmMain::CalculateGrdFV() {
+    const ScheduleInputs inputs = readInputs();
+    // A failing value stops the calculation; what was computed until then is
+    // shown all the same before the error travels on.
+    std::exception_ptr failure;
+    try {
+        computeSchedule(inputs, m_regional, m_snapshot);
+    } catch (...) {
+        failure = std::current_exception();
+    }
+    edtTerm->setValue(m_snapshot.term);
+    showGrid();
+    if (failure)
+        std::rethrow_exception(failure);
+    markBaseCell();
+}
+
+void TfrmMain::CleanGrid() {
+    grdFV->setRowCount(kGridRows);
+    m_snapshot = cleanSchedule();
+    for (int row = 0; row < kGridRows; ++row)
+        for (int column = 0; column < kGridColumns; ++column)
+            grdFV->setCellText(column, row, QString());
+    markBaseCell();
+    for (int column = 0; column < kGridColumns; ++column)
+        grdFV->setColumnWidth(column, kColumnWidth);
+    grdFV->setCellText(0, 0, m_snapshot.text(0, 0));
+}
+
+void TfrmMain::showGrid() {
+    for (int row = 0; row < kGridRows; ++row) {
+        for (int column = 0; column < kGridColumns; ++column) {
+            QTableWidgetItem* cell = grdFV->item(row, column);
+            if (cell)
+                cell->setTextAlignment(Qt::AlignCenter);
+            const QString& text = m_snapshot.text(column, row);
+            if (!cell || cell->text() != text)
+                grdFV->setCellText(column, row, text);
+        }
+    }
+}
+
+void TfrmMain::markBaseCell() {
+    grdFV->selectCell(kBaseColumn, kBaseRow);
+    grdFV->setColumnColor(kBaseColumn, kYellow);
+    grdFV->setRowColor(kBaseRow, kYellow);
+}
+
+void TfrmMain::cbFirstMonthChange(QObject* sender) {
+    if (sender != cbFirstMonth)
+        return;
+    validateMonth(cbFirstMonth);
+    CalculateGrdFV();
+}
+
+void TfrmMain::cbLastMonthChange(QObject* sender) {
+    if (sender != cbLastMonth)
+        return;
+    validateMonth(cbLastMonth);
+    CalculateGrdFV();
+}
+
+void TfrmMain::validateMonth(EditableComboBox* combo) {
+    if (monthNumber(combo->currentText()) == 0)
+        setComboText(combo, QStringLiteral("Jan"));
+}
+
+void TfrmMain::setComboText(EditableComboBox* combo, const QString& text) {
+    // Text set by the program is no user change: no change event.
+    const QSignalBlocker blocker(combo);
+    combo->setEditText(text);
+}
+
+void TfrmMain::grdFVMouseMove(Qt::KeyboardModifiers, int x, int y) {
+    int column = -1;
+    int row = -1;
+    grdFV->mouseToCell(x, y, column, row);
+    grdFV->setCellHintsEnabled(column >= 1 && row >= 1);
+}
+
+void TfrmMain::grdFVShowHintCell(int column, int row, QString& hintText) {
+    if (column < 0 || column >= kGridColumns || row < 1 || row >= kGridRows)
+        return;
+    TooltipSource source;
+    source.rowHeaderText = grdFV->cellText(0, row);
+    source.cellText = grdFV->cellText(column, row);
+    source.term = edtTerm->value();
+    source.balance = static_cast<double>(edtBalance->value());
+    source.exactSavings = m_snapshot.rowSavings[row];
+    source.exactValue = m_snapshot.values[row][column];
+    if (const auto text = tooltipText(source, m_regional))
+        hintText = *text;
+}
+
+// Saved inputs ----------------------------------------------------------------
+
+void TfrmMain::SaveValuesAtExit() {
+    SavedInputs::Fields fields;
+    fields.savings = static_cast<double>(edtSavings->value());
+    fields.balance = static_cast<double>(edtBalance->value());
+    fields.termText = edtTerm->text();
+    fields.interestText = edtInterest->text();
+    fields.frequency = cbFrequency->currentText();
+    fields.firstMonth = cbFirstMonth->currentText();
+    fields.firstYearText = edtFirstYear->text();
+    fields.lastMonth = cbLastMonth->currentText();
+    fields.lastYearText = edtLastYear->text();
+    SavedInputs(settingsFilePath(), m_regional).save(fields);
+}
+
+void TfrmMain::btnResetClick() {
+    rgSavings->setItemIndex(0);
+    rgInterest->setItemIndex(3);
+    edtSavings->setValue(0);
+    edtBalance->setValue(0);
+    edtTerm->setValue(0);
+    edtInterest->setValue(0);
+    setComboText(cbFrequency, QStringLiteral("Monthly"));
+    edtBalance->setFocus();
+    CleanGrid();
+    CalculateGrdFV();
+}
+
+// Commands --------------------------------------------------------------------
+
+QPrinter& TfrmMain::printer() {
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_printer;
+}
+
+void TfrmMain::showInformation(const QString& text) {
+    Application::instance()->dialogs().messageBox(this, ErrorRecovery::caption(), text,
+                                                  DialogService::Icon::Information,
+                                                  DialogService::Buttons::Ok);
+}
+
+void TfrmMain::Print() {
+    showInformation(QStringLiteral("Printing is not available in this version yet."));
+}
+
+void TfrmMain::ShowUpdate() {
+    showInformation(
+        QStringLiteral("Checking for an updated version is not available in this version yet."));
+}
+
+void TfrmMain::SetupPrinter() {
+    QPageSetupDialog dialog(&printer(), this);
+    dialog.setObjectName(QStringLiteral("dlgPrinterSetup"));
+    dialog.exec();
+}
+
+void TfrmMain::ShowAbout() {
+    repaint();
+    // The dialog may free itself when it closes; the guard sees that.
+    QPointer<TAboutBox> box = new TAboutBox(nullptr);
+    AboutBox = box;
+    const auto destroy = qScopeGuard([&box] { delete box.data(); });
+    box->exec();
+}
+
+void TfrmMain::ShowDisclaim() {
+    repaint();
+    QPointer<TfrmDisclaim> box = new TfrmDisclaim(nullptr);
+    frmDisclaim = box;
+    const auto destroy = qScopeGuard([&box] { delete box.data(); });
+    box->exec();
+}
+
+void TfrmMain::ExitApplication() {
+    close();
+}
+
+void TfrmMain::mnuHelpContentsClick() {
+    m_help->setHelpFile(Application::instance()->helpFile());
+    m_help->showContents();
+}
+
+void TfrmMain::mnuHelpSearchClick() {
+    m_help->setHelpFile(Application::instance()->helpFile());
+    m_help->showKeywordSearch();
+}
+
+void TfrmMain::mnuHelpHowClick() {
+    m_help->setHelpFile(Application::instance()->helpFile());
+    m_help->showHelpOnHelp();
+}
+
+void TfrmMain::openLink(const QString& linkName) {
+    auto* link = pnlLinks->findChild<HyperlinkLabel*>(linkName);
+    if (!link || link->address().isEmpty())
+        return;
+    link->activate();
+}
+
+// Application-wide handlers ---------------------------------------------------
+
+void TfrmMain::AppOnException(QObject*, std::exception_ptr error) {
+    ++m_errorDepth;
+    const auto leave = qScopeGuard([this] { --m_errorDepth; });
+    DialogService& dialogs = Application::instance()->dialogs();
+    const auto inform = [&](const QString& text) {
+        dialogs.messageBox(this, ErrorRecovery::caption(), text, DialogService::Icon::Information,
+                           DialogService::Buttons::Ok);
+    };
+
+    if (ErrorRecovery::classify(error) != ErrorRecovery::Kind::Arithmetic) {
+        inform(ErrorRecovery::unidentifiedMessage());
+        return;
+    }
+
+    inform(ErrorRecovery::arithmeticMessage());
+    edtSavings->setValue(0);
+    edtBalance->setValue(0);
+    edtTerm->setValue(0);
+    edtInterest->setValue(0);
+    setComboText(cbFrequency, QStringLiteral("Monthly"));
+    edtSavings->setFocus();
+    CleanGrid();
+    try {
+        CalculateGrdFV();
+    } catch (...) {
+        // The zeroed amounts cannot fail; should they anyway, say so once
+        // instead of recovering in a loop.
+        inform(ErrorRecovery::unidentifiedMessage());
+    }
+}
+
+void TfrmMain::AppOnHint(const QString& hint) {
+    const qsizetype bar = hint.indexOf(u'|');
+    StatusBar1->showMessage(bar >= 0 ? hint.mid(bar + 1) : hint);
+}
+
+void TfrmMain::ApplicationActivate() {
+    if (QWidget* active = QApplication::activeWindow()) {
+        active->raise();
+        active->activateWindow();
+    }
+}
+
+void TfrmMain::FormActivate() {
+    edtBalance->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void TfrmMain::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange) {
+        if (isActiveWindow()) {
+            if (m_focusOnActivate)
+                FormActivate();
+            m_focusOnActivate = false;
+        } else {
+            // Only another window of the program counts as leaving the main
+            // window; a message box, a system dialog, the help viewer or
+            // another application leave the focus where it was.
+            QWidget* next = QApplication::activeWindow();
+            m_focusOnActivate = next && next != m_help->window() && !isSystemDialog(next);
+        }
+    }
+    QMainWindow::changeEvent(event);
+}
+
+bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::StatusTip: {
+        if (!watched->isWidgetType())
+            break;
+        // Hints of this window and of the dialogs it opens end on this status
+        // line; a window with a status line of its own keeps its hints.
+        QWidget* window = static_cast<QWidget*>(watched)->window();
+        if (window != this && window->findChild<QStatusBar*>(QString(), Qt::FindDirectChildrenOnly))
+            break;
+        AppOnHint(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    case QEvent::ContextMenu:
+        if (!m_popupSources.contains(watched))
+            break;
+        m_menus->mnuPop->popup(static_cast<QContextMenuEvent*>(event)->globalPos());
+        return true;
+    case QEvent::KeyPress:
+        // The grid offers no keyboard navigation: its highlight stays on the base cell.
+        if (watched == grdFV) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key != Qt::Key_Tab && key != Qt::Key_Backtab)
+                return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+    FormClose(event);
+}
+
+void TfrmMain::FormClose(QCloseEvent* event) {
+    m_help->quit();
+    Application* app = Application::instance();
+    try {
+        SaveValuesAtExit();
+    } catch (const ProfileWriteError&) {
+        app->handleException(this, std::current_exception());
+        // A file that can never be written must not keep the program open.
+        const auto answer = app->dialogs().messageBox(
+            this, QLatin1String(ProductInfo::kTitle), ErrorRecovery::unsavedCloseQuestion(),
+            DialogService::Icon::Question, DialogService::Buttons::YesNo);
+        if (answer != DialogService::Answer::Yes) {
+            event->ignore();
+            return;
+        }
+    } catch (...) {
+        // A field that is no number: the user can correct it and close again.
+        app->handleException(this, std::current_exception());
+        event->ignore();
+        return;
+    }
+    event->accept();
+}

@@ -1,0 +1,144 @@
+#pragma once
+
+#include "calc/RegionalSettings.h"
+#include "calc/Schedule.h"
+#include "platform/Application.h"
+
+#include <QMainWindow>
+#include <exception>
+#include <memory>
+
+class EditableComboBox;
+class FlatPictureButton;
+class HelpViewer;
+class HyperlinkLabel;
+class InputPanel;
+class QPrinter;
+class QStatusBar;
+class RadioGroup;
+class TFnpNumericEdit;
+class TNumEdit;
+class TStringAlignGrid;
+class TXJustOne;
+class ToolBarPanel;
+struct MainMenus;
+
+// The main window: input panel, schedule grid, tool bar, menus and status line.
+// Every input event recalculates the whole schedule; the inputs are loaded from
+// the settings file beside the program when the window is created and saved
+// when it closes. It installs the application's exception handler for its
+// lifetime and needs an Application as the application object.
+class TfrmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    // Regional settings of the user (from the system locale).
+    explicit TfrmMain(QWidget* parent = nullptr);
+    // With explicit regional settings, for embedding and tests.
+    explicit TfrmMain(const RegionalSettings& regional, QWidget* parent = nullptr);
+    ~TfrmMain() override;
+
+    const RegionalSettings& regionalSettings() const { return m_regional; }
+    // The program directory with its trailing separator.
+    const QString& programDirectory() const { return m_programDir; }
+    QString settingsFilePath() const;
+    // What the last calculation left behind (grid texts, step captions, inputs).
+    const ScheduleSnapshot& snapshot() const { return m_snapshot; }
+    // The printer shared by printer setup and printing, created on first use.
+    QPrinter& printer();
+    HelpViewer& helpViewer() { return *m_help; }
+
+    // Input panel; every control's objectName is its member name.
+    TNumEdit* edtBalance;
+    TNumEdit* edtSavings;
+    EditableComboBox* cbFirstMonth;
+    TFnpNumericEdit* edtFirstYear;
+    EditableComboBox* cbLastMonth;
+    TFnpNumericEdit* edtLastYear;
+    TFnpNumericEdit* edtTerm;
+    EditableComboBox* cbFrequency;
+    TFnpNumericEdit* edtInterest;
+    TFnpNumericEdit* edtIncrease;
+    RadioGroup* rgSavings;
+    RadioGroup* rgInterest;
+    TStringAlignGrid* grdFV;
+
+    FlatPictureButton* btnPrint;
+    FlatPictureButton* btnPrinterSetup;
+    FlatPictureButton* btnReset;
+    FlatPictureButton* btnDisclaim;
+    FlatPictureButton* btnUpdate;
+    FlatPictureButton* btnHelp;
+    FlatPictureButton* btnExit;
+
+    QStatusBar* StatusBar1;
+    TXJustOne* XJustOne1;
+
+    // Calculation and grid.
+    void CalculateGrdFV();
+    void CleanGrid();
+    void cbFirstMonthChange(QObject* sender);
+    void cbLastMonthChange(QObject* sender);
+    void grdFVMouseMove(Qt::KeyboardModifiers shift, int x, int y);
+    void grdFVShowHintCell(int column, int row, QString& hintText);
+
+    // Saved inputs.
+    void SaveValuesAtExit();
+    void btnResetClick();
+
+    // Commands.
+    void Print();
+    void SetupPrinter();
+    void ShowUpdate();
+    void ShowAbout();
+    void ShowDisclaim();
+    void ExitApplication();
+    void mnuHelpContentsClick();
+    void mnuHelpSearchClick();
+    void mnuHelpHowClick();
+    void openLink(const QString& linkName);
+
+    // Application-wide handlers.
+    void AppOnException(QObject* sender, std::exception_ptr error);
+    void AppOnHint(const QString& hint);
+    void ApplicationActivate();
+    void FormActivate();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildFrame();
+    void connectInputs();
+    void connectCommands();
+    void buildLinks();
+    void FormCreate();
+    void LoadSavedInputs();
+    void FormClose(QCloseEvent* event);
+    ScheduleInputs readInputs() const;
+    void showGrid();
+    void markBaseCell();
+    void validateMonth(EditableComboBox* combo);
+    void setComboText(EditableComboBox* combo, const QString& text);
+    void showInformation(const QString& text);
+    template <typename Handler>
+    auto guarded(Handler handler);
+
+    RegionalSettings m_regional;
+    QString m_programDir;
+    ScheduleSnapshot m_snapshot;
+    InputPanel* pnlInput = nullptr;
+    ToolBarPanel* pnlToolBar = nullptr;
+    QWidget* pnlLinks = nullptr;
+    std::unique_ptr<MainMenus> m_menus;
+    HelpViewer* m_help = nullptr;
+    std::unique_ptr<QPrinter> m_printer;
+    Application::ExceptionHandler m_previousHandler;
+    bool m_handlerInstalled = false;
+    int m_errorDepth = 0;
+    QList<QObject*> m_popupSources;
+    // Set when another window of the program took the activation from this one,
+    // so that coming back (a dialog closed) puts the focus into the balance.
+    bool m_focusOnActivate = true;
+};
