@@ -143,7 +143,7 @@ QString TNumEdit::editTextForValue() const {
 void TNumEdit::storeTypedText() {
     const QString typed = text();
     // Focus passed through without an edit: the exact value stays.
-    if (typed == m_editText)
+    if (!isModified() && typed == m_editText)
         return;
 
     const QString trimmed = typed.trimmed();

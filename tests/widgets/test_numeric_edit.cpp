@@ -1,0 +1,177 @@
+#include "widgets/TFnpNumericEdit.h"
+
+#include "FocusHarness.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+class TestNumericEdit : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void valueIsWrittenInThePattern_data();
+    void valueIsWrittenInThePattern();
+    void changingDecimalsRewritesTheText();
+    void typingIsFiltered_data();
+    void typingIsFiltered();
+    void leavingRewritesInThePatternBeforeExited();
+    void emptiedFieldStaysEmpty();
+    void readOnlyFieldCannotBeTyped();
+    void otherDecimalSeparator();
+
+private:
+    FocusHarness<TFnpNumericEdit>* m_form = nullptr;
+    TFnpNumericEdit* edit() { return m_form->widget; }
+};
+
+void TestNumericEdit::init() {
+    m_form = new FocusHarness<TFnpNumericEdit>(3);
+    edit()->setRegionalSettings(RegionalSettings::unitedStates());
+    QVERIFY(m_form->ready());
+}
+
+void TestNumericEdit::cleanup() {
+    delete m_form;
+    m_form = nullptr;
+}
+
+void TestNumericEdit::valueIsWrittenInThePattern_data() {
+    QTest::addColumn<int>("decimals");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("year") << 0 << 2030.0 << "2030";
+    QTest::newRow("negative term") << 0 << -5.0 << "-5";
+    QTest::newRow("zero term") << 0 << 0.0 << "0";
+    QTest::newRow("whole rounds half away") << 0 << 12.5 << "13";
+    QTest::newRow("rate") << 3 << 7.75 << "7.750";
+    QTest::newRow("zero rate") << 3 << 0.0 << "0.000";
+    QTest::newRow("third") << 3 << 1.0 / 3.0 << "0.333";
+    QTest::newRow("no thousands separators") << 3 << 12345.5 << "12345.500";
+}
+
+void TestNumericEdit::valueIsWrittenInThePattern() {
+    QFETCH(int, decimals);
+    QFETCH(double, value);
+    QFETCH(QString, text);
+    edit()->setDecimals(decimals);
+    edit()->setValue(value);
+    QCOMPARE(edit()->text(), text);
+    QVERIFY(edit()->hasNumber());
+}
+
+void TestNumericEdit::changingDecimalsRewritesTheText() {
+    TFnpNumericEdit fresh;
+    QCOMPARE(fresh.text(), QStringLiteral("0"));
+    edit()->setValue(7.75);
+    edit()->setDecimals(1);
+    QCOMPARE(edit()->text(), QStringLiteral("7.8"));
+    QCOMPARE(edit()->value(), 7.8);
+}
+
+void TestNumericEdit::typingIsFiltered_data() {
+    QTest::addColumn<int>("decimals");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("no minus, no letters") << 3 << "-7a.5+x"
+                                          << "7.5";
+    QTest::newRow("one separator") << 3 << "1.2.3"
+                                   << "1.23";
+    QTest::newRow("no separator without decimals") << 0 << "20.30"
+                                                   << "2030";
+    QTest::newRow("no thousands separator") << 0 << "2,030"
+                                            << "2030";
+    QTest::newRow("no blanks") << 3 << " 6 . 25 "
+                               << "6.25";
+}
+
+void TestNumericEdit::typingIsFiltered() {
+    QFETCH(int, decimals);
+    QFETCH(QString, typed);
+    QFETCH(QString, text);
+    edit()->setDecimals(decimals);
+    m_form->enter();
+    edit()->clear();
+    QTest::keyClicks(edit(), typed);
+    QCOMPARE(edit()->text(), text);
+}
+
+void TestNumericEdit::leavingRewritesInThePatternBeforeExited() {
+    QString seenText;
+    double seenValue = -1;
+    connect(edit(), &TFnpNumericEdit::exited, this, [&] {
+        seenText = edit()->text();
+        seenValue = edit()->value();
+    });
+    m_form->enter();
+    edit()->selectAll();
+    QTest::keyClicks(edit(), QStringLiteral("6."));
+    QTest::keyClick(edit(), Qt::Key_Home);
+    QTest::keyClick(edit(), Qt::Key_Delete);
+    QTest::keyClicks(edit(), QStringLiteral("12"));
+    QCOMPARE(edit()->text(), QStringLiteral("12."));
+    m_form->leave();
+    QTRY_COMPARE(seenText, QStringLiteral("12.000"));
+    QCOMPARE(seenValue, 12.0);
+}
+
+void TestNumericEdit::emptiedFieldStaysEmpty() {
+    edit()->setValue(7.75);
+    QSignalSpy exited(edit(), &TFnpNumericEdit::exited);
+    m_form->enter();
+    edit()->selectAll();
+    QTest::keyClick(edit(), Qt::Key_Backspace);
+    m_form->leave();
+    QTRY_COMPARE(exited.count(), 1);
+    QCOMPARE(edit()->text(), QString());
+    QVERIFY(!edit()->hasNumber());
+    QCOMPARE(edit()->value(), 0.0);
+
+    // A lone separator is no number either.
+    m_form->enter();
+    QTest::keyClicks(edit(), QStringLiteral("."));
+    m_form->leave();
+    QTRY_COMPARE(exited.count(), 2);
+    QCOMPARE(edit()->text(), QStringLiteral("."));
+    QVERIFY(!edit()->hasNumber());
+}
+
+void TestNumericEdit::readOnlyFieldCannotBeTyped() {
+    edit()->setDecimals(0);
+    edit()->setValue(360);
+    edit()->setReadOnly(true);
+    QSignalSpy exited(edit(), &TFnpNumericEdit::exited);
+    m_form->enter();
+    QTest::keyClicks(edit(), QStringLiteral("12"));
+    QTest::keyClick(edit(), Qt::Key_Backspace);
+    QCOMPARE(edit()->text(), QStringLiteral("360"));
+    m_form->leave();
+    QTRY_COMPARE(exited.count(), 1);
+    edit()->setValue(-1);
+    QCOMPARE(edit()->text(), QStringLiteral("-1"));
+}
+
+void TestNumericEdit::otherDecimalSeparator() {
+    RegionalSettings comma = RegionalSettings::unitedStates();
+    comma.decimalSeparator = u',';
+    comma.thousandsSeparator = u'.';
+    edit()->setValue(7.75);
+    edit()->setRegionalSettings(comma);
+    QCOMPARE(edit()->text(), QStringLiteral("7,750"));
+    QCOMPARE(edit()->value(), 7.75);
+
+    m_form->enter();
+    edit()->clear();
+    QTest::keyClicks(edit(), QStringLiteral("5.2,5"));
+    QCOMPARE(edit()->text(), QStringLiteral("52,5"));
+    edit()->clear();
+    QTest::keyClicks(edit(), QStringLiteral("4"));
+    QTest::keyClick(edit(), Qt::Key_Period, Qt::KeypadModifier);
+    QTest::keyClicks(edit(), QStringLiteral("5"));
+    m_form->leave();
+    QTRY_COMPARE(edit()->text(), QStringLiteral("4,500"));
+}
+
+QTEST_MAIN(TestNumericEdit)
+#include "test_numeric_edit.moc"
