@@ -28,6 +28,10 @@ bool HelpFile::load(const QString& path) {
 
 bool HelpFile::parse(const QByteArray& data) {
     clear();
+    if (data.trimmed().isEmpty()) {
+        m_error = QStringLiteral("The file is empty.");
+        return false;
+    }
     QXmlStreamReader xml(data);
     QSet<QString> ids;
     const auto fail = [&](const QString& message) {
@@ -38,7 +42,8 @@ bool HelpFile::parse(const QByteArray& data) {
     };
 
     if (!xml.readNextStartElement())
-        return fail(xml.hasError() ? xml.errorString() : QStringLiteral("The file is empty."));
+        return fail(xml.hasError() ? xml.errorString()
+                                   : QStringLiteral("The file has no elements."));
     if (xml.name() != u"helpfile")
         return fail(QStringLiteral("This is not a help file."));
     m_title = xml.attributes().value(QLatin1String("title")).toString().trimmed();
