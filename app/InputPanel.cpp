@@ -32,9 +32,6 @@ EditableComboBox* makeCombo(QWidget* parent, const char* name, const QString& hi
     auto* combo = named(new EditableComboBox(parent), name, hint);
     combo->addItems(items);
     combo->setMaxVisibleItems(9);
-    // The text is whatever the user types; no completion and no new list items.
-    combo->setCompleter(nullptr);
-    combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setEditText(text);
     return combo;
 }

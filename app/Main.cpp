@@ -29,7 +29,6 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QFileDialog>
-#include <QHeaderView>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
@@ -52,7 +51,6 @@ constexpr int kGridTop = ToolBarPanel::kHeight + InputPanel::kHeight;
 // three pixels; the grid gives them up, and its twelve rows still fit.
 constexpr int kGridHeight = kClientHeight - kStatusHeight - kGridTop;
 constexpr int kColumnWidth = 76;
-constexpr int kRowHeight = 18;
 constexpr int kHintPauseMs = 500;
 
 const QColor kYellow(255, 255, 0);
@@ -145,21 +143,8 @@ void TfrmMain::buildFrame() {
     grdFV = new TStringAlignGrid(kGridColumns, kGridRows, client);
     grdFV->setObjectName(QStringLiteral("grdFV"));
     grdFV->setGeometry(0, kGridTop, kClientWidth, kGridHeight);
-    grdFV->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grdFV->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grdFV->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grdFV->setShowGrid(true);
-    grdFV->setTabKeyNavigation(false);
-    // No tab stop; a click still takes the focus, so the field being edited is
-    // left (and stored) before the click recalculates.
-    grdFV->setFocusPolicy(Qt::ClickFocus);
-    grdFV->horizontalHeader()->setMinimumSectionSize(1);
-    grdFV->horizontalHeader()->setStretchLastSection(true);
-    grdFV->verticalHeader()->setMinimumSectionSize(1);
-    grdFV->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    grdFV->verticalHeader()->setDefaultSectionSize(kRowHeight);
-    for (int row = 0; row < kGridRows; ++row)
-        grdFV->setRowHeight(row, kRowHeight);
+    // Twelve rows of 18 pixels, columns of 76 with the last one filling the
+    // width, no editing, no scroll bars, no tab stop: the grid's own design.
     grdFV->setSelectionColors(kYellow, Qt::black);
 
     m_menus = std::make_unique<MainMenus>(menuBar(), this);
@@ -315,7 +300,7 @@ void TfrmMain::FormCreate() {
                 if (state == Qt::ApplicationActive)
                     ApplicationActivate();
             });
-    // Status tips of every window, the pop-up menu and the grid's keys pass here.
+    // Status tips of every window and the pop-up menu's right clicks pass here.
     app->installEventFilter(this);
     HintPauseStyle::install(kHintPauseMs);
 
@@ -398,11 +383,8 @@ void TfrmMain::CleanGrid() {
 void TfrmMain::showGrid() {
     for (int row = 0; row < kGridRows; ++row) {
         for (int column = 0; column < kGridColumns; ++column) {
-            QTableWidgetItem* cell = grdFV->item(row, column);
-            if (cell)
-                cell->setTextAlignment(Qt::AlignCenter);
             const QString& text = m_snapshot.text(column, row);
-            if (!cell || cell->text() != text)
+            if (grdFV->cellText(column, row) != text)
                 grdFV->setCellText(column, row, text);
         }
     }
@@ -645,14 +627,6 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
             break;
         m_menus->mnuPop->popup(static_cast<QContextMenuEvent*>(event)->globalPos());
         return true;
-    case QEvent::KeyPress:
-        // The grid offers no keyboard navigation: its highlight stays on the base cell.
-        if (watched == grdFV) {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key != Qt::Key_Tab && key != Qt::Key_Backtab)
-                return true;
-        }
-        break;
     default:
         break;
     }

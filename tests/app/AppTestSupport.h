@@ -1,0 +1,111 @@
+#pragma once
+
+#include "app/Main.h"
+#include "calc/RegionalSettings.h"
+#include "platform/Application.h"
+#include "tests/support/ScriptedDialogService.h"
+#include "widgets/EditableComboBox.h"
+#include "widgets/RadioGroup.h"
+#include "widgets/TFnpNumericEdit.h"
+#include "widgets/TNumEdit.h"
+#include "widgets/TStringAlignGrid.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+// Helpers shared by the main window's tests. Each test executable has a folder
+// of its own, so the settings file beside it belongs to that test alone.
+namespace AppTest {
+
+inline QString settingsPath() {
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/tlmr.ini");
+}
+
+inline void removeSettings() {
+    const QString path = settingsPath();
+    if (QFileInfo(path).isDir())
+        QDir(path).removeRecursively();
+    else
+        QFile::remove(path);
+}
+
+inline bool writeSettings(const QByteArray& content) {
+    removeSettings();
+    QFile file(settingsPath());
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    return file.write(content) == content.size();
+}
+
+inline QByteArray readSettings() {
+    QFile file(settingsPath());
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+inline ScriptedDialogService& dialogs() {
+    return static_cast<ScriptedDialogService&>(Application::instance()->dialogs());
+}
+
+// The main window under United States settings, shown and active.
+inline std::unique_ptr<TfrmMain> openWindow() {
+    auto window = std::make_unique<TfrmMain>(RegionalSettings::unitedStates());
+    window->show();
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window.get()))
+        qWarning("main window did not become active");
+    return window;
+}
+
+template <typename T>
+T* control(QWidget* window, const char* name) {
+    return window->findChild<T*>(QLatin1String(name));
+}
+
+inline QString cell(TfrmMain* window, int column, int row) {
+    return window->grdFV->item(row, column)->text();
+}
+
+// Types `text` over the whole content of `field` and leaves it with Tab.
+inline void typeAndLeave(QWidget* field, const QString& text) {
+    field->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(field, Qt::Key_Backspace);
+    QTest::keyClicks(field, text);
+    QTest::keyClick(field, Qt::Key_Tab);
+}
+
+// Picks an item of a radio group as a click would.
+inline void pickStep(RadioGroup* group, int index) {
+    const auto buttons = group->findChildren<QRadioButton*>();
+    QRadioButton* button = buttons.value(index);
+    if (!button)
+        return;
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(4, button->height() / 2));
+}
+
+} // namespace AppTest
+
+// main() of a main-window test: a private runtime folder (the single-instance
+// lock of every test process is its own), the program's application object and
+// the scripted dialog service.
+#define TLMR_APP_TEST_MAIN(TestClass)                                                              \
+    int main(int argc, char** argv) {                                                              \
+        QTemporaryDir runtimeDir;                                                                  \
+        QFile::setPermissions(runtimeDir.path(), QFileDevice::ReadOwner |                          \
+                                                     QFileDevice::WriteOwner |                     \
+                                                     QFileDevice::ExeOwner);                       \
+        qputenv("XDG_RUNTIME_DIR", runtimeDir.path().toLocal8Bit());                               \
+        QStandardPaths::setTestModeEnabled(true);                                                  \
+        Application app(argc, argv);                                                               \
+        ScriptedDialogService::install(app);                                                       \
+        TestClass test;                                                                            \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
+        return QTest::qExec(&test, argc, argv);                                                    \
+    }
