@@ -93,10 +93,11 @@ double futureValueUnchecked(int g, double balance, double rate, double term, dou
     const double a = savings * 12;
     if (r == 0)
         return a / 12 * term + balance;
+    // Power(m, n) appears twice in the formula; it is a pure function of the
+    // same arguments, so one evaluation serves both. The balance term stays in
+    // extended precision until the final sum, which is rounded to a double.
     const long double growth = powerUnchecked(m, n);
-    // Evaluated as written: the balance term stays in extended precision until
-    // the final sum, which is rounded to a double.
-    return static_cast<double>(growth * balance + (powerUnchecked(m, n) - 1) / r * a);
+    return static_cast<double>(growth * balance + (growth - 1) / r * a);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "calc/NumberFormat.h"
 
 #include "calc/DecimalDigits.h"
+#include "calc/TextBuffer.h"
 
 #include <charconv>
 #include <cmath>
@@ -12,51 +13,48 @@ namespace {
 using Rounding = DecimalDigits::Rounding;
 
 // Texts for values no formatter can write as digits.
-QString nonFinite(double value) {
+void writeNonFinite(TextBuffer& out, double value) {
     if (std::isnan(value))
-        return QStringLiteral("NAN");
-    return value < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
-}
-
-void appendDigit(QString& out, int digit) {
-    out.append(QChar(char16_t(u'0' + digit)));
+        out.append(u"NAN");
+    else
+        out.append(value < 0 ? u"-INF" : u"INF");
 }
 
 // General format of already rounded digits. Plain notation when
 // 10^minExponent <= |value| < 10^precision, exponent notation otherwise.
-QString generalText(const DecimalDigits& d, int precision, int minExponent,
-                    QChar decimalSeparator) {
-    if (d.isZero())
-        return QStringLiteral("0");
-    QString out;
-    out.reserve(24);
+void writeGeneralDigits(TextBuffer& out, const DecimalDigits& d, int precision, int minExponent,
+                        QChar decimalSeparator) {
+    if (d.isZero()) {
+        out.append(u'0');
+        return;
+    }
     if (d.negative)
         out.append(u'-');
     const int e = d.exponent;
     if (e >= minExponent && e < precision) {
         if (e >= 0) {
             for (int place = e; place >= 0; --place)
-                appendDigit(out, d.digitAt(place));
+                out.appendDigit(d.digitAt(place));
             if (d.count > e + 1) {
-                out.append(decimalSeparator);
+                out.append(decimalSeparator.unicode());
                 for (int i = e + 1; i < d.count; ++i)
-                    appendDigit(out, d.digits[i]);
+                    out.appendDigit(d.digits[i]);
             }
         } else {
             out.append(u'0');
-            out.append(decimalSeparator);
+            out.append(decimalSeparator.unicode());
             for (int i = -1; i > e; --i)
                 out.append(u'0');
             for (int i = 0; i < d.count; ++i)
-                appendDigit(out, d.digits[i]);
+                out.appendDigit(d.digits[i]);
         }
-        return out;
+        return;
     }
-    appendDigit(out, d.digits[0]);
+    out.appendDigit(d.digits[0]);
     if (d.count > 1) {
-        out.append(decimalSeparator);
+        out.append(decimalSeparator.unicode());
         for (int i = 1; i < d.count; ++i)
-            appendDigit(out, d.digits[i]);
+            out.appendDigit(d.digits[i]);
     }
     out.append(u'E');
     if (e < 0)
@@ -64,18 +62,20 @@ QString generalText(const DecimalDigits& d, int precision, int minExponent,
     char buffer[16];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, e < 0 ? -e : e);
     for (const char* p = buffer; p < result.ptr; ++p)
-        out.append(QChar(char16_t(*p)));
-    return out;
+        out.append(char16_t(*p));
 }
 
-QString general(double value, int precision, int minExponent, QChar decimalSeparator) {
-    if (!std::isfinite(value))
-        return nonFinite(value);
+void writeGeneral(TextBuffer& out, double value, int precision, int minExponent,
+                  QChar decimalSeparator) {
+    if (!std::isfinite(value)) {
+        writeNonFinite(out, value);
+        return;
+    }
     if (precision < 1)
         precision = 1;
     DecimalDigits d = DecimalDigits::fromDouble(value);
     d.roundToSignificant(precision, Rounding::HalfAwayFromZero);
-    return generalText(d, precision, minExponent, decimalSeparator);
+    writeGeneralDigits(out, d, precision, minExponent, decimalSeparator);
 }
 
 // "$1" patterns: '$' stands for the symbol, '1' for the number.
@@ -86,25 +86,8 @@ constexpr const char16_t* kNegativePatterns[] = {
 
 // Digits already rounded to at most `decimals` decimals; writes exactly
 // `decimals` of them, with grouped whole digits, in the regional pattern.
-QString currencyText(const DecimalDigits& d, int decimals, const RegionalSettings& regional) {
-    QString number;
-    number.reserve(24);
-    const int whole = d.integerDigits();
-    if (whole == 0) {
-        number.append(u'0');
-    } else {
-        for (int place = whole - 1; place >= 0; --place) {
-            appendDigit(number, d.digitAt(place));
-            if (place > 0 && place % 3 == 0)
-                number.append(regional.thousandsSeparator);
-        }
-    }
-    if (decimals > 0) {
-        number.append(regional.decimalSeparator);
-        for (int place = -1; place >= -decimals; --place)
-            appendDigit(number, d.digitAt(place));
-    }
-
+void writeCurrencyDigits(TextBuffer& out, const DecimalDigits& d, int decimals,
+                         const RegionalSettings& regional) {
     const char16_t* pattern;
     if (d.negative) {
         const int index = regional.negativeCurrencyFormat;
@@ -113,21 +96,31 @@ QString currencyText(const DecimalDigits& d, int decimals, const RegionalSetting
         const int index = regional.positiveCurrencyFormat;
         pattern = kPositivePatterns[index >= 0 && index < 4 ? index : 0];
     }
-    QString out;
-    out.reserve(number.size() + regional.currencySymbol.size() + 4);
     for (const char16_t* p = pattern; *p; ++p) {
-        if (*p == u'$')
+        if (*p == u'$') {
             out.append(regional.currencySymbol);
-        else if (*p == u'1')
-            out.append(number);
-        else
-            out.append(QChar(*p));
+        } else if (*p == u'1') {
+            const int whole = d.integerDigits();
+            if (whole == 0)
+                out.append(u'0');
+            for (int place = whole - 1; place >= 0; --place) {
+                out.appendDigit(d.digitAt(place));
+                if (place > 0 && place % 3 == 0)
+                    out.append(regional.thousandsSeparator.unicode());
+            }
+            if (decimals > 0) {
+                out.append(regional.decimalSeparator.unicode());
+                for (int place = -1; place >= -decimals; --place)
+                    out.appendDigit(d.digitAt(place));
+            }
+        } else {
+            out.append(*p);
+        }
     }
-    return out;
 }
 
-QString currency(DecimalDigits d, double value, int precision, int decimals,
-                 const RegionalSettings& regional) {
+void writeCurrency(TextBuffer& out, DecimalDigits d, double value, int precision, int decimals,
+                   const RegionalSettings& regional) {
     if (precision < 1)
         precision = 1;
     if (decimals < 0)
@@ -135,26 +128,57 @@ QString currency(DecimalDigits d, double value, int precision, int decimals,
     d.roundTo(precision, decimals, Rounding::HalfAwayFromZero);
     // A whole part longer than the precision cannot be written as currency.
     if (d.integerDigits() > precision)
-        return general(value, precision, -4, regional.decimalSeparator);
-    return currencyText(d, decimals, regional);
+        writeGeneral(out, value, precision, -4, regional.decimalSeparator);
+    else
+        writeCurrencyDigits(out, d, decimals, regional);
+}
+
+void writeCurrency(TextBuffer& out, double value, int precision, int decimals,
+                   const RegionalSettings& regional) {
+    if (!std::isfinite(value))
+        writeNonFinite(out, value);
+    else
+        writeCurrency(out, DecimalDigits::fromDouble(value), value, precision, decimals, regional);
 }
 
 } // namespace
 
+void formatCurrencyInto(QString& target, QStringView prefix, double value, int precision,
+                        int decimals, const RegionalSettings& regional) {
+    TextBuffer out;
+    out.append(prefix);
+    writeCurrency(out, value, precision, decimals, regional);
+    out.assignTo(target);
+}
+
+void formatGeneralInto(QString& target, QStringView prefix, double value, int precision,
+                       QStringView suffix, const RegionalSettings& regional) {
+    TextBuffer out;
+    out.append(prefix);
+    writeGeneral(out, value, precision, -4, regional.decimalSeparator);
+    out.append(suffix);
+    out.assignTo(target);
+}
+
 QString formatGeneral(double value, int precision, const RegionalSettings& regional) {
-    return general(value, precision, -4, regional.decimalSeparator);
+    TextBuffer out;
+    writeGeneral(out, value, precision, -4, regional.decimalSeparator);
+    return out.toString();
 }
 
 QString formatCurrency(double value, int precision, int decimals,
                        const RegionalSettings& regional) {
-    if (!std::isfinite(value))
-        return nonFinite(value);
-    return currency(DecimalDigits::fromDouble(value), value, precision, decimals, regional);
+    TextBuffer out;
+    writeCurrency(out, value, precision, decimals, regional);
+    return out.toString();
 }
 
 QString formatAmountDisplay(long double value, const RegionalSettings& regional) {
-    if (!std::isfinite(value))
-        return nonFinite(static_cast<double>(value));
+    TextBuffer out;
+    if (!std::isfinite(value)) {
+        writeNonFinite(out, static_cast<double>(value));
+        return out.toString();
+    }
     // The shown figure is first rounded to cents half to even, then written as
     // currency with 12 significant digits (which may drop cents of huge amounts).
     DecimalDigits d = DecimalDigits::fromLongDouble(value);
@@ -163,36 +187,40 @@ QString formatAmountDisplay(long double value, const RegionalSettings& regional)
     if (!std::isfinite(asDouble))
         asDouble =
             value < 0 ? -std::numeric_limits<double>::max() : std::numeric_limits<double>::max();
-    return currency(d, asDouble, 12, 2, regional);
+    writeCurrency(out, d, asDouble, 12, 2, regional);
+    return out.toString();
 }
 
 QString formatFixed(double value, int decimals, const RegionalSettings& regional) {
-    if (!std::isfinite(value))
-        return nonFinite(value);
+    TextBuffer out;
+    if (!std::isfinite(value)) {
+        writeNonFinite(out, value);
+        return out.toString();
+    }
     if (decimals < 0)
         decimals = 0;
     DecimalDigits d = DecimalDigits::fromDouble(value);
     d.roundToDecimals(decimals, Rounding::HalfAwayFromZero);
-    QString out;
-    out.reserve(d.integerDigits() + decimals + 3);
     if (d.negative)
         out.append(u'-');
     const int whole = d.integerDigits();
     if (whole == 0)
         out.append(u'0');
     for (int place = whole - 1; place >= 0; --place)
-        appendDigit(out, d.digitAt(place));
+        out.appendDigit(d.digitAt(place));
     if (decimals > 0) {
-        out.append(regional.decimalSeparator);
+        out.append(regional.decimalSeparator.unicode());
         for (int place = -1; place >= -decimals; --place)
-            appendDigit(out, d.digitAt(place));
+            out.appendDigit(d.digitAt(place));
     }
-    return out;
+    return out.toString();
 }
 
 QString formatProfileNumber(double value, const RegionalSettings& regional) {
     // The settings file keeps plain notation down to 0.00001.
-    return general(value, 15, -5, regional.decimalSeparator);
+    TextBuffer out;
+    writeGeneral(out, value, 15, -5, regional.decimalSeparator);
+    return out.toString();
 }
 
 std::optional<double> parseNumber(QStringView text, const RegionalSettings& regional) {

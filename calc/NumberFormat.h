@@ -32,3 +32,10 @@ QString formatProfileNumber(double value, const RegionalSettings& regional);
 // optional exponent, optional trailing blanks. nullopt for anything else
 // (including an empty text).
 std::optional<double> parseNumber(QStringView text, const RegionalSettings& regional);
+
+// The schedule's hot path: the same formats written straight into `target`
+// between a prefix and a suffix, reusing the target's storage.
+void formatCurrencyInto(QString& target, QStringView prefix, double value, int precision,
+                        int decimals, const RegionalSettings& regional);
+void formatGeneralInto(QString& target, QStringView prefix, double value, int precision,
+                       QStringView suffix, const RegionalSettings& regional);

@@ -62,13 +62,11 @@ void computeSchedule(const ScheduleInputs& inputs, const RegionalSettings& regio
     for (int column = 1; column < kGridColumns; ++column)
         snapshot.columnRates[column] = columnRate(inputs.rate, rateIncrement.amount, column);
 
-    for (int column = 1; column < kGridColumns; ++column) {
-        snapshot.cells[0][column] =
-            QStringLiteral("  ") + formatGeneral(snapshot.columnRates[column], 5, regional) + u'%';
-    }
-    for (int row = 1; row < kGridRows; ++row) {
-        snapshot.cells[row][0] = u' ' + formatCurrency(snapshot.rowSavings[row], 10, 0, regional);
-    }
+    for (int column = 1; column < kGridColumns; ++column)
+        formatGeneralInto(snapshot.cells[0][column], u"  ", snapshot.columnRates[column], 5, u"%",
+                          regional);
+    for (int row = 1; row < kGridRows; ++row)
+        formatCurrencyInto(snapshot.cells[row][0], u" ", snapshot.rowSavings[row], 10, 0, regional);
 
     // Column by column, so a failing value leaves the cells after it untouched.
     for (int column = 1; column < kGridColumns; ++column) {
@@ -77,7 +75,7 @@ void computeSchedule(const ScheduleInputs& inputs, const RegionalSettings& regio
                 CalcFV(inputs.frequency, inputs.balance, snapshot.columnRates[column], term,
                        snapshot.rowSavings[row]);
             snapshot.values[row][column] = value;
-            snapshot.cells[row][column] = u' ' + formatCurrency(value, 10, 2, regional);
+            formatCurrencyInto(snapshot.cells[row][column], u" ", value, 10, 2, regional);
         }
     }
 }
