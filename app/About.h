@@ -22,7 +22,8 @@ public:
     FlatPictureButton* btnClose;
 
 protected:
-    void showEvent(QShowEvent* event) override; // FormShow
+    void showEvent(QShowEvent* event) override; // FormShow, then centre on the screen
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void FormShow();

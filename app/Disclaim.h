@@ -14,6 +14,10 @@ public:
 
     FlatPictureButton* btnClose;
 
+protected:
+    void showEvent(QShowEvent* event) override; // centre on the screen
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void BtnCloseClick();
 };

@@ -1,0 +1,152 @@
+#include "app/About.h"
+
+#include "app/DialogPanel.h"
+#include "platform/ProductInfo.h"
+#include "widgets/FlatPictureButton.h"
+#include "widgets/HyperlinkLabel.h"
+
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QShowEvent>
+#include <QSvgRenderer>
+
+TAboutBox* AboutBox = nullptr;
+
+namespace {
+
+constexpr QSize kClientSize(332, 324);
+constexpr QRect kPanelRect(5, 5, 323, 290);
+constexpr QRect kPictureRect(11, 8, 300, 162);
+constexpr QRect kNoteRect(22, 197, 266, 56);
+constexpr QRect kLinkRect(102, 262, 118, 14);
+constexpr QRect kCloseRect(108, 298, 115, 25);
+
+const char kNote[] =
+    "Brindlecrest Software, LLC creates award-winning financial calculators for consumers, "
+    "professionals and companies in the banking, real estate, investment, mortgage and financial "
+    "services industries.";
+
+// The OK button keeps the system's classic dialog face; without it, its metric
+// twin of Arial stands in.
+QFont buttonFont() {
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
+    font.setPixelSize(11);
+    return font;
+}
+
+// The title picture at its design size, sharp on high-density screens too.
+QPixmap titlePicture(qreal ratio) {
+    QPixmap picture(kPictureRect.size() * ratio);
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(Qt::white);
+    QSvgRenderer renderer(QStringLiteral(":/images/title.svg"));
+    QPainter painter(&picture);
+    renderer.render(&painter, QRectF(QPointF(0, 0), kPictureRect.size()));
+    return picture;
+}
+
+// A plain label that sizes itself to its text, like the others on the panel.
+QLabel* addLabel(QWidget* panel, const char* name, const QString& text, QPoint at) {
+    auto* label = new QLabel(text, panel);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
+    label->move(at);
+    label->adjustSize();
+    return label;
+}
+
+} // namespace
+
+TAboutBox::TAboutBox(QWidget* parent)
+    : QDialog(parent, DialogPanel::fixedDialogFlags()) {
+    setObjectName(QStringLiteral("AboutBox"));
+    setWindowTitle(QStringLiteral("About ..."));
+    setFont(DialogPanel::dialogFont());
+    setFixedSize(kClientSize);
+    setSizeGripEnabled(false);
+
+    auto* panel = new DialogPanel(this);
+    panel->setObjectName(QStringLiteral("pnlAbout"));
+    panel->setGeometry(kPanelRect);
+
+    auto* picture = new QLabel(panel);
+    picture->setObjectName(QStringLiteral("imgTitle"));
+    picture->setGeometry(kPictureRect);
+    picture->setPixmap(titlePicture(devicePixelRatioF()));
+
+    // Created after the picture, so they lie over its white lower part.
+    addLabel(panel, "lblVersionCaption", QStringLiteral("Version:"), {22, 131});
+    lblVersion = addLabel(panel, "lblVersion", QStringLiteral("1.0.01"), {72, 131});
+    addLabel(panel, "lblCompileDateCaption", QStringLiteral("Compile Date:"), {22, 145});
+    lblCompileDate = addLabel(panel, "lblCompileDate", QStringLiteral("01/01/2000"), {94, 145});
+    lblCopyright = addLabel(panel, "lblCopyright", QStringLiteral("Copyright"), {22, 159});
+
+    auto* note = new QLabel(QString::fromUtf8(kNote), panel);
+    note->setObjectName(QStringLiteral("lblComments"));
+    note->setTextFormat(Qt::PlainText);
+    note->setWordWrap(true);
+    note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    note->setGeometry(kNoteRect);
+
+    UrlWeb = new HyperlinkLabel(QString::fromUtf8(ProductInfo::kWebHomeCaption),
+                                QString::fromUtf8(ProductInfo::kWebHome), panel);
+    UrlWeb->setObjectName(QStringLiteral("UrlWeb"));
+    // The designed box is centred on the panel; a longer address widens it
+    // about the same centre instead of being cut off.
+    QRect link = kLinkRect;
+    link.setWidth(qMax(link.width(), UrlWeb->sizeHint().width()));
+    link.moveCenter(QPoint(kLinkRect.center().x(), link.center().y()));
+    UrlWeb->setGeometry(link);
+    UrlWeb->setStatusTip(QStringLiteral(" Click to visit Brindlecrest' website ..."));
+    UrlWeb->setOpener(&DialogPanel::openAddress);
+
+    btnClose = new FlatPictureButton(QIcon(QStringLiteral(":/icons/ok.svg")), QSize(18, 18),
+                                     QStringLiteral(" &OK"), this);
+    btnClose->setObjectName(QStringLiteral("btnClose"));
+    btnClose->setGeometry(kCloseRect);
+    btnClose->setFont(buttonFont());
+    btnClose->setStatusTip(QStringLiteral("Close About Window"));
+    connect(btnClose, &FlatPictureButton::clicked, this, &TAboutBox::BtnCloseClick);
+    btnClose->setFocus();
+}
+
+TAboutBox::~TAboutBox() {
+    if (AboutBox == this)
+        AboutBox = nullptr;
+}
+
+void TAboutBox::showEvent(QShowEvent* event) {
+    FormShow();
+    DialogPanel::centreOnScreen(this);
+    QDialog::showEvent(event);
+}
+
+void TAboutBox::keyPressEvent(QKeyEvent* event) {
+    // Enter anywhere but on the link closes the box, as OK is its only button.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        event->modifiers() == Qt::NoModifier) {
+        BtnCloseClick();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TAboutBox::FormShow() {
+    setWindowTitle(
+        QStringLiteral(" About %1, %2")
+            .arg(QString::fromUtf8(ProductInfo::kTitle), QString::fromUtf8(ProductInfo::kVersion)));
+    lblVersion->setText(QString::fromUtf8(ProductInfo::kVersion));
+    lblVersion->adjustSize();
+    lblCompileDate->setText(QString::fromUtf8(ProductInfo::kBuildDate));
+    lblCompileDate->adjustSize();
+    lblCopyright->setText(QString::fromUtf8(ProductInfo::kCopyright));
+    lblCopyright->adjustSize();
+}
+
+void TAboutBox::BtnCloseClick() {
+    accept();
+}
