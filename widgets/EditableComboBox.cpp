@@ -1,5 +1,7 @@
 #include "widgets/EditableComboBox.h"
 
+#include "widgets/FocusLoss.h"
+
 #include <QFocusEvent>
 #include <QLineEdit>
 
@@ -16,7 +18,7 @@ EditableComboBox::EditableComboBox(QWidget* parent)
 
 void EditableComboBox::focusOutEvent(QFocusEvent* event) {
     QComboBox::focusOutEvent(event);
-    if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason)
+    if (isTransientFocusLoss(event))
         return;
     emit exited();
 }

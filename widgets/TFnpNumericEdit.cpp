@@ -1,6 +1,7 @@
 #include "widgets/TFnpNumericEdit.h"
 
 #include "calc/NumberFormat.h"
+#include "widgets/FocusLoss.h"
 #include "widgets/KeyFilter.h"
 
 #include <QFocusEvent>
@@ -40,8 +41,7 @@ void TFnpNumericEdit::setRegionalSettings(const RegionalSettings& regional) {
 
 void TFnpNumericEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
-    // A context menu or another window taking the focus is not leaving the field.
-    if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason)
+    if (isTransientFocusLoss(event))
         return;
     rewriteInPattern();
     emit exited();

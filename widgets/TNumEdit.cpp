@@ -1,6 +1,7 @@
 #include "widgets/TNumEdit.h"
 
 #include "calc/NumberFormat.h"
+#include "widgets/FocusLoss.h"
 #include "widgets/KeyFilter.h"
 
 #include <QFocusEvent>
@@ -15,13 +16,6 @@ constexpr QChar MinusSign = u'-';
 
 bool isAsciiDigit(QChar c) {
     return c >= u'0' && c <= u'9';
-}
-
-// A focus change that does not mean the user left the field: a context menu
-// opening over it, or the whole window losing activation.
-bool isTransientFocusChange(const QFocusEvent* event) {
-    return event->reason() == Qt::PopupFocusReason ||
-           event->reason() == Qt::ActiveWindowFocusReason;
 }
 
 } // namespace
@@ -67,7 +61,7 @@ void TNumEdit::focusInEvent(QFocusEvent* event) {
 
 void TNumEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
-    if (isTransientFocusChange(event) || !m_editing)
+    if (isTransientFocusLoss(event) || !m_editing)
         return;
     storeTypedText();
     showDisplay();
