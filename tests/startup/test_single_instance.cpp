@@ -17,11 +17,13 @@ namespace {
 
 constexpr int kWaitMs = 20000;
 
+// Values a save would write differently (the term is derived from the dates,
+// numbers are written in their shortest form), so any save shows.
 const QByteArray kSettings = "; kept by hand\r\n"
                              "[LastValues]\r\n"
-                             "Savings=125\r\n"
+                             "Savings=125.50\r\n"
                              "Balance=2500\r\n"
-                             "Term=360\r\n"
+                             "Term=12\r\n"
                              "Interest=7.25\r\n"
                              "Frequency=Monthly\r\n"
                              "FirstMonth=Mar\r\n"
@@ -44,6 +46,7 @@ class TestSingleInstance : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
+    void init();
     void cleanup();
     void requestReachesTheRunningCopy();
     void secondCopyQuitsAndFirstRunsOn();
@@ -75,8 +78,11 @@ void TestSingleInstance::initTestCase() {
     QVERIFY(QFile::copy(QStringLiteral(TLMR_PROGRAM_PATH), m_program));
     QVERIFY(QFileInfo(m_program).isExecutable());
     m_settingsPath = m_programDir.filePath(QStringLiteral("tlmr.ini"));
+}
+
+void TestSingleInstance::init() {
     QFile settings(m_settingsPath);
-    QVERIFY(settings.open(QIODevice::WriteOnly));
+    QVERIFY(settings.open(QIODevice::WriteOnly | QIODevice::Truncate));
     QCOMPARE(settings.write(kSettings), kSettings.size());
 }
 

@@ -1,0 +1,51 @@
+// Process entry: splash, application title, main window, event loop. The
+// program takes no arguments; whatever is passed is ignored.
+
+#include "app/Main.h"
+#include "app/XJustOne.h"
+#include "app/splash.h"
+#include "platform/Application.h"
+#include "platform/ProductInfo.h"
+
+#include <QPointer>
+#include <QTimer>
+
+namespace {
+
+// Stands in until the main window points the help file at the one beside the
+// program, which it does before any help command can run.
+constexpr char kProvisionalHelpFile[] = "/usr/share/tallowmere/tlmr.hlp";
+
+} // namespace
+
+int main(int argc, char** argv) {
+    Application app(argc, argv);
+
+    // The splash's five seconds start counting before the main window exists,
+    // and it is fully drawn before the main window's creation begins.
+    SplashScreen = new TSplashScreen;
+    SplashScreen->Timer1->start();
+    SplashScreen->show();
+    SplashScreen->paintNow();
+
+    QCoreApplication::setApplicationName(QString::fromUtf8(ProductInfo::kTitle));
+    app.setHelpFile(QString::fromUtf8(kProvisionalHelpFile));
+
+    // The main window runs the single-instance check while it is built. It may
+    // free itself when closed, hence the guarded pointer.
+    QPointer<TfrmMain> mainWindow = new TfrmMain;
+    int result = 0;
+    if (!mainWindow->XJustOne1->anotherInstanceFound()) {
+        mainWindow->show();
+        // Stay above the main window even where nothing enforces stay-on-top.
+        if (SplashScreen)
+            SplashScreen->raise();
+        result = app.exec();
+    }
+    // Another copy runs: this one quits without showing its window and without
+    // ever closing it, so nothing of its state is saved.
+
+    delete mainWindow.data();
+    delete SplashScreen;
+    return result;
+}
