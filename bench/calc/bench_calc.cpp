@@ -5,8 +5,7 @@
 
 namespace {
 
-void BM_CalcFV(benchmark::State& state)
-{
+void BM_CalcFV(benchmark::State& state) {
     const QString frequency = QStringLiteral("Monthly");
     double rate = 6;
     for (auto _ : state) {
@@ -17,8 +16,7 @@ void BM_CalcFV(benchmark::State& state)
 BENCHMARK(BM_CalcFV);
 
 // One whole recalculation: 77 future values and 95 texts.
-void BM_Schedule(benchmark::State& state)
-{
+void BM_Schedule(benchmark::State& state) {
     ScheduleInputs inputs;
     inputs.balance = 1000;
     inputs.savings = 100;
