@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -21,7 +22,7 @@ const char kHelpOnHelpTopic[] = "helponhelp";
 // Shown for "how to use help" when the help file has no such topic of its own.
 const char kBuiltInHelpOnHelp[] =
     "<h2>How to Use Help</h2>"
-    "<p>Click a green underlined link to go to that topic. <b>Back</b> and <b>Forward</b> "
+    "<p>Click an underlined link to go to that topic. <b>Back</b> and <b>Forward</b> "
     "move through the topics you have seen; <b>Contents</b> returns to the list of "
     "topics.</p>"
     "<p>To look for a subject, click <b>Index</b>, type the first few letters of the word "
@@ -41,14 +42,14 @@ HelpWindow::HelpWindow(QWidget* parent)
     setObjectName(QStringLiteral("HelpWindow"));
     resize(720, 520);
 
-    auto* contents = makeButton(tr("&Contents"), "btnContents", this);
+    m_contents = makeButton(tr("&Contents"), "btnContents", this);
     m_index = makeButton(tr("&Index"), "btnIndex", this);
     m_back = makeButton(tr("&Back"), "btnBack", this);
     m_forward = makeButton(tr("&Forward"), "btnForward", this);
     m_index->setCheckable(true);
 
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {contents, m_index, m_back, m_forward})
+    for (QPushButton* b : {m_contents, m_index, m_back, m_forward})
         buttons->addWidget(b);
     buttons->addStretch();
 
@@ -88,7 +89,7 @@ HelpWindow::HelpWindow(QWidget* parent)
     layout->addLayout(buttons);
     layout->addWidget(splitter, 1);
 
-    connect(contents, &QPushButton::clicked, this, &HelpWindow::showContents);
+    connect(m_contents, &QPushButton::clicked, this, &HelpWindow::showContents);
     connect(m_index, &QPushButton::toggled, this, [this](bool on) {
         if (on)
             showIndex();
@@ -104,10 +105,26 @@ HelpWindow::HelpWindow(QWidget* parent)
     connect(m_keywordList, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { m_keywordEdit->setText(item->text()); });
     connect(m_text, &QTextBrowser::anchorClicked, this, &HelpWindow::linkActivated);
+    m_keywordEdit->installEventFilter(this);
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(f1, &QShortcut::activated, this, &HelpWindow::showHelpOnHelp);
 
     updateButtons();
+}
+
+bool HelpWindow::eventFilter(QObject* watched, QEvent* event) {
+    // Arrow and page keys in the typing field move through the keyword list.
+    if (watched == m_keywordEdit && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp ||
+            key == Qt::Key_PageDown) {
+            QCoreApplication::sendEvent(m_keywordList, event);
+            if (const QListWidgetItem* item = m_keywordList->currentItem())
+                m_keywordEdit->setText(item->text());
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void HelpWindow::load(const QString& path) {
@@ -124,6 +141,7 @@ void HelpWindow::load(const QString& path) {
     if (!m_loaded)
         showError(tr("Cannot open the help file %1.").arg(QDir::toNativeSeparators(path)),
                   m_file.errorString());
+    m_contents->setEnabled(m_loaded);
     updateButtons();
 }
 
@@ -155,6 +173,9 @@ void HelpWindow::showHelpOnHelp() {
 }
 
 void HelpWindow::showIndex() {
+    // The topic pane beside the index starts at the contents.
+    if (currentTopic().isEmpty())
+        showContents();
     m_keywordPanel->show();
     m_index->setChecked(true);
     if (m_keywordList->currentRow() < 0 && m_keywordList->count() > 0)

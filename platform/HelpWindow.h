@@ -34,6 +34,9 @@ public:
     void showTopic(const QString& id);
     QString currentTopic() const;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void displayTopic(const QString& id);
     void showError(const QString& heading, const QString& reason);
@@ -56,6 +59,7 @@ private:
     QWidget* m_keywordPanel = nullptr;
     QLineEdit* m_keywordEdit = nullptr;
     QListWidget* m_keywordList = nullptr;
+    QPushButton* m_contents = nullptr;
     QPushButton* m_back = nullptr;
     QPushButton* m_forward = nullptr;
     QPushButton* m_index = nullptr;
