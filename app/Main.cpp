@@ -91,6 +91,14 @@ TfrmMain::TfrmMain(const RegionalSettings& regional, QWidget* parent)
 }
 
 TfrmMain::~TfrmMain() {
+    // The controls die after this body; whatever they signal on the way (a
+    // field losing the focus) must not reach a window that is already gone.
+    QCoreApplication::instance()->removeEventFilter(this);
+    grdFV->setHintCallback({});
+    const QList<QObject*> children = findChildren<QObject*>();
+    for (QObject* child : children)
+        disconnect(child, nullptr, this, nullptr);
+    disconnect(QCoreApplication::instance(), nullptr, this, nullptr);
     if (m_handlerInstalled) {
         if (Application* app = Application::instance())
             app->setExceptionHandler(std::move(m_previousHandler));

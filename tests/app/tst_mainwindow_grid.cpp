@@ -1,0 +1,285 @@
+#include "AppTestSupport.h"
+
+#include <QApplication>
+#include <QToolTip>
+
+using namespace AppTest;
+
+// The input panel and the schedule grid of the real main window, driven with
+// keyboard and mouse under United States settings.
+class TestMainWindowGrid : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TfrmMain> w;
+
+    // Balance 1000, savings 100, rate 6 %, January 2000 to January 2010, monthly.
+    void enterExample() {
+        typeAndLeave(w->edtBalance, QStringLiteral("1000"));
+        typeAndLeave(w->edtSavings, QStringLiteral("100"));
+        typeAndLeave(w->edtFirstYear, QStringLiteral("2000"));
+        typeAndLeave(w->edtLastYear, QStringLiteral("2010"));
+        typeAndLeave(w->edtInterest, QStringLiteral("6"));
+    }
+    QPoint cellCentre(int column, int row) const {
+        return w->grdFV->visualRect(w->grdFV->model()->index(row, column)).center();
+    }
+
+private slots:
+    void init() {
+        removeSettings();
+        dialogs().clear();
+        w = openWindow();
+    }
+    void cleanup() {
+        w.reset();
+        removeSettings();
+        QCOMPARE(dialogs().count(), 0); // no test here expects a message
+    }
+
+    void firstRunShowsDefaults() {
+        QCOMPARE(w->windowTitle(), QStringLiteral("Tallowmere, 1.3.00"));
+        QCOMPARE(w->edtBalance->text(), QStringLiteral("0.00")); // focused: plain figure
+        QCOMPARE(w->edtSavings->text(), QStringLiteral("$0.00"));
+        QCOMPARE(w->edtInterest->text(), QStringLiteral("0.000"));
+        QCOMPARE(w->cbFrequency->currentText(), QStringLiteral("Monthly"));
+        QCOMPARE(w->cbFirstMonth->currentText(), QStringLiteral("Jan"));
+        QCOMPARE(w->cbLastMonth->currentText(), QStringLiteral("Jan"));
+        QCOMPARE(w->edtFirstYear->text(), QStringLiteral("2001"));
+        QCOMPARE(w->edtLastYear->text(), QStringLiteral("2031"));
+        QCOMPARE(w->edtTerm->text(), QStringLiteral("360"));
+        QCOMPARE(w->rgSavings->itemIndex(), 0);
+        QCOMPARE(w->rgInterest->itemIndex(), 3);
+        QCOMPARE(cell(w.get(), 0, 0), QStringLiteral(" Savings/Rate"));
+        QCOMPARE(cell(w.get(), 4, 0), QStringLiteral("  0%"));
+        QCOMPARE(cell(w.get(), 1, 0), QStringLiteral("  -0.75%"));
+        QCOMPARE(cell(w.get(), 0, 11), QStringLiteral(" $100"));
+        QCOMPARE(cell(w.get(), 4, 1), QStringLiteral(" $0.00"));
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w->edtBalance));
+    }
+
+    void controlsCarryTheirNamesAndHints() {
+        const QList<QPair<const char*, QString>> hints{
+            {"edtBalance", " Enter the starting balance of your investment"},
+            {"edtSavings", " Enter the amount saved each month"},
+            {"cbFirstMonth", "Choose the beginning month"},
+            {"edtFirstYear", "Enter the initial year"},
+            {"cbLastMonth", "Choose the last month"},
+            {"edtLastYear", "Enter the final year"},
+            {"edtTerm", "Displays term in months"},
+            {"cbFrequency", "Choose the compounding frequency"},
+            {"edtInterest", " Enter the interest rate"},
+        };
+        for (const auto& [name, hint] : hints) {
+            QWidget* control = w->findChild<QWidget*>(QLatin1String(name));
+            QVERIFY2(control, name);
+            QCOMPARE(control->statusTip(), hint);
+            QVERIFY2(control->toolTip().isEmpty(), name); // only the grid pops up tips
+        }
+        QVERIFY(w->edtTerm->isReadOnly());
+        QCOMPARE(w->edtTerm->palette().color(QPalette::Base), QColor(Qt::yellow));
+        QVERIFY(!w->edtIncrease->isVisible());
+        QCOMPARE(w->edtIncrease->decimals(), 3);
+        QCOMPARE(w->edtInterest->decimals(), 3);
+        QCOMPARE(w->cbFirstMonth->count(), 12);
+        QCOMPARE(w->cbFrequency->itemText(3), QStringLiteral("Annually"));
+        QCOMPARE(w->cbFirstMonth->maxVisibleItems(), 9);
+    }
+
+    void tabOrderFollowsTheInputs() {
+        w->edtBalance->setFocus(Qt::TabFocusReason);
+        QStringList visited;
+        for (int i = 0; i < 8; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget* focus = QApplication::focusWidget();
+            QVERIFY(focus);
+            visited << (qobject_cast<QRadioButton*>(focus) ? focus->parentWidget()->objectName()
+                                                           : focus->objectName());
+        }
+        QCOMPARE(visited, QStringList({"edtSavings", "cbFirstMonth", "edtFirstYear", "cbLastMonth",
+                                       "edtLastYear", "cbFrequency", "edtInterest", "rgSavings"}));
+    }
+
+    void gridExampleWithTooltipAndYellowCross() {
+        enterExample();
+        pickStep(w->rgSavings, 1);
+        QCOMPARE(w->rgSavings->itemIndex(), 1);
+        QCOMPARE(w->edtTerm->text(), QStringLiteral("120"));
+
+        const QStringList rates{"5.25%", "5.5%", "5.75%", "6%", "6.25%", "6.5%", "6.75%"};
+        for (int c = 1; c <= 7; ++c)
+            QCOMPARE(cell(w.get(), c, 0), QStringLiteral("  ") + rates[c - 1]);
+        for (int r = 1; r <= 11; ++r)
+            QCOMPARE(cell(w.get(), 0, r), QStringLiteral(" $%1").arg(100 + 25 * (r - 1)));
+        QCOMPARE(cell(w.get(), 4, 1), QStringLiteral(" $18,207.33"));
+        QCOMPARE(cell(w.get(), 1, 1), QStringLiteral(" $17,426.22"));
+        QCOMPARE(cell(w.get(), 7, 1), QStringLiteral(" $19,032.71"));
+        QCOMPARE(cell(w.get(), 4, 11), QStringLiteral(" $59,177.17"));
+        QCOMPARE(cell(w.get(), 7, 11), QStringLiteral(" $61,713.68"));
+        QCOMPARE(w->snapshot().baseCell(), QStringLiteral(" $18,207.33"));
+        QCOMPARE(w->snapshot().strSavingsIncrement, QStringLiteral("$25"));
+        QCOMPARE(w->snapshot().strRateIncrement, QStringLiteral("1/4%"));
+
+        QCOMPARE(w->grdFV->hintFor(4, 1),
+                 QStringLiteral("Total Invested: $13,000\r\nTotal Earned: $5,207"));
+
+        const QColor yellow(255, 255, 0);
+        QCOMPARE(w->grdFV->selectedColumn(), 4);
+        QCOMPARE(w->grdFV->selectedRow(), 1);
+        for (int r = 1; r <= 11; ++r)
+            QCOMPARE(w->grdFV->effectiveBackground(4, r), yellow);
+        for (int c = 1; c <= 7; ++c)
+            QCOMPARE(w->grdFV->effectiveBackground(c, 1), yellow);
+        QVERIFY(w->grdFV->effectiveBackground(3, 2) != yellow);
+        QVERIFY(w->grdFV->effectiveBackground(4, 0) != yellow); // headers keep their colour
+    }
+
+    void tooltipFollowsThePointerAndSkipsHeaders() {
+        enterExample();
+        pickStep(w->rgSavings, 1);
+        QWidget* viewport = w->grdFV->viewport();
+
+        QTest::mouseMove(viewport, cellCentre(4, 1));
+        QTRY_VERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), QStringLiteral("Total Invested: $13,000\nTotal Earned: $5,207"));
+
+        QTest::mouseMove(viewport, cellCentre(0, 3));
+        QVERIFY(!w->grdFV->cellHintsEnabled());
+        QTRY_VERIFY(!QToolTip::isVisible());
+        QTest::mouseMove(viewport, cellCentre(2, 0));
+        QVERIFY(!w->grdFV->cellHintsEnabled());
+
+        // Row 2 saves 125 a month: 1000 + 120 x 125 invested.
+        QTest::mouseMove(viewport, cellCentre(4, 2));
+        QVERIFY(w->grdFV->cellHintsEnabled());
+        QTRY_VERIFY(QToolTip::isVisible());
+        QVERIFY(QToolTip::text().startsWith(QStringLiteral("Total Invested: $16,000\n")));
+        QToolTip::hideText();
+    }
+
+    void clickOnAnyCellRecalculatesAndKeepsTheBaseCell() {
+        enterExample();
+        // A new balance typed but not yet left: the click stores it first.
+        w->edtBalance->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(w->edtBalance, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(w->edtBalance, QStringLiteral("0"));
+        for (const QPoint& at : {QPoint(2, 7), QPoint(0, 0), QPoint(7, 11), QPoint(4, 1)}) {
+            QTest::mouseClick(w->grdFV->viewport(), Qt::LeftButton, {}, cellCentre(at.x(), at.y()));
+            QCOMPARE(w->grdFV->selectedColumn(), 4);
+            QCOMPARE(w->grdFV->selectedRow(), 1);
+        }
+        QCOMPARE(cell(w.get(), 0, 0), QStringLiteral(" Savings/Rate"));
+        QCOMPARE(w->edtBalance->text(), QStringLiteral("$0.00"));
+        QCOMPARE(cell(w.get(), 4, 1), QStringLiteral(" $16,387.93"));
+
+        // The keyboard cannot move the highlight away either.
+        QTest::keyClick(w->grdFV, Qt::Key_Down);
+        QTest::keyClick(w->grdFV, Qt::Key_Right);
+        QCOMPARE(w->grdFV->selectedColumn(), 4);
+        QCOMPARE(w->grdFV->selectedRow(), 1);
+    }
+
+    void amountFieldsStoreWhatWasTyped_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<double>("stored");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("baseCell");
+        QTest::newRow("leading minus") << "-1500" << -1500.0 << "($1,500.00)"
+                                       << " ($1,500.00)";
+        QTest::newRow("trailing minus") << "1500-" << -1500.0 << "($1,500.00)"
+                                        << " ($1,500.00)";
+        // Shown rounded half to even, calculated with the exact value.
+        QTest::newRow("eighth") << "0.125" << 0.125 << "$0.12"
+                                << " $0.13";
+        QTest::newRow("three eighths") << "0.375" << 0.375 << "$0.38"
+                                       << " $0.38";
+        QTest::newRow("empty") << "" << 0.0 << "$0.00"
+                               << " $0.00";
+    }
+    void amountFieldsStoreWhatWasTyped() {
+        QFETCH(QString, typed);
+        QFETCH(double, stored);
+        QFETCH(QString, shown);
+        QFETCH(QString, baseCell);
+        typeAndLeave(w->edtBalance, typed);
+        QCOMPARE(static_cast<double>(w->edtBalance->value()), stored);
+        QCOMPARE(w->edtBalance->text(), shown);
+        // Savings and rate are 0, so every value of the rate-0 column is the balance.
+        QCOMPARE(cell(w.get(), 4, 1), baseCell);
+    }
+
+    void monthsAreValidatedOnEveryChange() {
+        for (EditableComboBox* combo : {w->cbFirstMonth, w->cbLastMonth}) {
+            combo->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(combo, Qt::Key_Down); // picks "Feb"
+            QCOMPARE(combo->currentText(), QStringLiteral("Feb"));
+            QCOMPARE(w->edtTerm->text(),
+                     combo == w->cbFirstMonth ? QStringLiteral("359") : QStringLiteral("361"));
+
+            QTest::keyClick(combo->lineEdit(), Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(combo->lineEdit(), QStringLiteral("feb"));
+            QCOMPARE(combo->currentText(), QStringLiteral("Jan"));
+        }
+        QCOMPARE(w->edtTerm->text(), QStringLiteral("360"));
+    }
+
+    void monthHandlersIgnoreOtherSenders() {
+        w->cbFirstMonth->lineEdit()->setText(QStringLiteral("xyz"));
+        w->cbFirstMonthChange(w->cbLastMonth);
+        w->cbLastMonthChange(w->cbFirstMonth);
+        QCOMPARE(w->cbFirstMonth->currentText(), QStringLiteral("xyz"));
+        w->cbFirstMonthChange(w->cbFirstMonth);
+        QCOMPARE(w->cbFirstMonth->currentText(), QStringLiteral("Jan"));
+    }
+
+    void frequencyChangeRecalculatesAtOnce() {
+        enterExample();
+        QCOMPARE(cell(w.get(), 4, 1), QStringLiteral(" $18,207.33"));
+        w->cbFrequency->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(w->cbFrequency, Qt::Key_Down);
+        QCOMPARE(w->cbFrequency->currentText(), QStringLiteral("Quarterly"));
+        QCOMPARE(cell(w.get(), 4, 1), QStringLiteral(" $18,094.39"));
+        QTest::keyClick(w->cbFrequency, Qt::Key_Down);
+        QCOMPARE(cell(w.get(), 4, 1), QStringLiteral(" $17,928.34"));
+
+        // Typed letter by letter: unknown names count as monthly on the way.
+        QTest::keyClick(w->cbFrequency->lineEdit(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(w->cbFrequency->lineEdit(), QStringLiteral("Dai"));
+        QCOMPARE(cell(w.get(), 4, 1), QStringLiteral(" $18,207.33"));
+        QTest::keyClicks(w->cbFrequency->lineEdit(), QStringLiteral("ly"));
+        QCOMPARE(cell(w.get(), 4, 1), QStringLiteral(" $18,262.61"));
+        QVERIFY(w->cbFrequency->hasFocus());
+    }
+
+    void termEdges() {
+        typeAndLeave(w->edtBalance, QStringLiteral("1000"));
+        typeAndLeave(w->edtSavings, QStringLiteral("100"));
+        typeAndLeave(w->edtInterest, QStringLiteral("6"));
+        typeAndLeave(w->edtLastYear, QStringLiteral("2001"));
+        QCOMPARE(w->edtTerm->text(), QStringLiteral("0"));
+        for (int c = 1; c <= 7; ++c)
+            for (int r = 1; r <= 11; ++r)
+                QCOMPARE(cell(w.get(), c, r), QStringLiteral(" $1,000.00"));
+
+        // March 2001 to February 2001.
+        w->cbFirstMonth->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(w->cbFirstMonth, Qt::Key_Down);
+        QTest::keyClick(w->cbFirstMonth, Qt::Key_Down);
+        w->cbLastMonth->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(w->cbLastMonth, Qt::Key_Down);
+        QCOMPARE(w->edtTerm->text(), QStringLiteral("-1"));
+        QVERIFY(!cell(w.get(), 4, 1).isEmpty());
+    }
+
+    void rateStepsFanOutAroundTheRate() {
+        typeAndLeave(w->edtInterest, QStringLiteral("5"));
+        pickStep(w->rgInterest, 4); // one third
+        const QStringList expected{"4%", "4.3333%", "4.6667%", "5%", "5.3333%", "5.6667%", "6%"};
+        for (int c = 1; c <= 7; ++c)
+            QCOMPARE(cell(w.get(), c, 0), QStringLiteral("  ") + expected[c - 1]);
+        QCOMPARE(w->snapshot().strRateIncrement, QStringLiteral("1/3%"));
+    }
+};
+
+TLMR_APP_TEST_MAIN(TestMainWindowGrid)
+#include "tst_mainwindow_grid.moc"
