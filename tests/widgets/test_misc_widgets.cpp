@@ -89,6 +89,19 @@ void TestMiscWidgets::comboChangesOnEveryKeystrokeAsTyped() {
     // Enter does not add the typed text to the list.
     QTest::keyClick(combo, Qt::Key_Return);
     QCOMPARE(combo->count(), 12);
+
+    // An owner may replace the text from inside changed(); that sticks and
+    // does not fire changed() again.
+    connect(combo, &EditableComboBox::changed, this, [combo] {
+        if (!Months.contains(combo->currentText()))
+            combo->setEditText(QStringLiteral("Jan"));
+    });
+    seen.clear();
+    combo->lineEdit()->selectAll();
+    QTest::keyClicks(combo, QStringLiteral("x"));
+    QCOMPARE(seen, QStringList({"x"}));
+    QCOMPARE(combo->currentText(), QStringLiteral("Jan"));
+    QCOMPARE(combo->count(), 12);
 }
 
 void TestMiscWidgets::comboChangesOnPicksNotOnProgramTexts() {
