@@ -7,18 +7,23 @@
 #include "widgets/TFnpNumericEdit.h"
 #include "widgets/TNumEdit.h"
 
+#include <QGridLayout>
 #include <QLabel>
 
 namespace {
 
 // Three rows of label and field, three columns wide, then the two step groups.
-constexpr int kColumnX[3] = {8, 128, 248};
+constexpr int kColumnX[3] = {8, 100, 192};
 constexpr int kLabelY[3] = {6, 47, 88};
 constexpr int kFieldY[3] = {20, 61, 102};
-constexpr int kFieldWidth = 110;
+constexpr int kFieldWidth = 86;
 constexpr int kFieldHeight = 21;
-constexpr int kMonthWidth = 58;
-constexpr int kYearWidth = 48;
+constexpr int kMonthWidth = 48;
+constexpr int kYearWidth = 36;
+constexpr int kGroupTop = 3;
+constexpr int kGroupWidth = 172;
+constexpr int kGroupHeight = 125;
+constexpr int kGroupGap = 4;
 
 template <typename Field>
 Field* named(Field* field, const char* name, const QString& hint) {
@@ -50,6 +55,7 @@ InputPanel::InputPanel(const RegionalSettings& regional, QWidget* parent)
     setObjectName(QStringLiteral("pnlInput"));
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setLineWidth(1);
+    resize(kWidth, kHeight);
 
     // Row 1: balance, savings, term.
     addLabel("lblBalance", QStringLiteral("Initial Balance"), kColumnX[0], kLabelY[0]);
@@ -65,7 +71,7 @@ InputPanel::InputPanel(const RegionalSettings& regional, QWidget* parent)
     addLabel("lblTerm", QStringLiteral("Term in Months"), kColumnX[2], kLabelY[0]);
     edtTerm =
         named(new TFnpNumericEdit(0, this), "edtTerm", QStringLiteral("Displays term in months"));
-    edtTerm->setGeometry(kColumnX[2], kFieldY[0], 62, kFieldHeight);
+    edtTerm->setGeometry(kColumnX[2], kFieldY[0], 56, kFieldHeight);
     edtTerm->setReadOnly(true);
     edtTerm->setFocusPolicy(Qt::ClickFocus);
     QPalette termPalette = edtTerm->palette();
@@ -98,7 +104,7 @@ InputPanel::InputPanel(const RegionalSettings& regional, QWidget* parent)
         addLabel("lblIncrease", QStringLiteral("% Annual Increase"), kColumnX[2], kLabelY[1]);
     increaseLabel->hide();
     edtIncrease = named(new TFnpNumericEdit(3, this), "edtIncrease", QString());
-    edtIncrease->setGeometry(kColumnX[2], kFieldY[1], 62, kFieldHeight);
+    edtIncrease->setGeometry(kColumnX[2], kFieldY[1], 60, kFieldHeight);
     edtIncrease->hide();
 
     // Row 3: frequency and rate.
@@ -117,13 +123,22 @@ InputPanel::InputPanel(const RegionalSettings& regional, QWidget* parent)
     rgSavings = new RadioGroup(QStringLiteral("Increment Monthly Savings By:"),
                                stepLabels(savingsSteps()), 3, this);
     rgSavings->setObjectName(QStringLiteral("rgSavings"));
-    rgSavings->setGeometry(316, 3, 148, 125);
+    const int interestX = kWidth - kGroupGap - kGroupWidth;
+    rgSavings->setGeometry(interestX - kGroupGap - kGroupWidth, kGroupTop, kGroupWidth,
+                           kGroupHeight);
     rgSavings->setItemIndex(0);
 
     rgInterest = new RadioGroup(QStringLiteral("Increment Interest Rates By:"),
                                 stepLabels(rateSteps()), 3, this);
     rgInterest->setObjectName(QStringLiteral("rgInterest"));
-    rgInterest->setGeometry(468, 3, 148, 125);
+    rgInterest->setGeometry(interestX, kGroupTop, kGroupWidth, kGroupHeight);
+    // Three narrow columns of items: tighter than the style's default spacing.
+    for (RadioGroup* group : {rgSavings, rgInterest}) {
+        if (auto* grid = qobject_cast<QGridLayout*>(group->layout())) {
+            grid->setContentsMargins(6, 4, 2, 4);
+            grid->setHorizontalSpacing(6);
+        }
+    }
     rgInterest->setItemIndex(3);
 
     for (TNumEdit* edit : {edtBalance, edtSavings})

@@ -15,6 +15,7 @@ struct RegionalSettings;
 class InputPanel : public QFrame {
     Q_OBJECT
 public:
+    static constexpr int kWidth = 621;
     static constexpr int kHeight = 131;
 
     InputPanel(const RegionalSettings& regional, QWidget* parent = nullptr);

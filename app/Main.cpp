@@ -29,6 +29,7 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
@@ -48,8 +49,9 @@ constexpr int kClientHeight = 409;
 constexpr int kStatusHeight = 18;
 constexpr int kGridTop = ToolBarPanel::kHeight + InputPanel::kHeight;
 // The designed heights (31 + 131 + 232 + 18) exceed the 409-pixel client area by
-// three pixels; the grid gives them up, and its twelve rows still fit.
-constexpr int kGridHeight = kClientHeight - kStatusHeight - kGridTop;
+// three pixels, so the grid gets what is left between the input panel and the
+// status line, and is only as tall as its twelve rows need within that.
+constexpr int kGridSpace = kClientHeight - kStatusHeight - kGridTop;
 constexpr int kColumnWidth = 76;
 constexpr int kHintPauseMs = 500;
 
@@ -150,7 +152,9 @@ void TfrmMain::buildFrame() {
 
     grdFV = new TStringAlignGrid(kGridColumns, kGridRows, client);
     grdFV->setObjectName(QStringLiteral("grdFV"));
-    grdFV->setGeometry(0, kGridTop, kClientWidth, kGridHeight);
+    const int rowsHeight = kGridRows * grdFV->verticalHeader()->defaultSectionSize();
+    grdFV->setGeometry(0, kGridTop, kClientWidth,
+                       std::min(kGridSpace, rowsHeight + 2 * grdFV->frameWidth()));
     // Twelve rows of 18 pixels, columns of 76 with the last one filling the
     // width, no editing, no scroll bars, no tab stop: the grid's own design.
     grdFV->setSelectionColors(kYellow, Qt::black);
