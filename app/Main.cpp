@@ -70,6 +70,21 @@ bool isSystemDialog(const QWidget* window) {
            qobject_cast<const QAbstractPrintDialog*>(window);
 }
 
+// Opens one of the program's own dialogs: created without owner into its global
+// reference, modal, destroyed when its loop ends (also on an error; the dialog
+// may have freed itself already), then the main window is active again.
+template <typename Dialog>
+void runOwnDialog(QWidget* mainWindow, Dialog*& reference) {
+    mainWindow->repaint(); // nothing stale behind the dialog
+    QPointer<Dialog> dialog = new Dialog(nullptr);
+    reference = dialog;
+    const auto destroy = qScopeGuard([&dialog, mainWindow] {
+        delete dialog.data();
+        mainWindow->activateWindow();
+    });
+    dialog->exec();
+}
+
 } // namespace
 
 TfrmMain::TfrmMain(QWidget* parent)
@@ -513,20 +528,11 @@ void TfrmMain::SetupPrinter() {
 }
 
 void TfrmMain::ShowAbout() {
-    repaint();
-    // The dialog may free itself when it closes; the guard sees that.
-    QPointer<TAboutBox> box = new TAboutBox(nullptr);
-    AboutBox = box;
-    const auto destroy = qScopeGuard([&box] { delete box.data(); });
-    box->exec();
+    runOwnDialog(this, AboutBox);
 }
 
 void TfrmMain::ShowDisclaim() {
-    repaint();
-    QPointer<TfrmDisclaim> box = new TfrmDisclaim(nullptr);
-    frmDisclaim = box;
-    const auto destroy = qScopeGuard([&box] { delete box.data(); });
-    box->exec();
+    runOwnDialog(this, frmDisclaim);
 }
 
 void TfrmMain::ExitApplication() {

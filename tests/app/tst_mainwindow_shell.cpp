@@ -1,0 +1,499 @@
+#include "AppTestSupport.h"
+
+#include "app/About.h"
+#include "app/Disclaim.h"
+#include "calc/ArithmeticError.h"
+#include "platform/HelpViewer.h"
+#include "platform/ProductInfo.h"
+#include "platform/Shell.h"
+#include "tests/support/ModalWatchdog.h"
+#include "widgets/FlatPictureButton.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPageSetupDialog>
+#include <QStatusBar>
+#include <QUrl>
+
+using namespace AppTest;
+using Icon = DialogService::Icon;
+using Buttons = DialogService::Buttons;
+using Answer = DialogService::Answer;
+
+namespace {
+
+const QString kUnidentified =
+    QStringLiteral("An unidentified error has occurred.\r\n\r\nPlease contact Brindlecrest "
+                   "Software    \r\n\r\nat:  support@brindlecrest.example");
+const QString kArithmetic = QStringLiteral("Valid results cannot be calculated using\n\rthe "
+                                           "variables you have entered.\n\r\n\rPlease try again "
+                                           "with reasonable values.");
+
+// Balance 1000, savings 100, 6 %, January 2000 to January 2010.
+const QByteArray kExample = "[LastValues]\nSavings=100\nBalance=1000\nTerm=5\nInterest=6\n"
+                            "Frequency=Monthly\nFirstMonth=Jan\nFirstYear=2000\nLastMonth=Jan\n"
+                            "LastYear=2010\n";
+
+} // namespace
+
+// The main window's frame, commands, saved inputs and error handling.
+class TestMainWindowShell : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TfrmMain> w;
+    int m_beeps = 0;
+    QList<QUrl> m_opened;
+    bool m_openResult = true;
+
+    void verifyMessage(int index, const QString& text) {
+        QVERIFY(dialogs().count() > index);
+        const auto& call = dialogs().calls().at(index);
+        QCOMPARE(call.kind, ScriptedDialogService::Kind::MessageBox);
+        QCOMPARE(call.caption, QStringLiteral("Information"));
+        QCOMPARE(call.text, text);
+        QCOMPARE(call.icon, Icon::Information);
+        QCOMPARE(call.buttons, Buttons::Ok);
+    }
+    QAction* action(const char* name) { return control<QAction>(w.get(), name); }
+
+private slots:
+    void init() {
+        removeSettings();
+        dialogs().clear();
+        m_beeps = 0;
+        m_opened.clear();
+        m_openResult = true;
+        Application::instance()->setBeepHandler([this] { ++m_beeps; });
+        Shell::setUrlOpener([this](const QUrl& url) {
+            m_opened << url;
+            return m_openResult;
+        });
+    }
+    void cleanup() {
+        w.reset();
+        removeSettings();
+        Application::instance()->setBeepHandler({});
+    }
+    void cleanupTestCase() { Shell::setUrlOpener({}); }
+
+    void frameHasTheDesignedShape() {
+        w = openWindow();
+        QCOMPARE(w->centralWidget()->width(), 621);
+        QCOMPARE(w->centralWidget()->height() + w->StatusBar1->height(), 409);
+        QCOMPARE(w->StatusBar1->height(), 18);
+        QCOMPARE(w->height(), w->menuBar()->height() + 409);
+        QCOMPARE(w->minimumSize(), w->maximumSize()); // not resizable
+        const Qt::WindowFlags flags = w->windowFlags();
+        QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+        QVERIFY(flags & Qt::WindowMinimizeButtonHint);
+        QVERIFY(flags & Qt::WindowCloseButtonHint);
+        QCOMPARE(w->font().pixelSize(), 11);
+        QVERIFY(!w->StatusBar1->isSizeGripEnabled());
+        QCOMPARE(w->StatusBar1->currentMessage(),
+                 QStringLiteral(" Welcome to Tallowmere by Brindlecrest Software, LLC!"));
+
+        const QList<QPair<const char*, int>> buttons{
+            {"btnPrint", 5},    {"btnPrinterSetup", 30}, {"btnReset", 55}, {"btnDisclaim", 80},
+            {"btnUpdate", 105}, {"btnHelp", 130},        {"btnExit", 593}};
+        for (const auto& [name, x] : buttons) {
+            auto* button = control<FlatPictureButton>(w.get(), name);
+            QVERIFY2(button, name);
+            QCOMPARE(button->geometry(), QRect(x, 3, 25, 25));
+            QVERIFY2(!button->icon().isNull(), name);
+            QVERIFY2(button->toolTip().isEmpty(), name);
+        }
+        QCOMPARE(w->btnPrinterSetup->statusTip(), QStringLiteral(" Printer Setup ..."));
+        QCOMPARE(w->btnExit->statusTip(), QStringLiteral("Close Tallowmere"));
+        QVERIFY(control<QObject>(w.get(), "XJustOne1"));
+        for (const char* link : {"UrlCalcSite", "UrlBrindlecrest", "UrlProduct4"}) {
+            QWidget* label = control<QWidget>(w.get(), link);
+            QVERIFY2(label && !label->isVisible(), link);
+        }
+    }
+
+    void menusCarryTheirCaptions() {
+        w = openWindow();
+        const auto captions = [](QMenu* menu) {
+            QStringList list;
+            for (QAction* item : menu->actions())
+                list << (item->isSeparator() ? QStringLiteral("-") : item->text());
+            return list;
+        };
+        QCOMPARE(captions(control<QMenu>(w.get(), "mnuFile")),
+                 QStringList({"&Reset", "-", "Prin&t Setup...", "&Print...", "-", "E&xit"}));
+        QCOMPARE(
+            captions(control<QMenu>(w.get(), "mnuInternet")),
+            QStringList({"Brindlecrest Calculator Corner - Online Calculators ...", "-",
+                         "&Brindlecrest on the Web", "Contact Brindlecrest by &Email",
+                         "&Download Evaluation Software", "-", "Check for &Updated Version ..."}));
+        QCOMPARE(captions(control<QMenu>(w.get(), "mnuInternetWeb")),
+                 QStringList({"&Home Page", "Freeware Page", "-", "&Suggestion Box"}));
+        QCOMPARE(captions(control<QMenu>(w.get(), "mnuInternetEmail")),
+                 QStringList({"&Send Suggestions", "Contact &Tech Support"}));
+        QCOMPARE(captions(control<QMenu>(w.get(), "mnuInternetDownload")).size(), 4);
+        QCOMPARE(action("mnuInternetDownloadProduct2")->text(),
+                 QLatin1String(ProductInfo::kOtherProducts[1].name));
+        QCOMPARE(captions(control<QMenu>(w.get(), "mnuHelp")),
+                 QStringList({"&Contents", "-", "&Search for Help On...", "&How to Use Help", "-",
+                              "Contact Tech Support by &Email", "-", "&About..."}));
+        QCOMPARE(action("mnuHelpSupportAddress")->text(),
+                 QStringLiteral("support@brindlecrest.example"));
+        QCOMPARE(action("mnuHelpContents")->shortcut(), QKeySequence(Qt::Key_F1));
+        QCOMPARE(captions(control<QMenu>(w.get(), "mnuPop")),
+                 QStringList({"&Reset", "-", "Print &Setup ...", "&Print...", "-", "&About...", "-",
+                              "E&xit"}));
+        for (QAction* item : w->findChildren<QAction*>())
+            QVERIFY2(item->statusTip().isEmpty(), qPrintable(item->objectName()));
+    }
+
+    void savedInputsAreAppliedAtStart() {
+        QVERIFY(writeSettings(QByteArray(kExample).replace("Monthly", "Weekly")));
+        w = openWindow();
+        QCOMPARE(dialogs().count(), 0);
+        QCOMPARE(static_cast<double>(w->edtSavings->value()), 100.0);
+        QCOMPARE(w->edtSavings->text(), QStringLiteral("$100.00"));
+        QCOMPARE(static_cast<double>(w->edtBalance->value()), 1000.0);
+        QCOMPARE(w->edtInterest->text(), QStringLiteral("6.000"));
+        QCOMPARE(w->cbFrequency->currentText(), QStringLiteral("Weekly")); // kept as stored
+        QCOMPARE(w->edtFirstYear->text(), QStringLiteral("2000"));
+        QCOMPARE(w->edtTerm->text(), QStringLiteral("120")); // derived again, not the stored 5
+        QCOMPARE(cell(w.get(), 4, 1), QStringLiteral(" $18,207.33")); // counted as monthly
+    }
+
+    void yearThatIsNoIntegerFallsBackSilently() {
+        QVERIFY(writeSettings("[LastValues]\nFirstYear=abc\nLastYear=0x7EF\n"));
+        w = openWindow();
+        QCOMPARE(dialogs().count(), 0);
+        QCOMPARE(w->edtFirstYear->text(), QStringLiteral("2001"));
+        QCOMPARE(w->edtLastYear->text(), QStringLiteral("2031"));
+        QCOMPARE(w->edtTerm->text(), QStringLiteral("360"));
+    }
+
+    void numberThatIsNoNumberStopsLoading_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("letters in Savings")
+            << QByteArray("[LastValues]\nSavings=abc\nBalance=5\nFrequency=Annually\n"
+                          "FirstMonth=Mar\nFirstYear=1990\n");
+        QTest::newRow("decimal comma")
+            << QByteArray("[LastValues]\nSavings=5\nBalance=5\nInterest=7,25\n"
+                          "Frequency=Annually\nFirstYear=1990\n");
+    }
+    void numberThatIsNoNumberStopsLoading() {
+        QFETCH(QByteArray, content);
+        QVERIFY(writeSettings(content));
+        w = openWindow();
+        QCOMPARE(dialogs().count(), 1);
+        verifyMessage(0, kUnidentified);
+        // Nothing of the file applied, no calculation: the design values.
+        QCOMPARE(static_cast<double>(w->edtSavings->value()), 0.0);
+        QCOMPARE(static_cast<double>(w->edtBalance->value()), 0.0);
+        QCOMPARE(w->cbFrequency->currentText(), QStringLiteral("Monthly"));
+        QCOMPARE(w->cbFirstMonth->currentText(), QStringLiteral("Jan"));
+        QCOMPARE(w->edtFirstYear->text(), QStringLiteral("2000"));
+        QCOMPARE(w->edtLastYear->text(), QStringLiteral("2030"));
+        QCOMPARE(cell(w.get(), 0, 0), QStringLiteral(" Savings/Rate"));
+        QCOMPARE(cell(w.get(), 4, 1), QString());
+
+        // The next close repairs the file.
+        QVERIFY(w->close());
+        const QByteArray repaired = readSettings();
+        for (const char* line : {"\nSavings=0\n", "\nBalance=0\n", "\nInterest=0\n",
+                                 "\nFrequency=Monthly\n", "\nFirstYear=2000\n"})
+            QVERIFY2(repaired.contains(line), repaired.constData());
+    }
+
+    void arithmeticErrorFromSavedInputsResetsTheAmounts_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("negative rate, annually")
+            << QByteArray("[LastValues]\nInterest=-1500\nFrequency=Annually\nBalance=7\n"
+                          "FirstMonth=Mar\nFirstYear=1990\nLastYear=2000\n");
+        QTest::newRow("huge savings")
+            << QByteArray("[LastValues]\nSavings=1E308\nInterest=5\nFrequency=Annually\n"
+                          "Balance=7\nFirstMonth=Mar\nFirstYear=1990\nLastYear=2000\n");
+    }
+    void arithmeticErrorFromSavedInputsResetsTheAmounts() {
+        QFETCH(QByteArray, content);
+        QVERIFY(writeSettings(content));
+        w = openWindow();
+        QCOMPARE(dialogs().count(), 1);
+        verifyMessage(0, kArithmetic);
+        QCOMPARE(static_cast<double>(w->edtSavings->value()), 0.0);
+        QCOMPARE(static_cast<double>(w->edtBalance->value()), 0.0);
+        QCOMPARE(w->edtInterest->text(), QStringLiteral("0.000"));
+        QCOMPARE(w->cbFrequency->currentText(), QStringLiteral("Monthly"));
+        // Months, years and steps stay; the term is derived again.
+        QCOMPARE(w->cbFirstMonth->currentText(), QStringLiteral("Mar"));
+        QCOMPARE(w->edtTerm->text(), QStringLiteral("118"));
+        QCOMPARE(cell(w.get(), 4, 1), QStringLiteral(" $0.00"));
+        QCOMPARE(cell(w.get(), 4, 0), QStringLiteral("  0%"));
+        QCOMPARE(w->grdFV->selectedColumn(), 4);
+    }
+
+    void arithmeticErrorWhileRunningMovesFocusToSavings() {
+        QVERIFY(writeSettings(kExample));
+        w = openWindow();
+        pickStep(w->rgInterest, 8);
+        w->edtSavings->setValue(1e308L); // beyond anything the arithmetic can carry
+        QTest::mouseClick(w->grdFV->viewport(), Qt::LeftButton, {},
+                          w->grdFV->visualRect(w->grdFV->model()->index(5, 5)).center());
+        QCOMPARE(dialogs().count(), 1);
+        verifyMessage(0, kArithmetic);
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w->edtSavings));
+        QCOMPARE(static_cast<double>(w->edtBalance->value()), 0.0);
+        QCOMPARE(w->rgInterest->itemIndex(), 8); // steps stay
+        QCOMPARE(w->edtTerm->text(), QStringLiteral("120"));
+        QCOMPARE(cell(w.get(), 4, 1), QStringLiteral(" $0.00"));
+        QCOMPARE(cell(w.get(), 7, 0), QStringLiteral("  3%"));
+    }
+
+    void otherErrorsOnlyShowTheGenericMessage() {
+        QVERIFY(writeSettings(kExample));
+        w = openWindow();
+        w->AppOnException(nullptr, std::make_exception_ptr(std::runtime_error("boom")));
+        QCOMPARE(dialogs().count(), 1);
+        verifyMessage(0, kUnidentified);
+        QCOMPARE(static_cast<double>(w->edtBalance->value()), 1000.0);
+        QCOMPARE(cell(w.get(), 4, 1), QStringLiteral(" $18,207.33"));
+        // The window's handler is the application's while the window lives.
+        Application::instance()->handleException(
+            nullptr, std::make_exception_ptr(ArithmeticError(ArithmeticError::Kind::Overflow)));
+        QCOMPARE(dialogs().count(), 2);
+        verifyMessage(1, kArithmetic);
+        QCOMPARE(static_cast<double>(w->edtBalance->value()), 0.0);
+    }
+
+    void closingWritesTheNineKeysInOrder() {
+        w = openWindow();
+        QVERIFY(w->close());
+        QCOMPARE(readSettings(),
+                 QByteArray("[LastValues]\nSavings=0\nBalance=0\nTerm=360\nInterest=0\n"
+                            "Frequency=Monthly\nFirstMonth=Jan\nFirstYear=2001\nLastMonth=Jan\n"
+                            "LastYear=2031\n"));
+        QCOMPARE(dialogs().count(), 0);
+    }
+
+    void resetKeepsMonthsAndYearsAndIsSavedAtClose() {
+        QVERIFY(writeSettings("[Other]\nKeep=1\n\n[LastValues]\nSavings=100\nBalance=1000\n"
+                              "Interest=6\nFrequency=Quarterly\nFirstMonth=Mar\nFirstYear=1999\n"
+                              "LastMonth=Jun\nLastYear=2009\n"));
+        w = openWindow();
+        pickStep(w->rgSavings, 5);
+        pickStep(w->rgInterest, 0);
+        w->edtInterest->setFocus(Qt::TabFocusReason);
+
+        QTest::mouseClick(w->btnReset, Qt::LeftButton);
+        QCOMPARE(static_cast<double>(w->edtSavings->value()), 0.0);
+        QCOMPARE(static_cast<double>(w->edtBalance->value()), 0.0);
+        QCOMPARE(w->edtInterest->text(), QStringLiteral("0.000"));
+        QCOMPARE(w->cbFrequency->currentText(), QStringLiteral("Monthly"));
+        QCOMPARE(w->rgSavings->itemIndex(), 0);
+        QCOMPARE(w->rgInterest->itemIndex(), 3);
+        QCOMPARE(w->cbFirstMonth->currentText(), QStringLiteral("Mar"));
+        QCOMPARE(w->edtLastYear->text(), QStringLiteral("2009"));
+        QCOMPARE(w->edtTerm->text(), QStringLiteral("123"));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w->edtBalance));
+        QCOMPARE(cell(w.get(), 4, 1), QStringLiteral(" $0.00"));
+        QVERIFY(readSettings().contains("Savings=100")); // the file waits for the close
+
+        // The File menu's and the pop-up menu's "Reset" do the same.
+        for (const char* item : {"mnuFileReset", "mnuPopReset"}) {
+            pickStep(w->rgSavings, 2);
+            action(item)->trigger();
+            QCOMPARE(w->rgSavings->itemIndex(), 0);
+        }
+
+        QVERIFY(w->close());
+        QCOMPARE(readSettings(),
+                 QByteArray("[Other]\nKeep=1\n\n[LastValues]\nSavings=0\nBalance=0\n"
+                            "Interest=0\nFrequency=Monthly\nFirstMonth=Mar\nFirstYear=1999\n"
+                            "LastMonth=Jun\nLastYear=2009\nTerm=123\n"));
+    }
+
+    void emptiedRateFieldAbandonsTheClose() {
+        w = openWindow();
+        w->edtInterest->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(w->edtInterest, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(w->edtInterest, Qt::Key_Backspace);
+        QCOMPARE(w->edtInterest->text(), QString());
+
+        QVERIFY(!w->close());
+        QVERIFY(w->isVisible());
+        QCOMPARE(dialogs().count(), 1);
+        verifyMessage(0, kUnidentified);
+        QCOMPARE(readSettings(), QByteArray("[LastValues]\nSavings=0\nBalance=0\nTerm=360\n"));
+
+        QTest::keyClicks(w->edtInterest, QStringLiteral("5"));
+        QVERIFY(w->close());
+        QVERIFY(readSettings().contains("\nInterest=5\nFrequency=Monthly\n"));
+    }
+
+    void unwritableSettingsAskBeforeClosing() {
+        QVERIFY(QDir().mkpath(settingsPath())); // a folder where the file belongs
+        w = openWindow();
+        QCOMPARE(dialogs().count(), 0);
+
+        dialogs().setNextAnswer(Answer::No);
+        QVERIFY(!w->close());
+        QVERIFY(w->isVisible());
+        QCOMPARE(dialogs().count(), 2);
+        verifyMessage(0, kUnidentified);
+        const auto& question = dialogs().calls().at(1);
+        QCOMPARE(question.caption, QStringLiteral("Tallowmere"));
+        QCOMPARE(
+            question.text,
+            QStringLiteral("The settings could not be saved. Close Tallowmere without saving?"));
+        QCOMPARE(question.icon, Icon::Question);
+        QCOMPARE(question.buttons, Buttons::YesNo);
+
+        dialogs().setNextAnswer(Answer::Yes);
+        QVERIFY(w->close());
+        QVERIFY(!w->isVisible());
+        QCOMPARE(dialogs().count(), 4);
+    }
+
+    void linksOpenTheirAddressesAndBeepOnFailure_data() {
+        QTest::addColumn<QByteArray>("item");
+        QTest::addColumn<QString>("address");
+        QTest::newRow("calc site")
+            << QByteArray("mnuInternetCalcSite") << "http://calculators.brindlecrest.example/";
+        QTest::newRow("home") << QByteArray("mnuInternetWebHome")
+                              << "http://www.brindlecrest.example/";
+        QTest::newRow("freeware") << QByteArray("mnuInternetWebFreeware")
+                                  << "http://www.brindlecrest.example/freeware.htm";
+        QTest::newRow("suggest") << QByteArray("mnuInternetWebSuggest")
+                                 << "http://www.brindlecrest.example/suggest.htm";
+        QTest::newRow("mail suggest")
+            << QByteArray("mnuInternetEmailSuggest") << "mailto:suggestions@brindlecrest.example";
+        QTest::newRow("mail support")
+            << QByteArray("mnuInternetEmailSupport") << "mailto:support@brindlecrest.example";
+        QTest::newRow("help support")
+            << QByteArray("mnuHelpSupportAddress") << "mailto:support@brindlecrest.example";
+        QTest::newRow("product 3") << QByteArray("mnuInternetDownloadProduct3")
+                                   << QString::fromLatin1(ProductInfo::kOtherProducts[2].address);
+    }
+    void linksOpenTheirAddressesAndBeepOnFailure() {
+        QFETCH(QByteArray, item);
+        QFETCH(QString, address);
+        w = openWindow();
+        action(item.constData())->trigger();
+        QCOMPARE(m_opened, QList<QUrl>{QUrl(address)});
+        QCOMPARE(m_beeps, 0);
+
+        m_openResult = false; // nothing registered for the address
+        action(item.constData())->trigger();
+        QCOMPARE(m_opened.size(), 2);
+        QCOMPARE(m_beeps, 1);
+        QCOMPARE(dialogs().count(), 0);
+    }
+
+    void dialogsReturnTheFocusToTheBalance() {
+        w = openWindow();
+        int shown = 0;
+        const auto closeIt = [&shown](QWidget* modal) {
+            if (qobject_cast<TAboutBox*>(modal) || qobject_cast<TfrmDisclaim*>(modal))
+                ++shown;
+            modal->close();
+        };
+
+        w->edtInterest->setFocus(Qt::TabFocusReason);
+        closeActiveModalLater(20, closeIt);
+        action("mnuHelpAbout")->trigger();
+        QCOMPARE(shown, 1);
+        QCOMPARE(AboutBox, nullptr);
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w->edtBalance));
+
+        w->edtInterest->setFocus(Qt::TabFocusReason);
+        closeActiveModalLater(20, closeIt);
+        QTest::mouseClick(w->btnDisclaim, Qt::LeftButton);
+        QCOMPARE(shown, 2);
+        QCOMPARE(frmDisclaim, nullptr);
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w->edtBalance));
+
+        closeActiveModalLater(20, closeIt);
+        action("mnuPopAbout")->trigger();
+        QCOMPARE(shown, 3);
+        for (QWidget* top : QApplication::topLevelWidgets()) // every dialog was freed
+            QVERIFY(!qobject_cast<TAboutBox*>(top) && !qobject_cast<TfrmDisclaim*>(top));
+    }
+
+    void printAndUpdateOnlyInform() {
+        w = openWindow();
+        w->edtInterest->setFocus(Qt::TabFocusReason);
+        QTest::mouseClick(w->btnPrint, Qt::LeftButton);
+        QTest::mouseClick(w->btnUpdate, Qt::LeftButton);
+        action("mnuFilePrint")->trigger();
+        action("mnuInternetUpdate")->trigger();
+        QCOMPARE(dialogs().count(), 4);
+        QVERIFY(dialogs().calls().at(0).text.contains(QStringLiteral("not available")));
+        QVERIFY(dialogs().calls().at(1).text.contains(QStringLiteral("not available")));
+        QCOMPARE(dialogs().calls().at(2).text, dialogs().calls().at(0).text);
+        QCOMPARE(dialogs().calls().at(3).text, dialogs().calls().at(1).text);
+        QCOMPARE(dialogs().calls().at(0).caption, QStringLiteral("Information"));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w->edtInterest));
+    }
+
+    void printerSetupShowsThePageSetupDialog() {
+        w = openWindow();
+        bool pageSetup = false;
+        closeActiveModalLater(20, [&pageSetup](QWidget* modal) {
+            pageSetup = qobject_cast<QPageSetupDialog*>(modal) != nullptr;
+            modal->close();
+        });
+        QTest::mouseClick(w->btnPrinterSetup, Qt::LeftButton);
+        QVERIFY(pageSetup);
+    }
+
+    void f1OpensHelpContentsAnywhere() {
+        w = openWindow();
+        QCOMPARE(Application::instance()->helpFile(),
+                 QCoreApplication::applicationDirPath() + QStringLiteral("/tlmr.hlp"));
+        QTest::keyClick(w->edtInterest, Qt::Key_F1);
+        QVERIFY(w->helpViewer().window());
+        QTRY_VERIFY(w->helpViewer().window()->isVisible());
+        QCOMPARE(w->helpViewer().helpFile(), Application::instance()->helpFile());
+
+        // Closing the main window closes the help as well.
+        QVERIFY(w->close());
+        QTRY_VERIFY(!w->helpViewer().window() || !w->helpViewer().window()->isVisible());
+    }
+
+    void statusLineShowsTheHintUnderThePointer() {
+        w = openWindow();
+        const QString welcome = w->StatusBar1->currentMessage();
+        QTest::mouseMove(control<QWidget>(w.get(), "pnlInput"), QPoint(300, 5));
+        QCOMPARE(w->StatusBar1->currentMessage(), welcome); // no hint there: unchanged
+
+        QTest::mouseMove(w->edtBalance, QPoint(5, 5));
+        QTRY_COMPARE(w->StatusBar1->currentMessage(),
+                     QStringLiteral(" Enter the starting balance of your investment"));
+        QTest::mouseMove(w->btnPrint, QPoint(5, 5));
+        QTRY_COMPARE(w->StatusBar1->currentMessage(), QStringLiteral("Print ..."));
+        QTest::mouseMove(w->grdFV->viewport(), QPoint(100, 50));
+        QTRY_COMPARE(w->StatusBar1->currentMessage(), QString());
+    }
+
+    void popupMenuBelongsToPanelsGroupsAndGrid() {
+        w = openWindow();
+        auto* popup = control<QMenu>(w.get(), "mnuPop");
+        for (QWidget* target :
+             {w->grdFV->viewport(), static_cast<QWidget*>(w->rgSavings), w->centralWidget()}) {
+            QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                    target->mapToGlobal(QPoint(5, 5)));
+            QApplication::sendEvent(target, &event);
+            QTRY_VERIFY(popup->isVisible());
+            popup->hide();
+        }
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                w->edtBalance->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(w->edtBalance, &event);
+        QVERIFY(!popup->isVisible()); // the field keeps its own edit menu
+        if (QWidget* own = QApplication::activePopupWidget())
+            own->close();
+    }
+};
+
+TLMR_APP_TEST_MAIN(TestMainWindowShell)
+#include "tst_mainwindow_shell.moc"
