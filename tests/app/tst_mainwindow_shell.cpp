@@ -14,7 +14,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPageSetupDialog>
+#include <QScreen>
 #include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QStyle>
 #include <QUrl>
 
 using namespace AppTest;
@@ -91,6 +94,9 @@ private slots:
         QVERIFY(flags & Qt::WindowMinimizeButtonHint);
         QVERIFY(flags & Qt::WindowCloseButtonHint);
         QCOMPARE(w->font().pixelSize(), 11);
+        QCOMPARE(QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 500);
+        const QPoint screenCentre = w->screen()->availableGeometry().center();
+        QVERIFY((w->geometry().center() - screenCentre).manhattanLength() < 40);
         QVERIFY(!w->StatusBar1->isSizeGripEnabled());
         QCOMPARE(w->StatusBar1->currentMessage(),
                  QStringLiteral(" Welcome to Tallowmere by Brindlecrest Software, LLC!"));
@@ -398,9 +404,20 @@ private slots:
             modal->close();
         };
 
+        // While a dialog is up, its hints appear on the main window's status line.
+        QString dialogHint;
         w->edtInterest->setFocus(Qt::TabFocusReason);
-        closeActiveModalLater(20, closeIt);
+        closeActiveModalLater(20, [&](QWidget* modal) {
+            if (auto* about = qobject_cast<TAboutBox*>(modal)) {
+                // What the pointer resting on its OK button sends.
+                QStatusTipEvent tip(about->btnClose->statusTip());
+                QApplication::sendEvent(about->btnClose, &tip);
+                dialogHint = w->StatusBar1->currentMessage();
+            }
+            closeIt(modal);
+        });
         action("mnuHelpAbout")->trigger();
+        QCOMPARE(dialogHint, QStringLiteral("Close About Window"));
         QCOMPARE(shown, 1);
         QCOMPARE(AboutBox, nullptr);
         QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w->edtBalance));
