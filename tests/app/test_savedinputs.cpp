@@ -196,4 +196,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(TestSavedInputs)
-#include "tst_savedinputs.moc"
+#include "test_savedinputs.moc"

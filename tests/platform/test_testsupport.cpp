@@ -246,4 +246,4 @@ void TestTestSupport::serverCanCloseMidBody() {
 }
 
 TLMR_TEST_MAIN(TestTestSupport)
-#include "tst_testsupport.moc"
+#include "test_testsupport.moc"

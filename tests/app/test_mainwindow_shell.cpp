@@ -513,4 +513,4 @@ private slots:
 };
 
 TLMR_APP_TEST_MAIN(TestMainWindowShell)
-#include "tst_mainwindow_shell.moc"
+#include "test_mainwindow_shell.moc"

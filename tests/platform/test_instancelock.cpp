@@ -127,4 +127,4 @@ void TestInstanceLock::namesDependOnNameAndUser() {
 }
 
 QTEST_GUILESS_MAIN(TestInstanceLock)
-#include "tst_instancelock.moc"
+#include "test_instancelock.moc"

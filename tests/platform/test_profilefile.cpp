@@ -261,4 +261,4 @@ void TestProfileFile::nonUtf8FileKeepsItsBytes() {
 }
 
 QTEST_GUILESS_MAIN(TestProfileFile)
-#include "tst_profilefile.moc"
+#include "test_profilefile.moc"

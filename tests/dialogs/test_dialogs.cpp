@@ -394,4 +394,4 @@ private slots:
 };
 
 TLMR_TEST_MAIN(DialogsTest)
-#include "tst_dialogs.moc"
+#include "test_dialogs.moc"

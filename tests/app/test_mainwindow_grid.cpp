@@ -282,4 +282,4 @@ private slots:
 };
 
 TLMR_APP_TEST_MAIN(TestMainWindowGrid)
-#include "tst_mainwindow_grid.moc"
+#include "test_mainwindow_grid.moc"

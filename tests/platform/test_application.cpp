@@ -202,4 +202,4 @@ void TestApplication::visibleTextBreaks() {
 }
 
 TLMR_TEST_MAIN(TestApplication)
-#include "tst_application.moc"
+#include "test_application.moc"

@@ -123,4 +123,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(HelpFileTest)
-#include "tst_helpfile.moc"
+#include "test_helpfile.moc"

@@ -118,4 +118,4 @@ void TestShell::startOfAMissingFileFails() {
 }
 
 QTEST_GUILESS_MAIN(TestShell)
-#include "tst_shell.moc"
+#include "test_shell.moc"

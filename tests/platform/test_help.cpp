@@ -291,4 +291,4 @@ void TestHelp::quitClosesAndAChangedFileIsReadAgain() {
 }
 
 QTEST_MAIN(TestHelp)
-#include "tst_help.moc"
+#include "test_help.moc"
