@@ -219,5 +219,6 @@ QString cliUsage() {
         "Numbers use '.' as the decimal point; years are whole numbers. Options also\n"
         "accept the form --name=value.\n"
         "\n"
-        "Exit status: 0 success, 1 the values cannot be calculated, 2 bad input.\n");
+        "Exit status: 0 success, 1 the values cannot be calculated, 2 bad input,\n"
+        "3 the output could not be written.\n");
 }

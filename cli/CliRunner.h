@@ -7,3 +7,7 @@
 // exit status: 0 success, 1 the values cannot be calculated, 2 bad input.
 // `out` and `err` receive UTF-8 text for standard output and standard error.
 int runCli(const QStringList& arguments, QByteArray& out, QByteArray& err);
+
+// The exit status when standard output cannot take the text (a full disk, a
+// closed file).
+inline constexpr int kCliExitOutputFailed = 3;

@@ -1,6 +1,7 @@
 #include "cli/CliOptions.h"
 #include "cli/ScheduleWriters.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -228,6 +229,16 @@ void TestCli::exitCodes() {
     const Run fine =
         runCliProgram({"schedule", "--rate", "1000", "--first", "Jan 2000", "--format", "json"});
     QCOMPARE(fine.exitCode, 0);
+
+    // Output that cannot be written is a failure, not a success.
+    if (!QFile::exists(QStringLiteral("/dev/full")))
+        QSKIP("no /dev/full to write to");
+    QProcess full;
+    full.setStandardOutputFile(QStringLiteral("/dev/full"));
+    full.start(QStringLiteral(TLMR_CLI_PATH), {"schedule", "--format", "json"});
+    QVERIFY(full.waitForFinished(60000));
+    QCOMPARE(full.exitCode(), 3);
+    QVERIFY(full.readAllStandardError().startsWith("tallowmere-cli: cannot write the output"));
 }
 
 void TestCli::localeFromEnvironment() {
