@@ -115,6 +115,10 @@ void TNumEdit::showEditText() {
 
 QString TNumEdit::editTextForValue() const {
     QString shown = formatAmountDisplay(m_value, m_regional);
+    // Only the figure counts: a symbol such as "kr." or "S/." holds separators
+    // (and letters) of its own.
+    if (!m_regional.currencySymbol.isEmpty())
+        shown.remove(m_regional.currencySymbol);
     // An amount too large for the currency form is shown in exponent form;
     // editing starts from its plain digits instead.
     if (shown.contains(u'E', Qt::CaseInsensitive))

@@ -42,6 +42,7 @@ private slots:
     void pastedTwoSeparatorsKeepsThePreviousValue();
     void contextMenuFocusChangeIsNotAnExit();
     void otherRegionalSettings();
+    void currencySymbolIsNoPartOfTheFigure();
 
 private:
     FocusHarness<TNumEdit>* m_form = nullptr;
@@ -341,6 +342,31 @@ void TestNumEdit::otherRegionalSettings() {
     QTRY_VERIFY(!edit()->hasFocus());
     QCOMPARE(static_cast<double>(edit()->value()), 3.25);
     QCOMPARE(edit()->text(), QStringLiteral("3,25 €"));
+}
+
+void TestNumEdit::currencySymbolIsNoPartOfTheFigure() {
+    // A symbol holding the decimal separator must not give the focused text a
+    // second one, which would make the next edit unreadable.
+    RegionalSettings sol = RegionalSettings::unitedStates();
+    sol.currencySymbol = QStringLiteral("S/.");
+    edit()->setRegionalSettings(sol);
+    edit()->setValue(2.5);
+    QCOMPARE(edit()->text(), QStringLiteral("S/.2.50"));
+    m_form->enter();
+    QTRY_COMPARE(edit()->text(), QStringLiteral("2.50"));
+    QTest::keyClick(edit(), Qt::Key_End);
+    QTest::keyClicks(edit(), QStringLiteral("5"));
+    m_form->leave();
+    QTRY_VERIFY(!edit()->hasFocus());
+    QCOMPARE(static_cast<double>(edit()->value()), 2.505);
+
+    // Nor a thousands separator.
+    RegionalSettings krone = germanStyle();
+    krone.currencySymbol = QStringLiteral("kr.");
+    edit()->setRegionalSettings(krone);
+    edit()->setValue(1500);
+    m_form->enter();
+    QTRY_COMPARE(edit()->text(), QStringLiteral("1.500,00"));
 }
 
 QTEST_MAIN(TestNumEdit)
