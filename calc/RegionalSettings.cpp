@@ -84,6 +84,10 @@ RegionalSettings RegionalSettings::fromLocale(const QLocale& locale) {
 
     RegionalSettings settings;
     settings.currencySymbol = locale.currencySymbol(QLocale::CurrencySymbol);
+    // Some locales (en_CH, it_CH ...) carry no symbol of their own; their
+    // amounts are written with the currency's code, as the locale itself does.
+    if (settings.currencySymbol.isEmpty())
+        settings.currencySymbol = locale.currencySymbol(QLocale::CurrencyIsoCode);
     const QString group = locale.groupSeparator();
     const QString decimal = locale.decimalPoint();
     settings.decimalSeparator = decimal.isEmpty() ? QChar(u'.') : decimal.front();

@@ -280,7 +280,7 @@ void TestNumberFormat::regionalFromLocale() {
 void TestNumberFormat::derivedPatternsMatchLocaleFormatting_data() {
     QTest::addColumn<QString>("name");
     for (const char* name :
-         {"de_DE", "fr_FR", "nl_NL", "de_CH", "pt_BR", "en_GB", "it_IT", "es_AR", "en_IN"})
+         {"de_DE", "fr_FR", "nl_NL", "de_CH", "pt_BR", "en_GB", "it_IT", "es_AR", "en_IN", "it_CH"})
         QTest::newRow(name) << QString::fromLatin1(name);
 }
 
