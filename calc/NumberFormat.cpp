@@ -5,7 +5,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <limits>
 #include <string>
 
 namespace {
@@ -119,16 +118,17 @@ void writeCurrencyDigits(TextBuffer& out, const DecimalDigits& d, int decimals,
     }
 }
 
-void writeCurrency(TextBuffer& out, DecimalDigits d, double value, int precision, int decimals,
+void writeCurrency(TextBuffer& out, DecimalDigits d, int precision, int decimals,
                    const RegionalSettings& regional) {
     if (precision < 1)
         precision = 1;
     if (decimals < 0)
         decimals = 0;
     d.roundTo(precision, decimals, Rounding::HalfAwayFromZero);
-    // A whole part longer than the precision cannot be written as currency.
+    // A whole part longer than the precision cannot be written as currency; the
+    // digits, then rounded to `precision` significant ones, go out in general form.
     if (d.integerDigits() > precision)
-        writeGeneral(out, value, precision, -4, regional.decimalSeparator);
+        writeGeneralDigits(out, d, precision, -4, regional.decimalSeparator);
     else
         writeCurrencyDigits(out, d, decimals, regional);
 }
@@ -138,7 +138,7 @@ void writeCurrency(TextBuffer& out, double value, int precision, int decimals,
     if (!std::isfinite(value))
         writeNonFinite(out, value);
     else
-        writeCurrency(out, DecimalDigits::fromDouble(value), value, precision, decimals, regional);
+        writeCurrency(out, DecimalDigits::fromDouble(value), precision, decimals, regional);
 }
 
 } // namespace
@@ -183,11 +183,7 @@ QString formatAmountDisplay(long double value, const RegionalSettings& regional)
     // currency with 12 significant digits (which may drop cents of huge amounts).
     DecimalDigits d = DecimalDigits::fromLongDouble(value);
     d.roundToDecimals(2, Rounding::HalfToEven);
-    double asDouble = static_cast<double>(value);
-    if (!std::isfinite(asDouble))
-        asDouble =
-            value < 0 ? -std::numeric_limits<double>::max() : std::numeric_limits<double>::max();
-    writeCurrency(out, d, asDouble, 12, 2, regional);
+    writeCurrency(out, d, 12, 2, regional);
     return out.toString();
 }
 

@@ -257,6 +257,8 @@ void TestNumberFormat::nonFiniteValuesAreWrittenNotCrashed() {
     QCOMPARE(formatCurrency(INFINITY, 12, 0, us), QStringLiteral("INF"));
     QCOMPARE(formatGeneral(-INFINITY, 5, us), QStringLiteral("-INF"));
     QCOMPARE(formatFixed(NAN, 0, us), QStringLiteral("NAN"));
+    // An amount edit's value beyond any double is still written as itself.
+    QCOMPARE(formatAmountDisplay(-1.5e400L, us), QStringLiteral("-1.5E400"));
 }
 
 void TestNumberFormat::regionalFromLocale() {
