@@ -1,6 +1,7 @@
 #include "app/About.h"
 
 #include "app/DialogPanel.h"
+#include "app/TitlePicture.h"
 #include "platform/ProductInfo.h"
 #include "widgets/FlatPictureButton.h"
 #include "widgets/HyperlinkLabel.h"
@@ -8,10 +9,7 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPainter>
-#include <QPixmap>
 #include <QShowEvent>
-#include <QSvgRenderer>
 
 TAboutBox* AboutBox = nullptr;
 
@@ -19,7 +17,7 @@ namespace {
 
 constexpr QSize kClientSize(332, 324);
 constexpr QRect kPanelRect(5, 5, 323, 290);
-constexpr QRect kPictureRect(11, 8, 300, 162);
+constexpr QPoint kPicturePos(11, 8);
 constexpr QRect kNoteRect(22, 197, 266, 56);
 constexpr QRect kLinkRect(102, 262, 118, 14);
 constexpr QRect kCloseRect(108, 298, 115, 25);
@@ -36,17 +34,6 @@ QFont buttonFont() {
     font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
     font.setPixelSize(11);
     return font;
-}
-
-// The title picture at its design size, sharp on high-density screens too.
-QPixmap titlePicture(qreal ratio) {
-    QPixmap picture(kPictureRect.size() * ratio);
-    picture.setDevicePixelRatio(ratio);
-    picture.fill(Qt::white);
-    QSvgRenderer renderer(QStringLiteral(":/images/title.svg"));
-    QPainter painter(&picture);
-    renderer.render(&painter, QRectF(QPointF(0, 0), kPictureRect.size()));
-    return picture;
 }
 
 // A plain label that sizes itself to its text, like the others on the panel.
@@ -75,7 +62,7 @@ TAboutBox::TAboutBox(QWidget* parent)
 
     auto* picture = new QLabel(panel);
     picture->setObjectName(QStringLiteral("imgTitle"));
-    picture->setGeometry(kPictureRect);
+    picture->setGeometry(QRect(kPicturePos, kTitlePictureSize));
     picture->setPixmap(titlePicture(devicePixelRatioF()));
 
     // Created after the picture, so they lie over its white lower part.

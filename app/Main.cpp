@@ -566,18 +566,12 @@ void TfrmMain::openLink(const QString& linkName) {
 void TfrmMain::AppOnException(QObject*, std::exception_ptr error) {
     ++m_errorDepth;
     const auto leave = qScopeGuard([this] { --m_errorDepth; });
-    DialogService& dialogs = Application::instance()->dialogs();
-    const auto inform = [&](const QString& text) {
-        dialogs.messageBox(this, ErrorRecovery::caption(), text, DialogService::Icon::Information,
-                           DialogService::Buttons::Ok);
-    };
-
     if (ErrorRecovery::classify(error) != ErrorRecovery::Kind::Arithmetic) {
-        inform(ErrorRecovery::unidentifiedMessage());
+        showInformation(ErrorRecovery::unidentifiedMessage());
         return;
     }
 
-    inform(ErrorRecovery::arithmeticMessage());
+    showInformation(ErrorRecovery::arithmeticMessage());
     edtSavings->setValue(0);
     edtBalance->setValue(0);
     edtTerm->setValue(0);
@@ -590,7 +584,7 @@ void TfrmMain::AppOnException(QObject*, std::exception_ptr error) {
     } catch (...) {
         // The zeroed amounts cannot fail; should they anyway, say so once
         // instead of recovering in a loop.
-        inform(ErrorRecovery::unidentifiedMessage());
+        showInformation(ErrorRecovery::unidentifiedMessage());
     }
 }
 

@@ -7,8 +7,8 @@
 #include "platform/Application.h"
 #include "platform/ProductInfo.h"
 
-#include <QPointer>
 #include <QTimer>
+#include <memory>
 
 namespace {
 
@@ -31,9 +31,11 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QString::fromUtf8(ProductInfo::kTitle));
     app.setHelpFile(QString::fromUtf8(kProvisionalHelpFile));
 
-    // The main window runs the single-instance check while it is built. It may
-    // free itself when closed, hence the guarded pointer.
-    QPointer<TfrmMain> mainWindow = new TfrmMain;
+    // The main window runs the single-instance check while it is built. Closing
+    // it ends the event loop; it is freed once the loop has returned.
+    const auto mainWindow = std::make_unique<TfrmMain>();
+    // When another copy runs, this one quits without showing its window and
+    // without ever closing it, so nothing of its state is saved.
     int result = 0;
     if (!mainWindow->XJustOne1->anotherInstanceFound()) {
         mainWindow->show();
@@ -42,10 +44,6 @@ int main(int argc, char** argv) {
             SplashScreen->raise();
         result = app.exec();
     }
-    // Another copy runs: this one quits without showing its window and without
-    // ever closing it, so nothing of its state is saved.
-
-    delete mainWindow.data();
     delete SplashScreen;
     return result;
 }

@@ -1,14 +1,13 @@
 #include "app/splash.h"
 
+#include "app/TitlePicture.h"
 #include "platform/ProductInfo.h"
 
 #include <QEventLoop>
 #include <QLabel>
 #include <QPainter>
-#include <QPixmap>
 #include <QScreen>
 #include <QShowEvent>
-#include <QSvgRenderer>
 #include <QTimer>
 #include <QWindow>
 #include <qdrawutil.h>
@@ -21,7 +20,6 @@ constexpr int kClientWidth = 313;
 constexpr int kClientHeight = 175;
 constexpr int kBorderWidth = 3;
 constexpr int kSplashMs = 5000;
-constexpr QSize kPictureSize(300, 162);
 // Where the picture's plain white lower part begins.
 constexpr int kPictureWhiteBandTop = 119;
 
@@ -44,18 +42,6 @@ protected:
         qDrawShadePanel(&p, inner, palette(), true, 1);
     }
 };
-
-QPixmap titlePicture(qreal ratio) {
-    QPixmap picture(kPictureSize * ratio);
-    picture.setDevicePixelRatio(ratio);
-    picture.fill(Qt::white);
-    QSvgRenderer renderer(QStringLiteral(":/images/title.svg"));
-    if (renderer.isValid()) {
-        QPainter p(&picture);
-        renderer.render(&p, QRectF(QPointF(0, 0), kPictureSize));
-    }
-    return picture;
-}
 
 } // namespace
 
@@ -95,7 +81,7 @@ TSplashScreen::TSplashScreen(QWidget* parent)
     imgTitle->setObjectName(QStringLiteral("imgTitle"));
     imgTitle->setAlignment(Qt::AlignCenter);
     imgTitle->setPixmap(titlePicture(devicePixelRatio()));
-    imgTitle->setGeometry(QRect(QPoint(1, 1), kPictureSize));
+    imgTitle->setGeometry(QRect(QPoint(1, 1), kTitlePictureSize));
 
     // Sits over the white band below the picture's artwork.
     lblCopyright = new QLabel(QString::fromUtf8(ProductInfo::kCopyright) +
@@ -103,7 +89,7 @@ TSplashScreen::TSplashScreen(QWidget* parent)
                               inner);
     lblCopyright->setObjectName(QStringLiteral("lblCopyright"));
     lblCopyright->setAlignment(Qt::AlignCenter);
-    lblCopyright->setGeometry(1, 1 + kPictureWhiteBandTop + 3, kPictureSize.width(), 34);
+    lblCopyright->setGeometry(1, 1 + kPictureWhiteBandTop + 3, kTitlePictureSize.width(), 34);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
