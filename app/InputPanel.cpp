@@ -21,7 +21,7 @@ constexpr int kFieldHeight = 21;
 constexpr int kMonthWidth = 48;
 constexpr int kYearWidth = 36;
 constexpr int kGroupTop = 3;
-constexpr int kGroupWidth = 172;
+constexpr int kGroupWidth = 167;
 constexpr int kGroupHeight = 125;
 constexpr int kGroupGap = 4;
 
