@@ -29,6 +29,7 @@ bool TFnpNumericEdit::hasNumber() const {
 }
 
 void TFnpNumericEdit::setValue(double value) {
+    m_lastNumber = value;
     setText(formatFixed(value, m_decimals, m_regional));
 }
 
@@ -79,11 +80,13 @@ bool TFnpNumericEdit::acceptsTyping(const QString& typed) const {
 }
 
 void TFnpNumericEdit::rewriteInPattern() {
-    const auto number = parseNumber(text(), m_regional);
-    if (!number)
-        return;
-    const QString patterned = formatFixed(*number, m_decimals, m_regional);
+    const QString current = text();
+    if (const auto number = parseNumber(current, m_regional))
+        m_lastNumber = *number;
+    else if (current.trimmed().isEmpty())
+        m_lastNumber = 0;
+    const QString patterned = formatFixed(m_lastNumber, m_decimals, m_regional);
     // Only a real change rewrites, so the undo history survives a plain pass.
-    if (patterned != text())
+    if (patterned != current)
         setText(patterned);
 }

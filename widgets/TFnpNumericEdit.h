@@ -7,10 +7,11 @@
 // Fixed-decimals edit: the text is a number in the pattern "0" or "0.000" (as
 // many zeros as decimals). Only digits, backspace and (with decimals) one
 // decimal separator can be typed; no minus sign. Navigation and clipboard keys
-// pass. Leaving the field rewrites a numeric text in the pattern and then emits
-// exited(). A text the user emptied (or pasted non-numbers into) is left as it
-// is: hasNumber() is then false and value() 0, so that the owner can tell "not
-// a number" from 0.
+// pass. Leaving the field rewrites its text in the pattern and then emits
+// exited(), so a left field always holds a number: an emptied text becomes 0,
+// and a pasted text that is no number gives way to the number the field held
+// before. While the field is being edited its text may be empty: hasNumber() is
+// then false and value() 0, so that the owner can tell "not a number" from 0.
 class TFnpNumericEdit : public QLineEdit {
     Q_OBJECT
 public:
@@ -41,4 +42,6 @@ private:
 
     int m_decimals;
     RegionalSettings m_regional;
+    // The number the text last held when it was set or left.
+    double m_lastNumber = 0;
 };

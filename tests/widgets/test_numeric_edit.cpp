@@ -17,7 +17,7 @@ private slots:
     void typingIsFiltered_data();
     void typingIsFiltered();
     void leavingRewritesInThePatternBeforeExited();
-    void emptiedFieldStaysEmpty();
+    void leftFieldAlwaysHoldsANumber();
     void readOnlyFieldCannotBeTyped();
     void otherDecimalSeparator();
 
@@ -116,25 +116,28 @@ void TestNumericEdit::leavingRewritesInThePatternBeforeExited() {
     QCOMPARE(seenValue, 12.0);
 }
 
-void TestNumericEdit::emptiedFieldStaysEmpty() {
+void TestNumericEdit::leftFieldAlwaysHoldsANumber() {
     edit()->setValue(7.75);
     QSignalSpy exited(edit(), &TFnpNumericEdit::exited);
     m_form->enter();
     edit()->selectAll();
     QTest::keyClick(edit(), Qt::Key_Backspace);
-    m_form->leave();
-    QTRY_COMPARE(exited.count(), 1);
-    QCOMPARE(edit()->text(), QString());
+    // While edited, the owner can tell the empty text from 0.
     QVERIFY(!edit()->hasNumber());
     QCOMPARE(edit()->value(), 0.0);
+    m_form->leave();
+    QTRY_COMPARE(exited.count(), 1);
+    QCOMPARE(edit()->text(), QStringLiteral("0.000"));
 
-    // A lone separator is no number either.
+    // A text that is no number (a lone separator) gives way to the last number.
+    edit()->setValue(7.75);
     m_form->enter();
+    edit()->selectAll();
     QTest::keyClicks(edit(), QStringLiteral("."));
     m_form->leave();
     QTRY_COMPARE(exited.count(), 2);
-    QCOMPARE(edit()->text(), QStringLiteral("."));
-    QVERIFY(!edit()->hasNumber());
+    QCOMPARE(edit()->text(), QStringLiteral("7.750"));
+    QCOMPARE(edit()->value(), 7.75);
 }
 
 void TestNumericEdit::readOnlyFieldCannotBeTyped() {
