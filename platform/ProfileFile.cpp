@@ -2,6 +2,7 @@
 #include "platform/ProfileDocument.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <climits>
@@ -114,6 +115,15 @@ void ProfileFile::writeString(const QString& section, const QString& key, const 
     DecodedFile contents;
     QFile existing(m_path);
     if (existing.exists()) {
+        // The file is replaced by renaming a new one over it, which the
+        // directory allows even for a read-only file; a read-only file is
+        // meant to stay as it is (no write permission at all counts, since the
+        // superuser may write anything).
+        const QFileInfo info(m_path);
+        constexpr QFile::Permissions anyWrite =
+            QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+        if (info.isFile() && (!info.isWritable() || !(info.permissions() & anyWrite)))
+            fail(m_path, QStringLiteral("the file is read-only"));
         // Never replace a file whose present contents could not be read.
         if (!existing.open(QIODevice::ReadOnly))
             fail(m_path, existing.errorString());

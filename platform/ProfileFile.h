@@ -36,7 +36,8 @@ public:
 
     // Creates the file on the first write. A line break in `value` is stored as
     // a blank, so a value always stays one line. Throws ProfileWriteError (its
-    // message names the file); the file is then left as it was.
+    // message names the file), also for a read-only file; the file is then left
+    // as it was.
     void writeString(const QString& section, const QString& key, const QString& value);
 
 private:

@@ -236,9 +236,17 @@ void TestProfileFile::failedWriteLeavesTheOldFile() {
     QVERIFY(QFileInfo(m_path).isDir());
     QVERIFY(QFile::exists(m_dir->filePath("tlmr.ini/keep.txt")));
 
+    // A read-only file in a writable folder could be renamed over; it is not.
+    QDir(m_path).removeRecursively();
+    write("[LastValues]\nSavings=1\n");
+    QVERIFY(QFile::setPermissions(m_path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    QVERIFY_THROWS_EXCEPTION(ProfileWriteError, ini.writeString("LastValues", "Savings", "2"));
+    QCOMPARE(contents(), QByteArray("[LastValues]\nSavings=1\n"));
+    QVERIFY(!(QFileInfo(m_path).permissions() & QFile::WriteOwner));
+    QVERIFY(QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner));
+
     // A successful write replaces the file whole: an old open handle still
     // reads the old contents (the new file is a different one, renamed in).
-    QDir(m_path).removeRecursively();
     write("[LastValues]\nSavings=1\n");
     QFile old(m_path);
     QVERIFY(old.open(QIODevice::ReadOnly));
