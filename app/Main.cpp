@@ -651,6 +651,12 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
 
 void TfrmMain::FormClose(QCloseEvent* event) {
     m_help->quit();
+    // The tool bar and the menus take no focus, so an amount typed but not yet
+    // left would never reach its stored value and be lost: leave it first, as
+    // Tab would (storing the typed figure and recalculating).
+    if (QWidget* focused = QApplication::focusWidget();
+        focused == edtBalance || focused == edtSavings)
+        focused->clearFocus();
     Application* app = Application::instance();
     try {
         SaveValuesAtExit();

@@ -336,6 +336,17 @@ private slots:
         QVERIFY(readSettings().contains("\nInterest=5\nFrequency=Monthly\n"));
     }
 
+    void amountTypedButNotLeftIsSavedAtClose() {
+        w = openWindow();
+        w->edtSavings->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(w->edtSavings, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(w->edtSavings, QStringLiteral("250.5"));
+
+        QTest::mouseClick(w->btnExit, Qt::LeftButton); // takes no focus
+        QVERIFY(!w->isVisible());
+        QVERIFY(readSettings().startsWith("[LastValues]\nSavings=250.5\nBalance=0\n"));
+    }
+
     void unwritableSettingsAskBeforeClosing() {
         QVERIFY(QDir().mkpath(settingsPath())); // a folder where the file belongs
         w = openWindow();
