@@ -49,22 +49,10 @@ void TFnpNumericEdit::focusOutEvent(QFocusEvent* event) {
 }
 
 void TFnpNumericEdit::keyPressEvent(QKeyEvent* event) {
-    QString typed = KeyFilter::typedText(event);
-    if (typed.isEmpty()) {
-        QLineEdit::keyPressEvent(event);
-        return;
-    }
-    if (KeyFilter::isKeypadDecimal(event)) {
-        typed = QString(m_regional.decimalSeparator);
-        if (!isReadOnly() && acceptsTyping(typed))
-            insert(typed);
-        event->accept();
-        return;
-    }
-    if (acceptsTyping(typed))
-        QLineEdit::keyPressEvent(event);
-    else
-        event->accept(); // refused: swallowed without a trace
+    KeyFilter::handleKeyPress(
+        this, event, m_regional.decimalSeparator,
+        [this](const QString& typed) { return acceptsTyping(typed); },
+        [this](QKeyEvent* passed) { QLineEdit::keyPressEvent(passed); });
 }
 
 bool TFnpNumericEdit::acceptsTyping(const QString& typed) const {
