@@ -113,9 +113,8 @@ void TAboutBox::showEvent(QShowEvent* event) {
 }
 
 void TAboutBox::keyPressEvent(QKeyEvent* event) {
-    // Enter anywhere but on the link closes the box, as OK is its only button.
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-        event->modifiers() == Qt::NoModifier) {
+    // Enter anywhere but on the link (which takes the key itself) closes the box.
+    if (DialogPanel::isPlainEnter(event)) {
         BtnCloseClick();
         return;
     }

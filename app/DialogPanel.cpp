@@ -4,6 +4,7 @@
 #include "platform/Shell.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
 #include <qdrawutil.h>
@@ -53,4 +54,9 @@ void DialogPanel::paintEvent(QPaintEvent*) {
     const QBrush face(Qt::white);
     qDrawShadePanel(&painter, rect(), palette(), true, 1, &face);
     qDrawShadePanel(&painter, rect().adjusted(1, 1, -1, -1), palette(), false, 1);
+}
+
+bool DialogPanel::isPlainEnter(const QKeyEvent* event) {
+    return (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+           event->modifiers() == Qt::NoModifier;
 }

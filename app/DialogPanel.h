@@ -7,6 +7,8 @@
 // The white panel that the About and disclaimer dialogs draw on: a lowered
 // outer and a raised inner bevel around a white face. Children are placed in
 // the panel's own coordinates; the bevels are painted, not laid out.
+class QKeyEvent;
+
 class DialogPanel : public QWidget {
     Q_OBJECT
 public:
@@ -21,6 +23,9 @@ public:
     // Opens an address through the desktop; beeps and returns false when
     // nothing could open it.
     static bool openAddress(const QString& address);
+    // Return or Enter without modifiers: these dialogs' only button is OK, so
+    // that key closes them wherever the focus is.
+    static bool isPlainEnter(const QKeyEvent* event);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -91,9 +91,7 @@ void TfrmDisclaim::showEvent(QShowEvent* event) {
 }
 
 void TfrmDisclaim::keyPressEvent(QKeyEvent* event) {
-    // OK is the only button: Enter closes the dialog wherever the focus is.
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-        event->modifiers() == Qt::NoModifier) {
+    if (DialogPanel::isPlainEnter(event)) {
         BtnCloseClick();
         return;
     }
