@@ -22,10 +22,11 @@ install_missing_packages() {
         apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
-# build_tree <dir> [cmake options...]
-build_tree() {
-    local dir=$1
+# build_preset <preset> [cmake options...]: configures and builds one of the
+# trees CMakePresets.json describes (default: build/, asan: build-asan/).
+build_preset() {
+    local preset=$1
     shift
-    cmake -S "$ROOT" -B "$ROOT/$dir" -G Ninja "$@" >/dev/null
-    cmake --build "$ROOT/$dir" --parallel "$(nproc)"
+    (cd "$ROOT" && cmake --preset "$preset" "$@" >/dev/null &&
+        cmake --build --preset "$preset" --parallel "$(nproc)")
 }

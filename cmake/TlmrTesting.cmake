@@ -1,0 +1,18 @@
+# tlmr_add_test(<name> SOURCES <files...> LIBS <targets...> [TIMEOUT <s>])
+# One QtTest executable per area, in a folder of its own (so a test's program
+# directory, and the settings file beside it, belong to that test alone), run
+# headless with a fixed locale and time zone.
+function(tlmr_add_test name)
+  cmake_parse_arguments(T "" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 120)
+  endif()
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE Qt6::Test ${T_LIBS})
+  set_target_properties(${name} PROPERTIES
+    RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests/${name})
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES
+    TIMEOUT ${T_TIMEOUT}
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LANG=C.UTF-8;LC_ALL=C.UTF-8;TZ=UTC;QT_LOGGING_RULES=qt.qpa.*=false")
+endfunction()
