@@ -1,5 +1,6 @@
 #include "app/InputPanel.h"
 
+#include "calc/FutureValue.h"
 #include "calc/Steps.h"
 #include "calc/Term.h"
 #include "widgets/EditableComboBox.h"
@@ -110,8 +111,7 @@ InputPanel::InputPanel(const RegionalSettings& regional, QWidget* parent)
     // Row 3: frequency and rate.
     addLabel("lblFrequency", QStringLiteral("Compounded"), kColumnX[0], kLabelY[2]);
     cbFrequency = makeCombo(this, "cbFrequency", QStringLiteral("Choose the compounding frequency"),
-                            {QStringLiteral("Monthly"), QStringLiteral("Quarterly"),
-                             QStringLiteral("Biannually"), QStringLiteral("Annually")},
+                            offeredFrequencyNames(),
                             QStringLiteral("Monthly"));
     cbFrequency->setGeometry(kColumnX[0], kFieldY[2], kFieldWidth, kFieldHeight);
 

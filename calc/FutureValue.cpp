@@ -37,36 +37,40 @@ long double powerUnchecked(long double base, long double exponent) {
     return std::exp(static_cast<long double>(t));
 }
 
-int periodsFor(const QString& frequency, bool& known) {
-    known = true;
-    if (frequency == QLatin1String("Monthly"))
-        return 12;
-    if (frequency == QLatin1String("Quarterly"))
-        return 4;
-    if (frequency == QLatin1String("Biannually"))
-        return 2;
-    if (frequency == QLatin1String("Annually"))
-        return 1;
-    if (frequency == QLatin1String("Daily"))
-        return 365;
-    known = false;
-    // A text that is none of the five names ("Weekly 52", a half-typed word, a
-    // stray value from the settings file) counts as "Monthly": the calculation
-    // must neither fail nor guess a period count from the text.
-    return 12;
+const Frequency* findFrequency(const QString& frequency) {
+    for (const Frequency& known : kFrequencies)
+        if (frequency == QLatin1String(known.name))
+            return &known;
+    return nullptr;
 }
 
 } // namespace
 
+QStringList frequencyNames() {
+    QStringList names;
+    for (const Frequency& frequency : kFrequencies)
+        names << QString::fromLatin1(frequency.name);
+    return names;
+}
+
+QStringList offeredFrequencyNames() {
+    QStringList names;
+    for (auto it = kFrequencies.rbegin(); it != kFrequencies.rend(); ++it)
+        if (it->offered)
+            names << QString::fromLatin1(it->name);
+    return names;
+}
+
 int periodsPerYear(const QString& frequency) {
-    bool known = false;
-    return periodsFor(frequency, known);
+    // A text that is none of the known names ("Weekly 52", a half-typed word, a
+    // stray value from the settings file) counts as "Monthly": the calculation
+    // must neither fail nor guess a period count from the text.
+    const Frequency* known = findFrequency(frequency);
+    return known ? known->periodsPerYear : 12;
 }
 
 bool isKnownFrequency(const QString& frequency) {
-    bool known = false;
-    periodsFor(frequency, known);
-    return known;
+    return findFrequency(frequency) != nullptr;
 }
 
 long double Power(long double base, long double exponent) {

@@ -1,10 +1,32 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <array>
 
-// Compounding periods per year for a frequency name ("Annually" 1, "Biannually" 2,
-// "Quarterly" 4, "Monthly" 12, "Daily" 365), matched exactly. Any other text
-// counts as "Monthly" (12), so a half-typed name never fails a calculation.
+// The compounding frequencies the calculation knows, by name.
+struct Frequency {
+    const char* name;
+    int periodsPerYear;
+    bool offered; // listed in the window's drop-down list ("Daily" is typed)
+};
+inline constexpr std::array<Frequency, 5> kFrequencies = {{
+    {"Annually", 1, true},
+    {"Biannually", 2, true},
+    {"Quarterly", 4, true},
+    {"Monthly", 12, true},
+    {"Daily", 365, false},
+}};
+
+// The names of kFrequencies in its order.
+QStringList frequencyNames();
+// The names the window's list offers, the most frequent first ("Monthly",
+// "Quarterly", "Biannually", "Annually").
+QStringList offeredFrequencyNames();
+
+// Compounding periods per year for a frequency name of kFrequencies, matched
+// exactly. Any other text counts as "Monthly" (12), so a half-typed name never
+// fails a calculation.
 int periodsPerYear(const QString& frequency);
 bool isKnownFrequency(const QString& frequency);
 

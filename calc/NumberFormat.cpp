@@ -77,23 +77,17 @@ void writeGeneral(TextBuffer& out, double value, int precision, int minExponent,
     writeGeneralDigits(out, d, precision, minExponent, decimalSeparator);
 }
 
-// "$1" patterns: '$' stands for the symbol, '1' for the number.
-constexpr const char16_t* kPositivePatterns[] = {u"$1", u"1$", u"$ 1", u"1 $"};
-constexpr const char16_t* kNegativePatterns[] = {
-    u"($1)", u"-$1",  u"$-1",  u"$1-",  u"(1$)", u"-1$",  u"1-$",   u"1$-",
-    u"-1 $", u"-$ 1", u"1 $-", u"$ 1-", u"$ -1", u"1- $", u"($ 1)", u"(1 $)"};
-
 // Digits already rounded to at most `decimals` decimals; writes exactly
 // `decimals` of them, with grouped whole digits, in the regional pattern.
 void writeCurrencyDigits(TextBuffer& out, const DecimalDigits& d, int decimals,
                          const RegionalSettings& regional) {
     const char16_t* pattern;
     if (d.negative) {
-        const int index = regional.negativeCurrencyFormat;
-        pattern = kNegativePatterns[index >= 0 && index < 16 ? index : 0];
+        const auto index = static_cast<std::size_t>(regional.negativeCurrencyFormat);
+        pattern = kNegativeCurrencyPatterns[index < kNegativeCurrencyPatterns.size() ? index : 0];
     } else {
-        const int index = regional.positiveCurrencyFormat;
-        pattern = kPositivePatterns[index >= 0 && index < 4 ? index : 0];
+        const auto index = static_cast<std::size_t>(regional.positiveCurrencyFormat);
+        pattern = kPositiveCurrencyPatterns[index < kPositiveCurrencyPatterns.size() ? index : 0];
     }
     for (const char16_t* p = pattern; *p; ++p) {
         if (*p == u'$') {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RegionalSettings.h"
+#include "calc/RegionalSettings.h"
 
 #include <QString>
 #include <QStringView>

@@ -51,13 +51,11 @@ QString currencyShape(const QString& sample, const QString& symbol) {
     return shape.trimmed();
 }
 
-int patternIndex(const QString& shape, std::initializer_list<const char16_t*> patterns) {
-    int index = 0;
-    for (const char16_t* pattern : patterns) {
-        if (shape == QStringView(pattern))
-            return index;
-        ++index;
-    }
+template <std::size_t N>
+int patternIndex(const QString& shape, const std::array<const char16_t*, N>& patterns) {
+    for (std::size_t i = 0; i < N; ++i)
+        if (shape == QStringView(patterns[i]))
+            return static_cast<int>(i);
     return -1;
 }
 
@@ -99,12 +97,10 @@ RegionalSettings RegionalSettings::fromLocale(const QLocale& locale) {
     const QString positive = currencyShape(locale.toCurrencyString(1234.56, symbol), symbol);
     const QString negative = currencyShape(locale.toCurrencyString(-1234.56, symbol), symbol);
 
-    const int positiveIndex = patternIndex(positive, {u"$1", u"1$", u"$ 1", u"1 $"});
+    const int positiveIndex = patternIndex(positive, kPositiveCurrencyPatterns);
     settings.positiveCurrencyFormat = positiveIndex >= 0 ? positiveIndex : 0;
 
-    const int negativeIndex = patternIndex(
-        negative, {u"($1)", u"-$1", u"$-1", u"$1-", u"(1$)", u"-1$", u"1-$", u"1$-", u"-1 $",
-                   u"-$ 1", u"1 $-", u"$ 1-", u"$ -1", u"1- $", u"($ 1)", u"(1 $)"});
+    const int negativeIndex = patternIndex(negative, kNegativeCurrencyPatterns);
     if (negativeIndex >= 0) {
         settings.negativeCurrencyFormat = negativeIndex;
     } else {

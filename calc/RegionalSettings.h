@@ -2,13 +2,19 @@
 
 #include <QLocale>
 #include <QString>
+#include <array>
+
+// The classic numbering of positive and negative currency forms: '$' stands for
+// the currency symbol, '1' for the number.
+inline constexpr std::array<const char16_t*, 4> kPositiveCurrencyPatterns = {u"$1", u"1$", u"$ 1",
+                                                                             u"1 $"};
+inline constexpr std::array<const char16_t*, 16> kNegativeCurrencyPatterns = {
+    u"($1)", u"-$1",  u"$-1",  u"$1-",  u"(1$)", u"-1$",  u"1-$",   u"1$-",
+    u"-1 $", u"-$ 1", u"1 $-", u"$ 1-", u"$ -1", u"1- $", u"($ 1)", u"(1 $)"};
 
 // The user's regional number and currency conventions, read once and passed to
-// every formatter. Currency patterns use the classic numbering of positive and
-// negative currency forms (positive 0 "$1", 1 "1$", 2 "$ 1", 3 "1 $"; negative
-// 0 "($1)", 1 "-$1", 2 "$-1", 3 "$1-", 4 "(1$)", 5 "-1$", 6 "1-$", 7 "1$-",
-// 8 "-1 $", 9 "-$ 1", 10 "1 $-", 11 "$ 1-", 12 "$ -1", 13 "1- $", 14 "($ 1)",
-// 15 "(1 $)").
+// every formatter. The currency formats are indices into the pattern tables
+// above.
 struct RegionalSettings {
     QString currencySymbol = QStringLiteral("$");
     QChar thousandsSeparator = u',';

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RegionalSettings.h"
+#include "calc/RegionalSettings.h"
 
 #include <QString>
 #include <array>
@@ -11,7 +11,10 @@ inline constexpr int kGridRows = 12;
 inline constexpr int kBaseColumn = 4;
 inline constexpr int kBaseRow = 1;
 
-// Everything one calculation reads.
+// The interest rate is kept with this many decimals (the window's rate field).
+inline constexpr int kRateDecimals = 3;
+
+// Everything one calculation reads, set to a first run's values.
 struct ScheduleInputs {
     double balance = 0;
     double savings = 0;

@@ -47,6 +47,9 @@ void TestFutureValue::frequencies() {
     QCOMPARE(periodsPerYear(QStringLiteral("Monthly")), 12);
     QCOMPARE(periodsPerYear(QStringLiteral("Daily")), 365);
     QVERIFY(isKnownFrequency(QStringLiteral("Daily")));
+    // The window's list: without "Daily", the most frequent first.
+    QCOMPARE(offeredFrequencyNames(),
+             QStringList({"Monthly", "Quarterly", "Biannually", "Annually"}));
     for (const char* text : {"Weekly 52", "Daily 360", "monthly", "", "Monthly "}) {
         QVERIFY2(!isKnownFrequency(QString::fromLatin1(text)), text);
         QCOMPARE(periodsPerYear(QString::fromLatin1(text)), 12);
