@@ -6,21 +6,48 @@
 #include "calc/Term.h"
 
 #include <QLocale>
+#include <algorithm>
 
 namespace {
 
-const QStringList& frequencyNames() {
-    static const QStringList names = {QStringLiteral("Annually"), QStringLiteral("Biannually"),
-                                      QStringLiteral("Quarterly"), QStringLiteral("Monthly"),
-                                      QStringLiteral("Daily")};
-    return names;
+constexpr qsizetype kQuotedLength = 40;
+constexpr qsizetype kUsageWidth = 80;
+constexpr qsizetype kHelpColumn = 21;
+
+const QString kHelp = QStringLiteral("help");
+
+QString dashed(const QString& name) {
+    return QStringLiteral("--") + name;
 }
 
-QString stepList(const std::array<Step, kStepCount>& steps) {
-    QStringList items;
-    for (int i = 0; i < kStepCount; ++i)
-        items << QStringLiteral("%1 = %2").arg(i).arg(QString::fromLatin1(steps[i].caption));
-    return items.join(QStringLiteral(", "));
+// The option name an argument spells ("--rate=5" and "-rate" name "rate").
+QString spelledName(const QString& argument) {
+    QString name = argument.section(u'=', 0, 0);
+    while (name.startsWith(u'-'))
+        name.remove(0, 1);
+    return name;
+}
+
+// `text` as lines of at most kUsageWidth columns, the first after `head`, the
+// others indented to the help column.
+QString wrapped(const QString& head, const QString& text) {
+    const QString indent(kHelpColumn, u' ');
+    QString out = head.leftJustified(kHelpColumn - 1) + u' ';
+    qsizetype column = out.size();
+    bool first = true;
+    for (const QString& word : text.split(u' ', Qt::SkipEmptyParts)) {
+        if (!first && column + 1 + word.size() > kUsageWidth) {
+            out += u'\n' + indent;
+            column = indent.size();
+        } else if (!first) {
+            out += u' ';
+            ++column;
+        }
+        out += word;
+        column += word.size();
+        first = false;
+    }
+    return out + u'\n';
 }
 
 // Amounts and rates on the command line always use '.' as the decimal point,
@@ -50,175 +77,258 @@ bool readMonthYear(const QString& text, QString& month, std::int32_t& year) {
     return true;
 }
 
-bool isKnownLocale(const QString& name) {
-    if (name == QLatin1String("C") || name == QLatin1String("POSIX"))
-        return true;
-    // QLocale falls back to the C locale for names it does not know.
-    return !name.isEmpty() && QLocale(name).language() != QLocale::C;
+QString stepList(const std::array<Step, kStepCount>& steps) {
+    QStringList items;
+    for (int i = 0; i < kStepCount; ++i)
+        items << QStringLiteral("%1 = %2").arg(i).arg(QString::fromLatin1(steps[i].caption));
+    return items.join(QStringLiteral(", "));
 }
 
-const QStringList& optionNames() {
-    static const QStringList names = {
-        QStringLiteral("--balance"),      QStringLiteral("--savings"),   QStringLiteral("--first"),
-        QStringLiteral("--last"),         QStringLiteral("--frequency"), QStringLiteral("--rate"),
-        QStringLiteral("--savings-step"), QStringLiteral("--rate-step"), QStringLiteral("--locale"),
-        QStringLiteral("--format"),       QStringLiteral("--help")};
-    return names;
+// The radio items' texts, as the window shows them: "10, 25, ..." and ".10, .125, ...".
+QString stepLabels(const std::array<Step, kStepCount>& steps) {
+    QStringList labels;
+    for (const Step& step : steps)
+        labels << QString::fromLatin1(step.label).trimmed();
+    return labels.join(QStringLiteral(", "));
 }
 
-QString quoted(const QString& text) {
-    return u'\'' + text + u'\'';
+QString choiceList(const QStringList& names) {
+    return names.mid(0, names.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" or ") +
+           names.last();
 }
 
-// Checks and stores one option's value; returns an error line or an empty text.
-QString applyOption(const QString& name, const QString& value, CliOptions& options) {
-    ScheduleInputs& in = options.inputs;
-    if (name == QLatin1String("--balance") || name == QLatin1String("--savings") ||
-        name == QLatin1String("--rate")) {
+// The rate as the window's Interest Rate field keeps it: written with its
+// decimals and read back.
+double rateAsStored(double rate) {
+    const RegionalSettings us = RegionalSettings::unitedStates();
+    return parseNumber(formatFixed(rate, kRateDecimals, us), us).value_or(rate);
+}
+
+QString readNumberOption(const CliCommandLine& commandLine, const QString& name, double& target) {
+    for (const QString& value : commandLine.values(name)) {
         const auto number = readAmount(value);
         if (!number)
             return QStringLiteral("%1: %2 is not a number; expected a number with '.' as the "
                                   "decimal point, e.g. 1000 or 12.50")
-                .arg(name, quoted(value));
-        if (name == QLatin1String("--balance"))
-            in.balance = *number;
-        else if (name == QLatin1String("--savings"))
-            in.savings = *number;
-        else
-            in.rate = *number;
-        return {};
+                .arg(dashed(name), quotedValue(value));
+        target = *number;
     }
-    if (name == QLatin1String("--first") || name == QLatin1String("--last")) {
-        const bool first = name == QLatin1String("--first");
-        if (!readMonthYear(value, first ? in.firstMonth : in.lastMonth,
-                           first ? in.firstYear : in.lastYear))
+    return {};
+}
+
+QString readMonthOption(const CliCommandLine& commandLine, const QString& name, QString& month,
+                        std::int32_t& year) {
+    for (const QString& value : commandLine.values(name)) {
+        if (!readMonthYear(value, month, year))
             return QStringLiteral("%1: %2 is not a month and year; expected one of %3 followed "
                                   "by a whole year, e.g. \"Jan 2000\"")
-                .arg(name, quoted(value), monthNames().join(QStringLiteral(", ")));
-        return {};
+                .arg(dashed(name), quotedValue(value), monthNames().join(QStringLiteral(", ")));
     }
-    if (name == QLatin1String("--frequency")) {
-        if (!frequencyNames().contains(value))
-            return QStringLiteral("--frequency: %1 is not a frequency; expected one of %2")
-                .arg(quoted(value), frequencyNames().join(QStringLiteral(", ")));
-        in.frequency = value;
-        return {};
-    }
-    if (name == QLatin1String("--savings-step") || name == QLatin1String("--rate-step")) {
-        const bool savings = name == QLatin1String("--savings-step");
+    return {};
+}
+
+QString readStepOption(const CliCommandLine& commandLine, const QString& name,
+                       const std::array<Step, kStepCount>& steps, int& target) {
+    for (const QString& value : commandLine.values(name)) {
         const auto index = readWholeNumber(value);
         if (!index || *index < 0 || *index >= kStepCount)
             return QStringLiteral("%1: %2 is not a step index; expected a whole number from 0 "
-                                  "to 8 (%3)")
-                .arg(name, quoted(value), stepList(savings ? savingsSteps() : rateSteps()));
-        (savings ? in.savingsStepIndex : in.rateStepIndex) = *index;
-        return {};
+                                  "to %3 (%4)")
+                .arg(dashed(name), quotedValue(value))
+                .arg(kStepCount - 1)
+                .arg(stepList(steps));
+        target = *index;
     }
-    if (name == QLatin1String("--locale")) {
-        if (!isKnownLocale(value))
-            return QStringLiteral("--locale: %1 is not a known locale; expected a locale name "
-                                  "such as en_US or de_DE")
-                .arg(quoted(value));
-        options.locale = value;
-        return {};
-    }
-    if (name == QLatin1String("--format")) {
-        if (value == QLatin1String("text"))
-            options.format = CliOptions::Format::Text;
-        else if (value == QLatin1String("csv"))
-            options.format = CliOptions::Format::Csv;
-        else if (value == QLatin1String("json"))
-            options.format = CliOptions::Format::Json;
-        else
-            return QStringLiteral("--format: %1 is not a format; expected one of text, csv, json")
-                .arg(quoted(value));
-        return {};
-    }
-    return QStringLiteral("unknown option %1; accepted options: %2")
-        .arg(quoted(name), optionNames().join(QStringLiteral(", ")));
+    return {};
 }
 
 } // namespace
 
-std::optional<CliOptions> parseCliArguments(const QStringList& arguments, QString& error) {
-    CliOptions options;
-    if (arguments.isEmpty()) {
-        error = QStringLiteral("missing command; expected: schedule (or --help)");
-        return std::nullopt;
-    }
-    const QString& command = arguments.front();
-    if (command == QLatin1String("--help") || command == QLatin1String("-h") ||
-        command == QLatin1String("help")) {
-        options.help = true;
-        return options;
-    }
-    if (command != QLatin1String("schedule")) {
-        error = QStringLiteral("unknown command %1; expected: schedule (or --help)")
-                    .arg(quoted(command));
-        return std::nullopt;
-    }
-
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        QString name = arguments[i];
-        if (name == QLatin1String("--help") || name == QLatin1String("-h")) {
-            options.help = true;
-            return options;
-        }
-        std::optional<QString> value;
-        const qsizetype equals = name.indexOf(u'=');
-        if (name.startsWith(QLatin1String("--")) && equals > 2) {
-            value = name.mid(equals + 1);
-            name.truncate(equals);
-        }
-        if (!optionNames().contains(name)) {
-            error = QStringLiteral("unknown option %1; accepted options: %2")
-                        .arg(quoted(name), optionNames().join(QStringLiteral(", ")));
-            return std::nullopt;
-        }
-        if (!value) {
-            if (i + 1 >= arguments.size()) {
-                error = QStringLiteral("%1 needs a value; see --help").arg(name);
-                return std::nullopt;
-            }
-            value = arguments[++i];
-        }
-        const QString problem = applyOption(name, *value, options);
-        if (!problem.isEmpty()) {
-            error = problem;
-            return std::nullopt;
-        }
-    }
-    return options;
+CliCommandLine::CliCommandLine() {
+    // "-rate" and "--rate" alike; single dashes never bundle letters.
+    m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    m_parser.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), kHelp}));
 }
 
-QString cliUsage() {
-    return QStringLiteral(
-        "Usage: tallowmere-cli schedule [options]\n"
-        "\n"
-        "Prints the savings/rate schedule: 11 monthly savings amounts by 7 interest rates,\n"
-        "each cell the future value of the balance plus that saving over the term.\n"
-        "\n"
-        "Options:\n"
-        "  --balance X        initial balance (default 0)\n"
-        "  --savings X        monthly savings of the first row (default 0)\n"
-        "  --first \"Mon YYYY\" first month and year (default \"Jan 2001\")\n"
-        "  --last \"Mon YYYY\"  last month and year (default \"Jan 2031\")\n"
-        "                     months: Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec\n"
-        "  --frequency NAME   compounding: Annually, Biannually, Quarterly, Monthly (default)\n"
-        "                     or Daily\n"
-        "  --rate X           annual interest rate in percent of the middle column (default 0)\n"
-        "  --savings-step N   savings step index 0-8: 10, 25, 50, 75, 100, 125, 150, 200, 250\n"
-        "                     (default 0)\n"
-        "  --rate-step N      rate step index 0-8: .10, .125, .20, .25, .333, .375, .5, .75,\n"
-        "                     1.0 percentage points (default 3)\n"
-        "  --locale NAME      regional settings for the texts, e.g. en_US or de_DE\n"
-        "                     (default: from the environment, LANG / LC_ALL)\n"
-        "  --format FORMAT    text (aligned table, default), csv (RFC 4180) or json\n"
-        "  --help             show this help\n"
-        "\n"
-        "Numbers use '.' as the decimal point; years are whole numbers. Options also\n"
-        "accept the form --name=value.\n"
-        "\n"
-        "Exit status: 0 success, 1 the values cannot be calculated, 2 bad input,\n"
-        "3 the output could not be written.\n");
+void CliCommandLine::addValueOption(const QString& name, const QString& valueName,
+                                    const QString& help) {
+    m_parser.addOption(QCommandLineOption(name, help, valueName));
+    m_entries.append({name, valueName, help});
+}
+
+QString CliCommandLine::unknownOptionError(const QString& text) const {
+    QStringList accepted;
+    for (const Entry& entry : m_entries)
+        accepted << dashed(entry.name);
+    accepted << dashed(kHelp);
+    return QStringLiteral("unknown option %1; accepted options: %2")
+        .arg(quotedValue(text), accepted.join(QStringLiteral(", ")));
+}
+
+bool CliCommandLine::parse(const QStringList& arguments, QString& error) {
+    // QCommandLineParser expects the program's name first.
+    const bool parsed = m_parser.parse(QStringList{QStringLiteral("tallowmere-cli")} + arguments);
+    if (m_parser.isSet(kHelp))
+        return true;
+    if (!parsed) {
+        const QStringList unknown = m_parser.unknownOptionNames();
+        if (!unknown.isEmpty()) {
+            for (const QString& argument : arguments)
+                if (argument.startsWith(u'-') && spelledName(argument) == unknown.first()) {
+                    error = unknownOptionError(argument.section(u'=', 0, 0));
+                    return false;
+                }
+            error = unknownOptionError(dashed(unknown.first()));
+        } else if (!arguments.isEmpty() && !arguments.last().contains(u'=')) {
+            // The only other failure: the last option lacks its value.
+            error = QStringLiteral("%1 needs a value; see --help").arg(arguments.last());
+        } else {
+            error = m_parser.errorText();
+        }
+        return false;
+    }
+    // An option followed by another ("--balance --savings 5") took that one's
+    // name as its value: what the user left out is the value.
+    for (const Entry& entry : m_entries) {
+        for (const QString& value : m_parser.values(entry.name)) {
+            if (!value.startsWith(QStringLiteral("--")))
+                continue;
+            const QString name = spelledName(value);
+            if (name == kHelp || std::any_of(m_entries.begin(), m_entries.end(),
+                                             [&](const Entry& e) { return e.name == name; })) {
+                error = QStringLiteral("%1 needs a value; see --help").arg(dashed(entry.name));
+                return false;
+            }
+        }
+    }
+    if (!m_parser.positionalArguments().isEmpty()) {
+        error = unknownOptionError(m_parser.positionalArguments().first());
+        return false;
+    }
+    return true;
+}
+
+bool CliCommandLine::helpRequested() const {
+    return m_parser.isSet(kHelp);
+}
+
+bool CliCommandLine::isSet(const QString& name) const {
+    return m_parser.isSet(name);
+}
+
+QStringList CliCommandLine::values(const QString& name) const {
+    return m_parser.values(name);
+}
+
+QString CliCommandLine::optionsUsage() const {
+    QString usage;
+    for (const Entry& entry : m_entries)
+        usage += wrapped(QStringLiteral("  --%1 %2").arg(entry.name, entry.valueName), entry.help);
+    usage += wrapped(QStringLiteral("  --help"), QStringLiteral("show this help"));
+    return usage;
+}
+
+QString quotedValue(const QString& value) {
+    QString shown = value.size() > kQuotedLength
+                        ? value.left(kQuotedLength - 3) + QStringLiteral("...")
+                        : value;
+    for (QChar& c : shown)
+        if (c.category() == QChar::Other_Control)
+            c = u'?';
+    return u'\'' + shown + u'\'';
+}
+
+void addScheduleInputOptions(CliCommandLine& commandLine) {
+    const ScheduleInputs defaults;
+    const auto monthYear = [](const QString& month, std::int32_t year) {
+        return QStringLiteral("\"%1 %2\"").arg(month).arg(year);
+    };
+    commandLine.addValueOption(
+        QStringLiteral("balance"), QStringLiteral("X"),
+        QStringLiteral("initial balance (default %1)").arg(defaults.balance));
+    commandLine.addValueOption(
+        QStringLiteral("savings"), QStringLiteral("X"),
+        QStringLiteral("monthly savings of the first row (default %1)").arg(defaults.savings));
+    commandLine.addValueOption(QStringLiteral("first"), QStringLiteral("\"Mon YYYY\""),
+                               QStringLiteral("first month and year (default %1)")
+                                   .arg(monthYear(defaults.firstMonth, defaults.firstYear)));
+    commandLine.addValueOption(
+        QStringLiteral("last"), QStringLiteral("\"Mon YYYY\""),
+        QStringLiteral("last month and year (default %1); months: %2")
+            .arg(monthYear(defaults.lastMonth, defaults.lastYear), monthNames().join(u' ')));
+    commandLine.addValueOption(QStringLiteral("frequency"), QStringLiteral("NAME"),
+                               QStringLiteral("compounding: %1 (default %2)")
+                                   .arg(choiceList(frequencyNames()), defaults.frequency));
+    commandLine.addValueOption(QStringLiteral("rate"), QStringLiteral("X"),
+                               QStringLiteral("annual interest rate in percent of the middle "
+                                              "column, rounded to %1 decimals (default %2)")
+                                   .arg(kRateDecimals)
+                                   .arg(defaults.rate));
+    commandLine.addValueOption(QStringLiteral("savings-step"), QStringLiteral("N"),
+                               QStringLiteral("savings step index 0-%1: %2 (default %3)")
+                                   .arg(kStepCount - 1)
+                                   .arg(stepLabels(savingsSteps()))
+                                   .arg(defaults.savingsStepIndex));
+    commandLine.addValueOption(QStringLiteral("rate-step"), QStringLiteral("N"),
+                               QStringLiteral("rate step index 0-%1: %2 percentage points "
+                                              "(default %3)")
+                                   .arg(kStepCount - 1)
+                                   .arg(stepLabels(rateSteps()))
+                                   .arg(defaults.rateStepIndex));
+}
+
+QString readScheduleInputs(const CliCommandLine& commandLine, ScheduleInputs& inputs) {
+    QString error = readNumberOption(commandLine, QStringLiteral("balance"), inputs.balance);
+    if (error.isEmpty())
+        error = readNumberOption(commandLine, QStringLiteral("savings"), inputs.savings);
+    if (error.isEmpty())
+        error = readMonthOption(commandLine, QStringLiteral("first"), inputs.firstMonth,
+                                inputs.firstYear);
+    if (error.isEmpty())
+        error =
+            readMonthOption(commandLine, QStringLiteral("last"), inputs.lastMonth, inputs.lastYear);
+    if (error.isEmpty()) {
+        for (const QString& value : commandLine.values(QStringLiteral("frequency"))) {
+            if (!isKnownFrequency(value))
+                return QStringLiteral("--frequency: %1 is not a frequency; expected one of %2")
+                    .arg(quotedValue(value), frequencyNames().join(QStringLiteral(", ")));
+            inputs.frequency = value;
+        }
+    }
+    if (error.isEmpty()) {
+        error = readNumberOption(commandLine, QStringLiteral("rate"), inputs.rate);
+        inputs.rate = rateAsStored(inputs.rate);
+    }
+    if (error.isEmpty())
+        error = readStepOption(commandLine, QStringLiteral("savings-step"), savingsSteps(),
+                               inputs.savingsStepIndex);
+    if (error.isEmpty())
+        error = readStepOption(commandLine, QStringLiteral("rate-step"), rateSteps(),
+                               inputs.rateStepIndex);
+    return error;
+}
+
+void addLocaleOption(CliCommandLine& commandLine) {
+    commandLine.addValueOption(QStringLiteral("locale"), QStringLiteral("NAME"),
+                               QStringLiteral("regional settings for the texts, a locale name "
+                                              "language_TERRITORY such as en_US or de_DE "
+                                              "(default: from the environment, LANG / LC_ALL)"));
+}
+
+QString readLocale(const CliCommandLine& commandLine, std::optional<QString>& locale) {
+    for (const QString& value : commandLine.values(QStringLiteral("locale"))) {
+        // QLocale quietly stands in a related locale (or C) for a name it does
+        // not know; only a name it gives back unchanged is one it has.
+        const bool exact = value == QLatin1String("POSIX") || QLocale(value).name() == value;
+        if (!exact)
+            return QStringLiteral("--locale: %1 is not a known locale; expected a locale name "
+                                  "language_TERRITORY such as en_US or de_DE")
+                .arg(quotedValue(value));
+        locale = value;
+    }
+    return {};
+}
+
+RegionalSettings regionalSettingsFor(const std::optional<QString>& locale) {
+    return locale ? RegionalSettings::fromLocale(QLocale(*locale)) : RegionalSettings::system();
 }

@@ -1,25 +1,67 @@
 #pragma once
 
+#include "calc/RegionalSettings.h"
 #include "calc/Schedule.h"
 
+#include <QCommandLineParser>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <optional>
 
-// What the command line asks for. Parsing never touches the environment: the
-// locale stays a name until the runner resolves it.
-struct CliOptions {
-    enum class Format { Text, Csv, Json };
+// The options of one subcommand on QCommandLineParser: long options written
+// --name value or --name=value, and -h / --help. Parsing only collects the
+// texts; the readers below check them and name the problem in one line.
+class CliCommandLine {
+public:
+    CliCommandLine();
 
-    bool help = false;
-    ScheduleInputs inputs;
-    std::optional<QString> locale;
-    Format format = Format::Text;
+    // An option that takes a value. `valueName` and `help` make its line of
+    // the usage text.
+    void addValueOption(const QString& name, const QString& valueName, const QString& help);
+
+    // Parses the arguments after the subcommand's name. On bad input returns
+    // false and sets `error` to one line: an unknown option (with the accepted
+    // ones), an option without its value, a stray argument.
+    bool parse(const QStringList& arguments, QString& error);
+
+    bool helpRequested() const;
+    bool isSet(const QString& name) const;
+    // Every value given for the option, in order (the last one counts).
+    QStringList values(const QString& name) const;
+
+    // "  --name VALUE   help" lines for every option and --help, wrapped to 80
+    // columns.
+    QString optionsUsage() const;
+
+private:
+    struct Entry {
+        QString name;
+        QString valueName;
+        QString help;
+    };
+
+    QString unknownOptionError(const QString& text) const;
+
+    QCommandLineParser m_parser;
+    QList<Entry> m_entries;
 };
 
-// Parses the arguments after the program name. On bad input returns nullopt and
-// sets `error` to one line naming the problem and the accepted values.
-std::optional<CliOptions> parseCliArguments(const QStringList& arguments, QString& error);
+// A value as an error line quotes it: in single quotes, at most about 40
+// characters, control characters shown as '?'.
+QString quotedValue(const QString& value);
 
-// The --help text, one option a line.
-QString cliUsage();
+// The schedule's inputs: --balance, --savings, --first, --last, --frequency,
+// --rate, --savings-step and --rate-step, each defaulting to a first run's
+// value. Shared by every subcommand that calculates a schedule.
+void addScheduleInputOptions(CliCommandLine& commandLine);
+// Reads the options into `inputs`; returns an error line, or an empty text.
+QString readScheduleInputs(const CliCommandLine& commandLine, ScheduleInputs& inputs);
+
+// --locale NAME: the regional settings of the texts.
+void addLocaleOption(CliCommandLine& commandLine);
+// Reads --locale into `locale` (unset when not given); returns an error line,
+// or an empty text. Only a name that names an existing locale exactly passes.
+QString readLocale(const CliCommandLine& commandLine, std::optional<QString>& locale);
+// The locale's regional settings, or the environment's (LANG / LC_ALL).
+RegionalSettings regionalSettingsFor(const std::optional<QString>& locale);

@@ -1,50 +1,54 @@
 #include "cli/CliRunner.h"
 
-#include "calc/ArithmeticError.h"
 #include "cli/CliOptions.h"
-#include "cli/ScheduleWriters.h"
+#include "cli/ScheduleCommand.h"
+
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
-constexpr int kExitArithmetic = 1;
-constexpr int kExitBadInput = 2;
+// The subcommands, one line each.
+constexpr CliCommand kCommands[] = {
+    {"schedule", runScheduleCommand, scheduleUsage},
+};
+
+QString commandNames() {
+    QStringList names;
+    for (const CliCommand& command : kCommands)
+        names << QString::fromLatin1(command.name);
+    return names.join(QStringLiteral(", "));
+}
 
 } // namespace
 
+int cliFailure(QByteArray& err, const QString& line, int status) {
+    err += "tallowmere-cli: " + line.toUtf8() + '\n';
+    return status;
+}
+
+QString cliUsage() {
+    QStringList usages;
+    for (const CliCommand& command : kCommands)
+        usages << command.usage();
+    return usages.join(u'\n');
+}
+
 int runCli(const QStringList& arguments, QByteArray& out, QByteArray& err) {
-    QString error;
-    const auto options = parseCliArguments(arguments, error);
-    if (!options) {
-        err += "tallowmere-cli: " + error.toUtf8() + '\n';
-        return kExitBadInput;
-    }
-    if (options->help) {
+    if (arguments.isEmpty())
+        return cliFailure(
+            err, QStringLiteral("missing command; expected: %1 (or --help)").arg(commandNames()));
+    const QString& name = arguments.front();
+    if (name == QLatin1String("--help") || name == QLatin1String("-h") ||
+        name == QLatin1String("help")) {
         out += cliUsage().toUtf8();
-        return 0;
+        return kCliExitSuccess;
     }
-
-    const RegionalSettings regional = options->locale
-                                          ? RegionalSettings::fromLocale(QLocale(*options->locale))
-                                          : RegionalSettings::system();
-    ScheduleSnapshot snapshot = cleanSchedule();
-    try {
-        computeSchedule(options->inputs, regional, snapshot);
-    } catch (const ArithmeticError&) {
-        err += "tallowmere-cli: Valid results cannot be calculated using the variables you have "
-               "entered.\n";
-        return kExitArithmetic;
-    }
-
-    switch (options->format) {
-    case CliOptions::Format::Text:
-        out += scheduleAsText(snapshot).toUtf8();
-        break;
-    case CliOptions::Format::Csv:
-        out += scheduleAsCsv(snapshot).toUtf8();
-        break;
-    case CliOptions::Format::Json:
-        out += scheduleAsJson(snapshot, regional);
-        break;
-    }
-    return 0;
+    const auto command =
+        std::find_if(std::begin(kCommands), std::end(kCommands),
+                     [&](const CliCommand& c) { return name == QLatin1String(c.name); });
+    if (command == std::end(kCommands))
+        return cliFailure(err, QStringLiteral("unknown command %1; expected: %2 (or --help)")
+                                   .arg(quotedValue(name), commandNames()));
+    return command->run(arguments.mid(1), out, err);
 }

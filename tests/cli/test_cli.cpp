@@ -1,4 +1,5 @@
-#include "cli/CliOptions.h"
+#include "cli/CliRunner.h"
+#include "cli/ScheduleCommand.h"
 #include "cli/ScheduleWriters.h"
 
 #include <QFile>
@@ -45,8 +46,11 @@ class TestCli : public QObject {
 private slots:
     void defaultsAreThoseOfAFirstRun();
     void optionForms();
+    void rateIsKeptAsTheWindowKeepsIt_data();
+    void rateIsKeptAsTheWindowKeepsIt();
     void badInput_data();
     void badInput();
+    void errorLinesAreKept();
     void csvQuoting();
     void exampleAsJson();
     void csvOutput();
@@ -58,7 +62,7 @@ private slots:
 
 void TestCli::defaultsAreThoseOfAFirstRun() {
     QString error;
-    const auto options = parseCliArguments({QStringLiteral("schedule")}, error);
+    const auto options = parseScheduleArguments({}, error);
     QVERIFY(options.has_value());
     const ScheduleInputs& in = options->inputs;
     QCOMPARE(in.balance, 0.0);
@@ -72,16 +76,15 @@ void TestCli::defaultsAreThoseOfAFirstRun() {
     QCOMPARE(in.savingsStepIndex, 0);
     QCOMPARE(in.rateStepIndex, 3);
     QVERIFY(!options->locale);
-    QCOMPARE(options->format, CliOptions::Format::Text);
+    QCOMPARE(options->format, ScheduleOptions::Format::Text);
 }
 
 void TestCli::optionForms() {
     QString error;
-    const auto options =
-        parseCliArguments({"schedule", "--balance=-1500.5", "--rate", "7.25", "--first", "Mar 1999",
-                           "--last=Feb 2001", "--frequency", "Daily", "--savings-step", "8",
-                           "--rate-step=0", "--format", "csv"},
-                          error);
+    const auto options = parseScheduleArguments(
+        {"--balance=-1500.5", "--rate", "7.25", "--first", "Mar 1999", "--last=Feb 2001",
+         "--frequency", "Daily", "--savings-step", "8", "--rate-step=0", "--format", "csv"},
+        error);
     QVERIFY2(options.has_value(), qPrintable(error));
     QCOMPARE(options->inputs.balance, -1500.5);
     QCOMPARE(options->inputs.rate, 7.25);
@@ -91,18 +94,46 @@ void TestCli::optionForms() {
     QCOMPARE(options->inputs.frequency, QStringLiteral("Daily"));
     QCOMPARE(options->inputs.savingsStepIndex, 8);
     QCOMPARE(options->inputs.rateStepIndex, 0);
-    QCOMPARE(options->format, CliOptions::Format::Csv);
+    QCOMPARE(options->format, ScheduleOptions::Format::Csv);
+}
+
+void TestCli::rateIsKeptAsTheWindowKeepsIt_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<double>("kept");
+    QTest::newRow("three decimals") << "7.125" << 7.125;
+    QTest::newRow("rounded down") << "6.0004" << 6.0;
+    QTest::newRow("half away from zero") << "-1.2345" << -1.235;
+    QTest::newRow("exponent form") << "2.50049e1" << 25.005;
+}
+
+void TestCli::rateIsKeptAsTheWindowKeepsIt() {
+    QFETCH(QString, typed);
+    QFETCH(double, kept);
+    QString error;
+    const auto options = parseScheduleArguments({"--rate", typed}, error);
+    QVERIFY2(options.has_value(), qPrintable(error));
+    QCOMPARE(options->inputs.rate, kept);
 }
 
 void TestCli::badInput_data() {
+    const QString longValue(500, u'9');
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("mentions");
     QTest::newRow("no command") << QStringList() << "schedule";
     QTest::newRow("unknown command") << QStringList{"plan"} << "schedule";
     QTest::newRow("unknown option") << QStringList{"schedule", "--colour", "red"} << "--balance";
-    QTest::newRow("missing value") << QStringList{"schedule", "--rate"} << "--rate";
+    QTest::newRow("single-dash unknown") << QStringList{"schedule", "-x"} << "'-x'";
+    QTest::newRow("stray argument") << QStringList{"schedule", "--rate", "5", "6"} << "'6'";
+    QTest::newRow("missing value") << QStringList{"schedule", "--rate"} << "--rate needs a value";
+    QTest::newRow("option instead of value")
+        << QStringList{"schedule", "--balance", "--savings", "5"} << "--balance needs a value";
     QTest::newRow("not a number") << QStringList{"schedule", "--savings", "12,50"} << "'.'";
     QTest::newRow("infinite number") << QStringList{"schedule", "--balance", "1e999"} << "'.'";
+    QTest::newRow("long value is cut")
+        << QStringList{"schedule", "--savings", longValue + "x"} << "9999...'";
+    QTest::newRow("control character") << QStringList{"schedule", "--rate", "1\n2"} << "'1?2'";
+    QTest::newRow("bad value given twice")
+        << QStringList{"schedule", "--rate", "x", "--rate", "5"} << "'x'";
     QTest::newRow("step out of range")
         << QStringList{"schedule", "--savings-step", "9"} << "0 to 8";
     QTest::newRow("step not whole") << QStringList{"schedule", "--rate-step", "1.5"} << "0 to 8";
@@ -113,22 +144,53 @@ void TestCli::badInput_data() {
     QTest::newRow("unknown frequency")
         << QStringList{"schedule", "--frequency", "Weekly"} << "Biannually";
     QTest::newRow("unknown locale") << QStringList{"schedule", "--locale", "xx_QQ"} << "en_US";
+    for (const char* name : {"en_XX", "de_US", "de", "de_DE.UTF-8"})
+        QTest::addRow("inexact locale %s", name)
+            << QStringList{"schedule", "--locale", name} << "language_TERRITORY";
     QTest::newRow("unknown format") << QStringList{"schedule", "--format", "xml"} << "json";
 }
 
 void TestCli::badInput() {
     QFETCH(QStringList, arguments);
     QFETCH(QString, mentions);
-    QString error;
-    QVERIFY(!parseCliArguments(arguments, error).has_value());
-    QVERIFY2(error.contains(mentions), qPrintable(error));
-    QVERIFY(!error.contains(u'\n'));
+    QByteArray out;
+    QByteArray err;
+    QCOMPARE(runCli(arguments, out, err), kCliExitBadInput);
+    QVERIFY(out.isEmpty());
+    QVERIFY2(err.contains(mentions.toUtf8()), err.constData());
+    QVERIFY(err.startsWith("tallowmere-cli: "));
+    QCOMPARE(err.count('\n'), 1);
+    QVERIFY(err.endsWith('\n'));
+    QVERIFY2(err.size() < 250, err.constData());
+}
 
-    const Run run = runCliProgram(arguments);
-    QCOMPARE(run.exitCode, 2);
+// The lines scripts may match, word for word.
+void TestCli::errorLinesAreKept() {
+    const auto errorOf = [](const QStringList& arguments) {
+        QByteArray out;
+        QByteArray err;
+        runCli(arguments, out, err);
+        return QString::fromUtf8(err);
+    };
+    QCOMPARE(errorOf({}), "tallowmere-cli: missing command; expected: schedule (or --help)\n");
+    QCOMPARE(errorOf({"schedule", "--colour=red"}),
+             "tallowmere-cli: unknown option '--colour'; accepted options: --balance, --savings, "
+             "--first, --last, --frequency, --rate, --savings-step, --rate-step, --locale, "
+             "--format, --help\n");
+    QCOMPARE(errorOf({"schedule", "--rate"}), "tallowmere-cli: --rate needs a value; see --help\n");
+    QCOMPARE(errorOf({"schedule", "--frequency", "Weekly"}),
+             "tallowmere-cli: --frequency: 'Weekly' is not a frequency; expected one of Annually, "
+             "Biannually, Quarterly, Monthly, Daily\n");
+    QCOMPARE(errorOf({"schedule", "--rate-step", "9"}),
+             "tallowmere-cli: --rate-step: '9' is not a step index; expected a whole number from "
+             "0 to 8 (0 = 1/10%, 1 = 1/8%, 2 = 1/5%, 3 = 1/4%, 4 = 1/3%, 5 = 3/8%, 6 = 1/2%, "
+             "7 = 3/4%, 8 = 1%)\n");
+
+    // The program writes the same line to standard error.
+    const Run run = runCliProgram({"schedule", "--rate"});
+    QCOMPARE(run.exitCode, kCliExitBadInput);
     QVERIFY(run.out.isEmpty());
-    QCOMPARE(run.err.count('\n'), 1);
-    QVERIFY(run.err.endsWith('\n'));
+    QCOMPARE(run.err, QByteArray("tallowmere-cli: --rate needs a value; see --help\n"));
 }
 
 void TestCli::csvQuoting() {
@@ -268,6 +330,8 @@ void TestCli::help() {
              {"--balance", "--savings", "--first", "--last", "--frequency", "--rate",
               "--savings-step", "--rate-step", "--locale", "--format", "--help"})
             QVERIFY2(run.out.contains(option), option);
+        for (const QByteArray& line : run.out.split('\n'))
+            QVERIFY2(line.size() <= 80, line.constData());
     }
 }
 

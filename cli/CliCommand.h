@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// The exit statuses every subcommand shares.
+inline constexpr int kCliExitSuccess = 0;
+inline constexpr int kCliExitArithmetic = 1; // the values cannot be calculated
+inline constexpr int kCliExitBadInput = 2;
+inline constexpr int kCliExitOutputFailed = 3; // standard output cannot take the text
+
+// One subcommand of tallowmere-cli: `run` gets the arguments after the
+// subcommand's name and returns the exit status; `out` and `err` receive UTF-8
+// text for standard output and standard error. `usage` is its --help text.
+struct CliCommand {
+    const char* name;
+    int (*run)(const QStringList& arguments, QByteArray& out, QByteArray& err);
+    QString (*usage)();
+};
+
+// Appends "tallowmere-cli: <line>" to `err` and returns `status`.
+int cliFailure(QByteArray& err, const QString& line, int status = kCliExitBadInput);

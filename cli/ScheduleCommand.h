@@ -1,0 +1,31 @@
+#pragma once
+
+#include "calc/Schedule.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// `tallowmere-cli schedule`: the savings/rate grid as text, CSV or JSON.
+
+// What the schedule command line asks for. Parsing never touches the
+// environment: the locale stays a name until the command resolves it.
+struct ScheduleOptions {
+    enum class Format { Text, Csv, Json };
+
+    bool help = false;
+    ScheduleInputs inputs;
+    std::optional<QString> locale;
+    Format format = Format::Text;
+};
+
+// Parses the arguments after "schedule". On bad input returns nullopt and sets
+// `error` to one line naming the problem and the accepted values.
+std::optional<ScheduleOptions> parseScheduleArguments(const QStringList& arguments, QString& error);
+
+// Runs the command on the arguments after "schedule"; see CliCommand.
+int runScheduleCommand(const QStringList& arguments, QByteArray& out, QByteArray& err);
+
+// The command's --help text.
+QString scheduleUsage();
