@@ -1,22 +1,11 @@
 #include "calc/NumberFormat.h"
 #include "calc/RegionalSettings.h"
+#include "tests/support/TestRegionalSettings.h"
 
 #include <QTest>
 #include <cmath>
 
-namespace {
-
-RegionalSettings germanStyle() {
-    RegionalSettings r;
-    r.currencySymbol = QStringLiteral("€");
-    r.thousandsSeparator = u'.';
-    r.decimalSeparator = u',';
-    r.positiveCurrencyFormat = 3;
-    r.negativeCurrencyFormat = 8;
-    return r;
-}
-
-} // namespace
+using TestSupport::commaDecimalSettings;
 
 class TestNumberFormat : public QObject {
     Q_OBJECT
@@ -119,7 +108,7 @@ void TestNumberFormat::currencyPatterns_data() {
 void TestNumberFormat::currencyPatterns() {
     QFETCH(int, negativeFormat);
     QFETCH(QString, expected);
-    RegionalSettings r = germanStyle();
+    RegionalSettings r = commaDecimalSettings();
     r.negativeCurrencyFormat = negativeFormat;
     QCOMPARE(formatCurrency(-1234.56, 10, 2, r), expected);
 
@@ -233,7 +222,7 @@ void TestNumberFormat::parse() {
 }
 
 void TestNumberFormat::parseCommaLocale() {
-    const RegionalSettings comma = germanStyle();
+    const RegionalSettings comma = commaDecimalSettings();
     QCOMPARE(parseNumber(u"7,25", comma), std::optional<double>(7.25));
     QVERIFY(!parseNumber(u"7.25", comma));
     QCOMPARE(formatProfileNumber(7.25, comma), QStringLiteral("7,25"));

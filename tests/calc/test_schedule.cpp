@@ -51,10 +51,6 @@ private slots:
     void hugeValuesInExponentForm();
     void zeroAndNegativeTerms();
     void failureKeepsOldTextsAfterTheFailingCell();
-    void stripper();
-    void tooltipWithoutRowHeader();
-    void tooltipFallsBackToExactValues();
-    void tooltipNeverMisreadsCommaDecimals();
 };
 
 void TestSchedule::cleanGridTexts() {
@@ -208,64 +204,6 @@ void TestSchedule::failureKeepsOldTextsAfterTheFailingCell() {
             QCOMPARE(s.text(column, row) != QStringLiteral("old"), written);
         }
     }
-}
-
-void TestSchedule::stripper() {
-    QCOMPARE(StringStripper(QStringLiteral(" $1,234,567.89")), QStringLiteral(" 1234567.89"));
-    QCOMPARE(StringStripper(QStringLiteral("  5.25%")), QStringLiteral("  5.25 "));
-    QCOMPARE(StringStripper(QStringLiteral("($1,000)")), QStringLiteral("(1000)"));
-}
-
-void TestSchedule::tooltipWithoutRowHeader() {
-    TooltipSource source;
-    source.cellText = QStringLiteral(" $1.00");
-    QVERIFY(!tooltipText(source, RegionalSettings::unitedStates()).has_value());
-}
-
-void TestSchedule::tooltipFallsBackToExactValues() {
-    // Negative amounts in parentheses do not read back; the exact numbers stand in.
-    TooltipSource source;
-    source.rowHeaderText = QStringLiteral(" ($100)");
-    source.cellText = QStringLiteral(" ($1,234.56)");
-    source.term = 12;
-    source.balance = 0;
-    source.exactSavings = -100;
-    source.exactValue = -1234.56;
-    QCOMPARE(tooltipText(source, RegionalSettings::unitedStates()),
-             std::optional<QString>(QStringLiteral("Total Invested: ($1,200)\r\n"
-                                                   "Total Earned: ($35)")));
-
-    // Another currency symbol: the same.
-    RegionalSettings euro = RegionalSettings::unitedStates();
-    euro.currencySymbol = QStringLiteral("€");
-    euro.positiveCurrencyFormat = 3;
-    source.rowHeaderText = QStringLiteral(" 100 €");
-    source.cellText = QStringLiteral(" 1,234.56 €");
-    source.exactSavings = 100;
-    source.exactValue = 1234.56;
-    QCOMPARE(tooltipText(source, euro),
-             std::optional<QString>(QStringLiteral("Total Invested: 1,200 €\r\n"
-                                                   "Total Earned: 35 €")));
-}
-
-void TestSchedule::tooltipNeverMisreadsCommaDecimals() {
-    // Where the comma is the decimal separator, stripping commas would turn
-    // "125,50" into 12550; such texts are not read.
-    RegionalSettings r;
-    r.currencySymbol = QStringLiteral("$");
-    r.thousandsSeparator = u'.';
-    r.decimalSeparator = u',';
-    r.positiveCurrencyFormat = 2;
-    r.negativeCurrencyFormat = 14;
-    TooltipSource source;
-    source.rowHeaderText = QStringLiteral(" $ 125");
-    source.cellText = QStringLiteral(" $ 125,50");
-    source.term = 1;
-    source.balance = 0;
-    source.exactSavings = 125;
-    source.exactValue = 125.5;
-    QCOMPARE(tooltipText(source, r),
-             std::optional<QString>(QStringLiteral("Total Invested: $ 125\r\nTotal Earned: $ 1")));
 }
 
 QTEST_GUILESS_MAIN(TestSchedule)
