@@ -1,6 +1,7 @@
 #include "platform/HelpFile.h"
 #include "platform/HelpViewer.h"
 #include "platform/Shell.h"
+#include "tests/support/TestMain.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -42,7 +43,7 @@ QStringList keywordTexts(const HelpFile& file) {
 
 } // namespace
 
-class TestHelp : public QObject {
+class TestHelpViewer : public QObject {
     Q_OBJECT
 private slots:
     void init();
@@ -67,7 +68,7 @@ private:
     QList<QUrl> m_opened;
 };
 
-void TestHelp::init() {
+void TestHelpViewer::init() {
     m_dir = std::make_unique<QTemporaryDir>();
     m_opened.clear();
     Shell::setUrlOpener([this](const QUrl& url) {
@@ -76,11 +77,11 @@ void TestHelp::init() {
     });
 }
 
-void TestHelp::cleanup() {
+void TestHelpViewer::cleanup() {
     Shell::setUrlOpener({});
 }
 
-QString TestHelp::writeHelp(const QByteArray& data) {
+QString TestHelpViewer::writeHelp(const QByteArray& data) {
     const QString path = m_dir->filePath("tlmr.hlp");
     QFile f(path);
     if (!f.open(QIODevice::WriteOnly) || f.write(data) != data.size())
@@ -88,7 +89,7 @@ QString TestHelp::writeHelp(const QByteArray& data) {
     return path;
 }
 
-void TestHelp::parsesTopicsAndSortedKeywords() {
+void TestHelpViewer::parsesTopicsAndSortedKeywords() {
     HelpFile file;
     QVERIFY2(file.parse(kHelp), qPrintable(file.errorString()));
     QCOMPARE(file.title(), QStringLiteral("Tallowmere Help"));
@@ -103,7 +104,7 @@ void TestHelp::parsesTopicsAndSortedKeywords() {
                           "overview>contents", "savings>savings", "using help>helponhelp"}));
 }
 
-void TestHelp::keywordPrefixSearch() {
+void TestHelpViewer::keywordPrefixSearch() {
     HelpFile file;
     QVERIFY(file.parse(kHelp));
     const auto found = [&](const QString& prefix) {
@@ -118,7 +119,7 @@ void TestHelp::keywordPrefixSearch() {
     QCOMPARE(found(""), QStringLiteral("compounding"));
 }
 
-void TestHelp::malformedFilesAreRefused_data() {
+void TestHelpViewer::malformedFilesAreRefused_data() {
     QTest::addColumn<QByteArray>("data");
     QTest::addColumn<QString>("reason");
     QTest::newRow("empty") << QByteArray() << "empty";
@@ -135,7 +136,7 @@ void TestHelp::malformedFilesAreRefused_data() {
     QTest::newRow("no topics") << QByteArray("<helpfile title=\"t\"/>") << "no topics";
 }
 
-void TestHelp::malformedFilesAreRefused() {
+void TestHelpViewer::malformedFilesAreRefused() {
     QFETCH(QByteArray, data);
     QFETCH(QString, reason);
     HelpFile file;
@@ -145,7 +146,7 @@ void TestHelp::malformedFilesAreRefused() {
     QVERIFY(file.keywords().isEmpty());
 }
 
-void TestHelp::contentsAndLinks() {
+void TestHelpViewer::contentsAndLinks() {
     HelpViewer viewer;
     viewer.setHelpFile(writeHelp(kHelp));
     QVERIFY(!viewer.window());
@@ -181,7 +182,7 @@ void TestHelp::contentsAndLinks() {
     QVERIFY(browser->toPlainText().startsWith("Tallowmere Help"));
 }
 
-void TestHelp::keywordSearchTypeAhead() {
+void TestHelpViewer::keywordSearchTypeAhead() {
     HelpViewer viewer;
     viewer.setHelpFile(writeHelp(kHelp));
     viewer.showKeywordSearch();
@@ -227,7 +228,7 @@ void TestHelp::keywordSearchTypeAhead() {
     QTRY_VERIFY(text(viewer)->toPlainText().startsWith("Savings"));
 }
 
-void TestHelp::helpOnHelpAndF1() {
+void TestHelpViewer::helpOnHelpAndF1() {
     HelpViewer viewer;
     viewer.setHelpFile(writeHelp(kHelp));
     viewer.showHelpOnHelp();
@@ -248,7 +249,7 @@ void TestHelp::helpOnHelpAndF1() {
     QCOMPARE(text(viewer)->toPlainText(), QStringLiteral("Only"));
 }
 
-void TestHelp::missingFileShowsTheViewersMessage() {
+void TestHelpViewer::missingFileShowsTheViewersMessage() {
     const QString path = m_dir->filePath("nowhere/tlmr.hlp");
     HelpViewer viewer;
     viewer.setHelpFile(path);
@@ -268,7 +269,7 @@ void TestHelp::missingFileShowsTheViewersMessage() {
     QVERIFY(text(broken)->toPlainText().contains("Line 1"));
 }
 
-void TestHelp::quitClosesAndAChangedFileIsReadAgain() {
+void TestHelpViewer::quitClosesAndAChangedFileIsReadAgain() {
     HelpViewer viewer;
     viewer.quit(); // nothing open: nothing happens
     const QString path = writeHelp("<helpfile><topic id=\"contents\">Old</topic></helpfile>");
@@ -290,5 +291,5 @@ void TestHelp::quitClosesAndAChangedFileIsReadAgain() {
     QTRY_VERIFY(!viewer.window());
 }
 
-QTEST_MAIN(TestHelp)
-#include "test_help.moc"
+TLMR_GUI_TEST_MAIN(TestHelpViewer)
+#include "test_help_viewer.moc"
