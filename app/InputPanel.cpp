@@ -111,8 +111,7 @@ InputPanel::InputPanel(const RegionalSettings& regional, QWidget* parent)
     // Row 3: frequency and rate.
     addLabel("lblFrequency", QStringLiteral("Compounded"), kColumnX[0], kLabelY[2]);
     cbFrequency = makeCombo(this, "cbFrequency", QStringLiteral("Choose the compounding frequency"),
-                            offeredFrequencyNames(),
-                            QStringLiteral("Monthly"));
+                            offeredFrequencyNames(), QStringLiteral("Monthly"));
     cbFrequency->setGeometry(kColumnX[0], kFieldY[2], kFieldWidth, kFieldHeight);
 
     addLabel("lblInterest", QStringLiteral("Interest Rate"), kColumnX[1], kLabelY[2]);
