@@ -191,11 +191,12 @@ bool CliCommandLine::parse(const QStringList& arguments, QString& error) {
     // name as its value: what the user left out is the value.
     for (const Entry& entry : m_entries) {
         for (const QString& value : m_parser.values(entry.name)) {
-            if (!value.startsWith(QStringLiteral("--")))
-                continue;
+            if (!value.startsWith(u'-'))
+                continue; // "-5" names no option: it is a negative number
             const QString name = spelledName(value);
-            if (name == kHelp || std::any_of(m_entries.begin(), m_entries.end(),
-                                             [&](const Entry& e) { return e.name == name; })) {
+            if (name == kHelp || name == QLatin1String("h") ||
+                std::any_of(m_entries.begin(), m_entries.end(),
+                            [&](const Entry& e) { return e.name == name; })) {
                 error = QStringLiteral("%1 needs a value; see --help").arg(dashed(entry.name));
                 return false;
             }

@@ -83,7 +83,8 @@ void TestCli::optionForms() {
     QString error;
     const auto options = parseScheduleArguments(
         {"--balance=-1500.5", "--rate", "7.25", "--first", "Mar 1999", "--last=Feb 2001",
-         "--frequency", "Daily", "--savings-step", "8", "--rate-step=0", "--format", "csv"},
+         "--frequency", "Daily", "--savings-step", "8", "--rate-step=0", "--format", "csv",
+         "--savings", "-25", "-locale", "de_DE"},
         error);
     QVERIFY2(options.has_value(), qPrintable(error));
     QCOMPARE(options->inputs.balance, -1500.5);
@@ -95,6 +96,8 @@ void TestCli::optionForms() {
     QCOMPARE(options->inputs.savingsStepIndex, 8);
     QCOMPARE(options->inputs.rateStepIndex, 0);
     QCOMPARE(options->format, ScheduleOptions::Format::Csv);
+    QCOMPARE(options->inputs.savings, -25.0);
+    QCOMPARE(options->locale, std::optional<QString>(QStringLiteral("de_DE")));
 }
 
 void TestCli::rateIsKeptAsTheWindowKeepsIt_data() {
@@ -127,6 +130,8 @@ void TestCli::badInput_data() {
     QTest::newRow("missing value") << QStringList{"schedule", "--rate"} << "--rate needs a value";
     QTest::newRow("option instead of value")
         << QStringList{"schedule", "--balance", "--savings", "5"} << "--balance needs a value";
+    QTest::newRow("help instead of value")
+        << QStringList{"schedule", "--rate", "-h"} << "--rate needs a value";
     QTest::newRow("not a number") << QStringList{"schedule", "--savings", "12,50"} << "'.'";
     QTest::newRow("infinite number") << QStringList{"schedule", "--balance", "1e999"} << "'.'";
     QTest::newRow("long value is cut")
