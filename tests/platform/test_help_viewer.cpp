@@ -43,7 +43,7 @@ QStringList keywordTexts(const HelpFile& file) {
 
 } // namespace
 
-class TestHelpViewer : public QObject {
+class TestHelp : public QObject {
     Q_OBJECT
 private slots:
     void init();
@@ -68,7 +68,7 @@ private:
     QList<QUrl> m_opened;
 };
 
-void TestHelpViewer::init() {
+void TestHelp::init() {
     m_dir = std::make_unique<QTemporaryDir>();
     m_opened.clear();
     Shell::setUrlOpener([this](const QUrl& url) {
@@ -77,11 +77,11 @@ void TestHelpViewer::init() {
     });
 }
 
-void TestHelpViewer::cleanup() {
+void TestHelp::cleanup() {
     Shell::setUrlOpener({});
 }
 
-QString TestHelpViewer::writeHelp(const QByteArray& data) {
+QString TestHelp::writeHelp(const QByteArray& data) {
     const QString path = m_dir->filePath("tlmr.hlp");
     QFile f(path);
     if (!f.open(QIODevice::WriteOnly) || f.write(data) != data.size())
@@ -89,7 +89,7 @@ QString TestHelpViewer::writeHelp(const QByteArray& data) {
     return path;
 }
 
-void TestHelpViewer::parsesTopicsAndSortedKeywords() {
+void TestHelp::parsesTopicsAndSortedKeywords() {
     HelpFile file;
     QVERIFY2(file.parse(kHelp), qPrintable(file.errorString()));
     QCOMPARE(file.title(), QStringLiteral("Tallowmere Help"));
@@ -104,7 +104,7 @@ void TestHelpViewer::parsesTopicsAndSortedKeywords() {
                           "overview>contents", "savings>savings", "using help>helponhelp"}));
 }
 
-void TestHelpViewer::keywordPrefixSearch() {
+void TestHelp::keywordPrefixSearch() {
     HelpFile file;
     QVERIFY(file.parse(kHelp));
     const auto found = [&](const QString& prefix) {
@@ -119,7 +119,7 @@ void TestHelpViewer::keywordPrefixSearch() {
     QCOMPARE(found(""), QStringLiteral("compounding"));
 }
 
-void TestHelpViewer::malformedFilesAreRefused_data() {
+void TestHelp::malformedFilesAreRefused_data() {
     QTest::addColumn<QByteArray>("data");
     QTest::addColumn<QString>("reason");
     QTest::newRow("empty") << QByteArray() << "empty";
@@ -136,7 +136,7 @@ void TestHelpViewer::malformedFilesAreRefused_data() {
     QTest::newRow("no topics") << QByteArray("<helpfile title=\"t\"/>") << "no topics";
 }
 
-void TestHelpViewer::malformedFilesAreRefused() {
+void TestHelp::malformedFilesAreRefused() {
     QFETCH(QByteArray, data);
     QFETCH(QString, reason);
     HelpFile file;
@@ -146,7 +146,7 @@ void TestHelpViewer::malformedFilesAreRefused() {
     QVERIFY(file.keywords().isEmpty());
 }
 
-void TestHelpViewer::contentsAndLinks() {
+void TestHelp::contentsAndLinks() {
     HelpViewer viewer;
     viewer.setHelpFile(writeHelp(kHelp));
     QVERIFY(!viewer.window());
@@ -182,7 +182,7 @@ void TestHelpViewer::contentsAndLinks() {
     QVERIFY(browser->toPlainText().startsWith("Tallowmere Help"));
 }
 
-void TestHelpViewer::keywordSearchTypeAhead() {
+void TestHelp::keywordSearchTypeAhead() {
     HelpViewer viewer;
     viewer.setHelpFile(writeHelp(kHelp));
     viewer.showKeywordSearch();
@@ -228,7 +228,7 @@ void TestHelpViewer::keywordSearchTypeAhead() {
     QTRY_VERIFY(text(viewer)->toPlainText().startsWith("Savings"));
 }
 
-void TestHelpViewer::helpOnHelpAndF1() {
+void TestHelp::helpOnHelpAndF1() {
     HelpViewer viewer;
     viewer.setHelpFile(writeHelp(kHelp));
     viewer.showHelpOnHelp();
@@ -249,7 +249,7 @@ void TestHelpViewer::helpOnHelpAndF1() {
     QCOMPARE(text(viewer)->toPlainText(), QStringLiteral("Only"));
 }
 
-void TestHelpViewer::missingFileShowsTheViewersMessage() {
+void TestHelp::missingFileShowsTheViewersMessage() {
     const QString path = m_dir->filePath("nowhere/tlmr.hlp");
     HelpViewer viewer;
     viewer.setHelpFile(path);
@@ -269,7 +269,7 @@ void TestHelpViewer::missingFileShowsTheViewersMessage() {
     QVERIFY(text(broken)->toPlainText().contains("Line 1"));
 }
 
-void TestHelpViewer::quitClosesAndAChangedFileIsReadAgain() {
+void TestHelp::quitClosesAndAChangedFileIsReadAgain() {
     HelpViewer viewer;
     viewer.quit(); // nothing open: nothing happens
     const QString path = writeHelp("<helpfile><topic id=\"contents\">Old</topic></helpfile>");
@@ -291,5 +291,5 @@ void TestHelpViewer::quitClosesAndAChangedFileIsReadAgain() {
     QTRY_VERIFY(!viewer.window());
 }
 
-TLMR_GUI_TEST_MAIN(TestHelpViewer)
+TLMR_GUI_TEST_MAIN(TestHelp)
 #include "test_help_viewer.moc"
