@@ -87,9 +87,12 @@ class TestSettingsLocation : public QObject {
 
 private slots:
     void init() {
+        cleanup();
+        dialogs().clear();
+    }
+    void cleanup() {
         QFile::remove(userConfigFile());
         QFile::remove(besideProgram());
-        dialogs().clear();
     }
 
     void rule_data() {
