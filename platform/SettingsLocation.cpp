@@ -23,14 +23,22 @@ QString inFolder(const QString& dir) {
     return QDir::cleanPath(dir) + u'/' + QLatin1String(kFileName);
 }
 
+bool isInstallFolder(const QString& programDir, const QString& installDir) {
+    if (installDir.isEmpty())
+        return false;
+    const QString dir = normalised(programDir);
+    if (QDir::isAbsolutePath(installDir))
+        return dir == normalised(installDir);
+    return dir.endsWith(u'/' + QDir::cleanPath(installDir));
+}
+
 } // namespace
 
 QString choose(const Places& places, const WritableCheck& isWritable) {
     if (places.userConfigDir.isEmpty())
         return inFolder(places.programDir);
-    const bool installed = !places.installedProgramDir.isEmpty() &&
-                           normalised(places.programDir) == normalised(places.installedProgramDir);
-    if (!installed && isWritable(places.programDir))
+    if (!isInstallFolder(places.programDir, places.installedProgramDir) &&
+        isWritable(places.programDir))
         return inFolder(places.programDir);
     return inFolder(places.userConfigDir);
 }

@@ -15,9 +15,12 @@ inline constexpr char kFileName[] = "tlmr.ini";
 using WritableCheck = std::function<bool(const QString& dir)>;
 
 struct Places {
-    QString programDir;          // the program file's folder
-    QString userConfigDir;       // the user's configuration folder for this program
-    QString installedProgramDir; // the folder a system-wide install puts the program in
+    QString programDir;    // the program file's folder
+    QString userConfigDir; // the user's configuration folder for this program
+    // The folder an install puts the program in: a full path, or one relative
+    // to any install prefix ("libexec/tallowmere" matches /usr/libexec/tallowmere
+    // and ~/.local/libexec/tallowmere alike).
+    QString installedProgramDir;
 };
 
 // The settings file's full path for the given places. Pure: it touches no file.

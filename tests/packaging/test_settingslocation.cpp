@@ -96,35 +96,41 @@ private slots:
     }
 
     void rule_data() {
+        QTest::addColumn<QString>("programDir");
         QTest::addColumn<bool>("writable");
         QTest::addColumn<QString>("installedDir");
         QTest::addColumn<QString>("configDir");
-        QTest::addColumn<QString>("expected");
+        QTest::addColumn<bool>("beside");
         const QString cfg = QStringLiteral("/home/u/.config/Tallowmere");
-        QTest::newRow("portable copy")
-            << true << "/usr/libexec/tallowmere" << cfg << "/opt/tm/tlmr.ini";
-        QTest::newRow("read-only folder") << false << "" << cfg << cfg + "/tlmr.ini";
+        const QString rel = QStringLiteral("libexec/tallowmere");
+        QTest::newRow("portable copy") << "/opt/tm/" << true << rel << cfg << true;
+        QTest::newRow("read-only folder") << "/opt/tm" << false << rel << cfg << false;
         QTest::newRow("install folder, writable (superuser)")
-            << true << "/opt/tm" << cfg << cfg + "/tlmr.ini";
-        QTest::newRow("install folder, written differently")
-            << true << "/opt/other/../tm/" << cfg << cfg + "/tlmr.ini";
-        QTest::newRow("no configuration folder") << false << "/opt/tm"
-                                                 << ""
-                                                 << "/opt/tm/tlmr.ini";
+            << "/usr/libexec/tallowmere" << true << rel << cfg << false;
+        QTest::newRow("install below another prefix")
+            << "/home/u/.local/libexec/tallowmere/" << true << rel << cfg << false;
+        QTest::newRow("folder merely ending alike")
+            << "/opt/mylibexec/tallowmere" << true << rel << cfg << true;
+        QTest::newRow("full install folder, written differently")
+            << "/opt/tm" << true << "/opt/other/../tm/" << cfg << false;
+        QTest::newRow("no install folder built in") << "/opt/tm" << true << "" << cfg << true;
+        QTest::newRow("no configuration folder") << "/opt/tm" << false << rel << "" << true;
     }
     void rule() {
+        QFETCH(QString, programDir);
         QFETCH(bool, writable);
         QFETCH(QString, installedDir);
         QFETCH(QString, configDir);
-        QFETCH(QString, expected);
+        QFETCH(bool, beside);
         QStringList asked;
         const auto check = [&](const QString& dir) {
             asked << dir;
             return writable;
         };
-        const SettingsLocation::Places places{QStringLiteral("/opt/tm/"), configDir, installedDir};
+        const SettingsLocation::Places places{programDir, configDir, installedDir};
+        const QString expected = QDir::cleanPath((beside ? programDir : configDir) + "/tlmr.ini");
         QCOMPARE(SettingsLocation::choose(places, check), expected);
-        QVERIFY(asked.isEmpty() || asked == QStringList{QStringLiteral("/opt/tm/")});
+        QVERIFY(asked.isEmpty() || asked == QStringList{programDir});
     }
 
     void realCheck() {
