@@ -23,8 +23,10 @@ struct Places {
     QString installedProgramDir;
 };
 
-// The settings file's full path for the given places. Pure: it touches no file.
-// An empty configuration folder (no home folder) leaves the file beside the program.
+// The settings file's full path for the given places. It writes nothing and
+// asks about writability only through `isWritable`; folder names are compared
+// with symbolic links resolved. An empty configuration folder (no home folder)
+// leaves the file beside the program.
 QString choose(const Places& places, const WritableCheck& isWritable);
 
 // The real check: an existing folder the current user may write to (access(2),
