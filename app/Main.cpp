@@ -16,6 +16,7 @@
 #include "platform/HelpViewer.h"
 #include "platform/ProductInfo.h"
 #include "platform/ProfileFile.h"
+#include "platform/SettingsLocation.h"
 #include "platform/Shell.h"
 #include "widgets/EditableComboBox.h"
 #include "widgets/FlatPictureButton.h"
@@ -343,7 +344,7 @@ void TfrmMain::FormCreate() {
 }
 
 QString TfrmMain::settingsFilePath() const {
-    return m_programDir + QStringLiteral("tlmr.ini");
+    return SettingsLocation::settingsFilePath(m_programDir);
 }
 
 void TfrmMain::LoadSavedInputs() {

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# The bash completion offers every option tallowmere-cli documents, and every
+# value it offers is one tallowmere-cli accepts.
+#   check_completion.sh <completion file> <tallowmere-cli>
+set -u
+completion=$1 cli=$2
+
+# Stand-ins for the two bash-completion helpers the script uses.
+_init_completion() {
+    cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD - 1]}
+    words=("${COMP_WORDS[@]}") cword=$COMP_CWORD split=false
+}
+compopt() { :; }
+# shellcheck source=/dev/null
+source "$completion"
+
+offered() {
+    COMP_WORDS=("$@") COMP_CWORD=$(($# - 1)) COMPREPLY=()
+    _tallowmere_cli
+    printf '%s\n' "${COMPREPLY[@]}"
+}
+
+fail=0
+problem() { echo "$*"; fail=1; }
+
+offered tallowmere-cli "" | grep -qx schedule || problem "the command schedule is not offered"
+
+documented=$("$cli" --help | grep -o '^  --[a-z-]*' | sed 's/^  //' | sort)
+options=$(offered tallowmere-cli schedule -- | sort)
+[ "$documented" = "$options" ] ||
+    problem "options offered differ from --help:" $'\n'"$(diff <(echo "$documented") <(echo "$options"))"
+
+for option in --frequency --format --savings-step --rate-step --locale --first --last; do
+    values=$(offered tallowmere-cli schedule "$option" "")
+    [ -n "$values" ] || problem "no values offered for $option"
+    for value in $values; do
+        case $option in --first | --last) value="$value 2000" ;; esac
+        "$cli" schedule "$option" "$value" >/dev/null 2>&1 ||
+            problem "tallowmere-cli refuses $option '$value'"
+    done
+done
+exit $fail

@@ -1,0 +1,82 @@
+# Installs the build tree into an empty DESTDIR below /usr and checks what
+# arrives: exactly the expected files, links that lead somewhere, icons of the
+# sizes their folders name, compressed manual pages, programs that start.
+#   cmake -DBUILD_DIR=... -DEXPECTED=... -DWORK=... -P check_install.cmake
+set(errors)
+macro(fail text)
+  list(APPEND errors "${text}")
+endmacro()
+
+file(REMOVE_RECURSE ${WORK})
+execute_process(COMMAND ${CMAKE_COMMAND} -E env DESTDIR=${WORK}
+                        ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix /usr
+                RESULT_VARIABLE rc OUTPUT_QUIET)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed: ${rc}")
+endif()
+
+file(GLOB_RECURSE installed LIST_DIRECTORIES false RELATIVE ${WORK} ${WORK}/*)
+list(SORT installed)
+file(STRINGS ${EXPECTED} expected)
+list(SORT expected)
+set(missing ${expected})
+list(REMOVE_ITEM missing ${installed})
+set(unexpected ${installed})
+list(REMOVE_ITEM unexpected ${expected})
+if(missing)
+  fail("missing: ${missing}")
+endif()
+if(unexpected)
+  fail("not expected: ${unexpected}")
+endif()
+
+set(root ${WORK}/usr)
+foreach(path ${installed})
+  if(IS_SYMLINK ${WORK}/${path})
+    file(READ_SYMLINK ${WORK}/${path} target)
+    if(IS_ABSOLUTE "${target}" OR NOT EXISTS ${WORK}/${path})
+      fail("${path} -> ${target} is not a working relative link")
+    endif()
+  endif()
+endforeach()
+file(REAL_PATH ${root}/bin/tallowmere started)
+if(NOT started STREQUAL "${root}/libexec/tallowmere/tallowmere")
+  fail("bin/tallowmere leads to ${started}")
+endif()
+
+# PNG: width and height are the big-endian words at bytes 16 and 20.
+foreach(size 16 22 24 32 48 64 128 256)
+  set(png ${root}/share/icons/hicolor/${size}x${size}/apps/tallowmere.png)
+  if(EXISTS ${png})
+    file(READ ${png} header LIMIT 24 HEX)
+    string(SUBSTRING "${header}" 0 16 magic)
+    string(SUBSTRING "${header}" 32 8 w)
+    string(SUBSTRING "${header}" 40 8 h)
+    math(EXPR w "0x${w}")
+    math(EXPR h "0x${h}")
+    if(NOT magic STREQUAL "89504e470d0a1a0a" OR NOT w EQUAL size OR NOT h EQUAL size)
+      fail("${png} is not a ${size}x${size} PNG (${magic}, ${w}x${h})")
+    endif()
+  endif()
+endforeach()
+
+foreach(gz man/man1/tallowmere.1.gz man/man1/tallowmere-cli.1.gz doc/tallowmere/changelog.gz)
+  if(EXISTS ${root}/share/${gz})
+    file(READ ${root}/share/${gz} magic LIMIT 2 HEX)
+    if(NOT magic STREQUAL "1f8b")
+      fail("${gz} is not gzip-compressed")
+    endif()
+  endif()
+endforeach()
+
+execute_process(COMMAND ${root}/bin/tallowmere-cli --help RESULT_VARIABLE rc
+                OUTPUT_VARIABLE usage ERROR_QUIET)
+if(NOT rc EQUAL 0 OR NOT usage MATCHES "^Usage: tallowmere-cli")
+  fail("the installed tallowmere-cli --help: ${rc}")
+endif()
+
+if(errors)
+  list(JOIN errors "\n  " text)
+  message(FATAL_ERROR "install check failed:\n  ${text}")
+endif()
+file(REMOVE_RECURSE ${WORK})
