@@ -87,7 +87,7 @@ void copyOwnership(int fd, const struct stat& old) {
         ::fchown(fd, old.st_uid, old.st_gid) != 0)
         throw Error(
             QStringLiteral("the file's owner cannot be kept (%1)").arg(qt_error_string(errno)));
-    if (::fchmod(fd, old.st_mode & 07777) != 0)
+    if (::fchmod(fd, old.st_mode & 0777) != 0)
         fail(errno);
 }
 

@@ -61,10 +61,13 @@ public:
         if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
             return false;
         const QByteArray block(4096, '\0');
-        for (qint64 done = 0; done < fill;)
-            done += filler.write(block.constData(), qMin<qint64>(block.size(), fill - done)) > 0
-                        ? qMin<qint64>(block.size(), fill - done)
-                        : fill; // full already
+        for (qint64 done = 0; done < fill;) {
+            const qint64 n =
+                filler.write(block.constData(), qMin<qint64>(block.size(), fill - done));
+            if (n <= 0)
+                break; // full already
+            done += n;
+        }
         return true;
     }
     QString expectedReason() const {
