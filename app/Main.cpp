@@ -350,12 +350,14 @@ void TfrmMain::LoadSavedInputs() {
     // Everything is read first; a value that is not a number throws before any
     // field changes. A file that cannot be read at all (no regular file, too
     // large, no permission) is named with the reason, and the first-run values
-    // apply; it is not replaced at close either.
+    // apply; it is not replaced at close either. A copy that steps aside for
+    // a running one says nothing.
     SavedInputs::Values values;
     try {
         values = SavedInputs(settingsFilePath(), m_regional).load();
     } catch (const ProfileReadError& error) {
-        showInformation(QString::fromUtf8(error.what()));
+        if (!XJustOne1->anotherInstanceFound())
+            showInformation(QString::fromUtf8(error.what()));
     }
     setComboText(cbFrequency, values.frequency);
     setComboText(cbFirstMonth, values.firstMonth);

@@ -34,7 +34,6 @@ private slots:
     void onlyRegularFilesWithinTheLimit();
     void leftoversOfKilledSavesAreRemoved();
     void superuserKeepsTheOwner();
-    void readOnceWriteOnce();
 
 private:
     QString write(const QByteArray& bytes);
@@ -362,19 +361,6 @@ void TestProfileFile::superuserKeepsTheOwner() {
     QCOMPARE(st.st_gid, gid_t(65534));
     QCOMPARE(st.st_mode & 07777, mode_t(0640));
     QCOMPARE(contents(), QByteArray("[LastValues]\nSavings=2\n"));
-}
-
-void TestProfileFile::readOnceWriteOnce() {
-    // A document read once takes many changes and is written in one step.
-    write("[LastValues]\nSavings=1\n; kept\n");
-    ProfileFile ini(m_path);
-    ProfileDocument document = ini.read();
-    QVERIFY(document.setValue("LastValues", "Savings", "2"));
-    QVERIFY(document.setValue("LastValues", "Balance", "3"));
-    QVERIFY(!document.setValue("LastValues", "a=b", "4"));
-    QCOMPARE(contents(), QByteArray("[LastValues]\nSavings=1\n; kept\n")); // not yet
-    ini.write(document);
-    QCOMPARE(contents(), QByteArray("[LastValues]\nSavings=2\n; kept\nBalance=3\n"));
 }
 
 QTEST_GUILESS_MAIN(TestProfileFile)

@@ -51,6 +51,7 @@ private slots:
     void requestReachesTheRunningCopy();
     void secondCopyQuitsAndFirstRunsOn();
     void lockThatCannotBeTakenStillStarts();
+    void settingsPipeNeverHoldsUpTheStart();
 
 private:
     QProcess* start(QProcess::ProcessChannelMode mode = QProcess::ForwardedErrorChannel);
@@ -199,6 +200,21 @@ void TestSingleInstance::lockThatCannotBeTakenStillStarts() {
     // A copy that steps aside ends right after the check; this one runs on.
     QVERIFY(!copy->waitForFinished(1500));
     QCOMPARE(copy->state(), QProcess::Running);
+}
+
+void TestSingleInstance::settingsPipeNeverHoldsUpTheStart() {
+    // Opening a named pipe to read it waits for a writer that never comes; the
+    // copy must refuse it and, as a second copy, hand over and end silently.
+    InstanceLock lock(QStringLiteral("Tallowmere"));
+    QVERIFY(lock.tryLock());
+    QVERIFY(QFile::remove(m_settingsPath));
+    QCOMPARE(::mkfifo(QFile::encodeName(m_settingsPath).constData(), 0600), 0);
+    const auto removePipe = qScopeGuard([&] { QFile::remove(m_settingsPath); });
+
+    QProcess* second = start();
+    QVERIFY(second->waitForFinished(kWaitMs));
+    QCOMPARE(second->exitStatus(), QProcess::NormalExit);
+    QCOMPARE(second->exitCode(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestSingleInstance)
