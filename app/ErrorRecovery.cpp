@@ -35,9 +35,12 @@ QString unidentifiedMessage() {
            crlf + QStringLiteral("at:  ") + QLatin1String(ProductInfo::kSupportAddress);
 }
 
-QString unsavedCloseQuestion() {
-    return QStringLiteral("The settings could not be saved. Close %1 without saving?")
-        .arg(QLatin1String(ProductInfo::kTitle));
+QString unsavedCloseQuestion(const QString& path, const QString& reason) {
+    const QString crlf = QStringLiteral("\r\n");
+    return QStringLiteral("The settings could not be saved.") + crlf + crlf +
+           QStringLiteral("File: ") + path + crlf + QStringLiteral("Reason: ") + reason + crlf +
+           crlf +
+           QStringLiteral("Close %1 without saving?").arg(QLatin1String(ProductInfo::kTitle));
 }
 
 } // namespace ErrorRecovery

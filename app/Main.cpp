@@ -349,8 +349,17 @@ QString TfrmMain::settingsFilePath() const {
 
 void TfrmMain::LoadSavedInputs() {
     // Everything is read first; a value that is not a number throws before any
-    // field changes.
-    const SavedInputs::Values values = SavedInputs(settingsFilePath(), m_regional).load();
+    // field changes. A file that cannot be read at all (no regular file, too
+    // large, no permission) is named with the reason, and the first-run values
+    // apply; it is not replaced at close either. A copy that steps aside for
+    // a running one says nothing.
+    SavedInputs::Values values;
+    try {
+        values = SavedInputs(settingsFilePath(), m_regional).load();
+    } catch (const ProfileReadError& error) {
+        if (!XJustOne1->anotherInstanceFound())
+            showInformation(QString::fromUtf8(error.what()));
+    }
     setComboText(cbFrequency, values.frequency);
     setComboText(cbFirstMonth, values.firstMonth);
     setComboText(cbLastMonth, values.lastMonth);
@@ -661,11 +670,12 @@ void TfrmMain::FormClose(QCloseEvent* event) {
     Application* app = Application::instance();
     try {
         SaveValuesAtExit();
-    } catch (const ProfileWriteError&) {
+    } catch (const ProfileWriteError& error) {
         app->handleException(this, std::current_exception());
         // A file that can never be written must not keep the program open.
         const auto answer = app->dialogs().messageBox(
-            this, QLatin1String(ProductInfo::kTitle), ErrorRecovery::unsavedCloseQuestion(),
+            this, QLatin1String(ProductInfo::kTitle),
+            ErrorRecovery::unsavedCloseQuestion(error.path(), error.reason()),
             DialogService::Icon::Question, DialogService::Buttons::YesNo);
         if (answer != DialogService::Answer::Yes) {
             event->ignore();

@@ -35,9 +35,8 @@ bool TXJustOne::check() {
     if (m_lock->tryLock()) {
         connect(m_lock, &InstanceLock::activationRequested, this, &TXJustOne::bringOwnerForward);
     } else {
-        // Held by another copy, or not available at all: either way this copy
-        // steps aside. The request travels over the holder's local socket, so it
-        // can only ever reach the running copy, never this copy's own windows.
+        // Held by another copy: this copy steps aside. The request travels over the holder's local
+        // socket, so it can only ever reach the running copy, never this copy's own windows.
         m_anotherInstance = true;
         if (AlreadyExist)
             AlreadyExist(this);

@@ -22,8 +22,8 @@ public:
     std::function<void(TXJustOne* sender)> AlreadyExist;
 
     // Runs the check once (later calls return the first result). True when
-    // another copy runs (or the lock cannot be taken): the caller must not show
-    // its window and must end the program.
+    // another copy runs: the caller must not show its window and must end the
+    // program. A lock that cannot be taken for another reason lets this copy run.
     bool check();
     bool anotherInstanceFound() const { return m_anotherInstance; }
     bool checkDone() const { return m_checkDone; }

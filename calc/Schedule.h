@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/InputDefaults.h"
 #include "calc/RegionalSettings.h"
 
 #include <QString>
@@ -16,14 +17,14 @@ inline constexpr int kRateDecimals = 3;
 
 // Everything one calculation reads, set to a first run's values.
 struct ScheduleInputs {
-    double balance = 0;
-    double savings = 0;
-    double rate = 0; // percent a year
-    std::int32_t firstYear = 2001;
-    QString firstMonth = QStringLiteral("Jan");
-    std::int32_t lastYear = 2031;
-    QString lastMonth = QStringLiteral("Jan");
-    QString frequency = QStringLiteral("Monthly");
+    double balance = InputDefaults::kBalance;
+    double savings = InputDefaults::kSavings;
+    double rate = InputDefaults::kRate; // percent a year
+    std::int32_t firstYear = InputDefaults::kFirstYear;
+    QString firstMonth = QLatin1String(InputDefaults::kFirstMonth);
+    std::int32_t lastYear = InputDefaults::kLastYear;
+    QString lastMonth = QLatin1String(InputDefaults::kLastMonth);
+    QString frequency = QLatin1String(InputDefaults::kFrequency);
     int savingsStepIndex = 0;
     int rateStepIndex = 3;
 };

@@ -1,6 +1,7 @@
 #include "platform/HelpFile.h"
 
-#include <QFile>
+#include "platform/SafeFile.h"
+
 #include <QSet>
 #include <QXmlStreamReader>
 #include <algorithm>
@@ -14,16 +15,20 @@ void HelpFile::clear() {
 
 bool HelpFile::load(const QString& path) {
     clear();
-    QFile file(path);
-    if (!file.exists()) {
+    // Only a regular file of a sensible size: a pipe would hang the window and a
+    // device or a huge file exhaust the memory.
+    std::optional<QByteArray> data;
+    try {
+        data = SafeFile::read(path);
+    } catch (const SafeFile::Error& error) {
+        m_error = QStringLiteral("The file cannot be read: %1.").arg(error.reason());
+        return false;
+    }
+    if (!data) {
         m_error = QStringLiteral("The file does not exist.");
         return false;
     }
-    if (!file.open(QIODevice::ReadOnly)) {
-        m_error = file.errorString();
-        return false;
-    }
-    return parse(file.readAll());
+    return parse(*data);
 }
 
 bool HelpFile::parse(const QByteArray& data) {

@@ -22,7 +22,8 @@ public:
         QString topicId;
     };
 
-    // Reads and parses the file; false with errorString() when it cannot.
+    // Reads and parses the file; false with errorString() when it cannot, also
+    // when it is no regular file or larger than SafeFile::kMaxSize.
     bool load(const QString& path);
     // Parses file contents; false with errorString() when they are malformed.
     bool parse(const QByteArray& data);

@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -36,9 +37,15 @@ QString fileNamePart(const QString& name) {
     return out;
 }
 
+// The user's runtime folder, or nothing when there is none: the shared
+// temporary folder would let any other user create the lock file first.
 QString defaultDirectory() {
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    return runtime.isEmpty() ? QDir::tempPath() : runtime;
+    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+}
+
+void warnUnprotected(const QString& reason) {
+    qWarning("Tallowmere: the single-instance lock cannot be taken (%s); starting without it.",
+             qPrintable(reason));
 }
 
 } // namespace
@@ -77,17 +84,36 @@ QString InstanceLock::serverName() const {
 bool InstanceLock::tryLock() {
     if (m_fd >= 0)
         return true;
+    // A folder that is not this user's alone could hold anyone's lock file.
+    struct stat folder {};
+    const QByteArray dir = QFile::encodeName(directory());
+    if (dir.isEmpty() || ::stat(dir.constData(), &folder) != 0 || !S_ISDIR(folder.st_mode) ||
+        folder.st_uid != ::geteuid() || (folder.st_mode & (S_IWGRP | S_IWOTH))) {
+        warnUnprotected(QStringLiteral("no private runtime folder"));
+        return true;
+    }
     const QByteArray path = QFile::encodeName(lockFilePath());
-    const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (fd < 0)
-        return false;
+    // Never through a link someone else planted.
+    int fd;
+    do {
+        fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NOCTTY, 0600);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0) {
+        warnUnprotected(lockFilePath() + QStringLiteral(": ") + qt_error_string(errno));
+        return true;
+    }
     int rc;
     do {
         rc = ::flock(fd, LOCK_EX | LOCK_NB);
     } while (rc != 0 && errno == EINTR);
     if (rc != 0) {
+        const int error = errno;
         ::close(fd);
-        return false;
+        // Only a lock held elsewhere means another copy runs.
+        if (error == EWOULDBLOCK)
+            return false;
+        warnUnprotected(lockFilePath() + QStringLiteral(": ") + qt_error_string(error));
+        return true;
     }
     m_fd = fd;
     startServer();

@@ -7,9 +7,9 @@ class QLocalServer;
 class QLocalSocket;
 
 // One running copy per user and name. The lock is flock() on a file in the
-// user's runtime folder, which the kernel drops when the process dies; the first
-// copy also listens on a local socket so that a later copy can ask it to come
-// forward.
+// user's private runtime folder, which the kernel drops when the process dies;
+// the first copy also listens on a local socket so that a later copy can ask it
+// to come forward. A folder other users can write is never used.
 class InstanceLock : public QObject {
     Q_OBJECT
 public:
@@ -19,8 +19,11 @@ public:
     InstanceLock(const QString& name, const QString& directory, QObject* parent = nullptr);
     ~InstanceLock() override;
 
-    // True when this process now holds the lock (and listens for activation);
-    // false when another copy holds it or the lock cannot be taken at all.
+    // True when this copy may run: it now holds the lock (and listens for
+    // activation), or the lock cannot be taken for a reason other than another
+    // holder (a read-only or missing folder, a lock file that is no file of
+    // ours): the copy then runs without single-instance protection, says so on
+    // stderr, and isLocked() is false. False only when another copy holds it.
     bool tryLock();
     bool isLocked() const { return m_fd >= 0; }
 

@@ -1,6 +1,11 @@
 #include "platform/ProfileDocument.h"
 
+#include <QStringDecoder>
+
 namespace {
+
+constexpr qsizetype kMaxValueLength = 2047;
+const QByteArray kUtf8Bom("\xEF\xBB\xBF");
 
 // The section name of a header line, or nullopt when the line is no header.
 std::optional<QString> sectionName(const QString& line) {
@@ -29,21 +34,46 @@ bool sameName(const QString& a, const QString& b) {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
+QString decodeLine(const QByteArray& bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    return utf8.hasError() ? QString::fromLatin1(bytes) : text;
+}
+
+bool hasLineBreak(const QString& s) {
+    return s.contains(u'\n') || s.contains(u'\r');
+}
+
+bool validNames(const QString& section, const QString& key) {
+    if (section.trimmed().isEmpty() || hasLineBreak(section) || section.contains(u']'))
+        return false;
+    const QString k = key.trimmed();
+    return !k.isEmpty() && !hasLineBreak(key) && !key.contains(u'=') && !k.startsWith(u';') &&
+           !k.startsWith(u'[');
+}
+
 } // namespace
 
-ProfileDocument::ProfileDocument(const QString& text) {
+ProfileDocument::ProfileDocument(const QByteArray& bytes) {
     qsizetype start = 0;
-    while (start < text.size()) {
+    if (bytes.startsWith(kUtf8Bom)) {
+        m_bom = true;
+        start = kUtf8Bom.size();
+    }
+    // '\n' and '\r' never occur inside a UTF-8 sequence, so the lines can be
+    // cut before they are decoded.
+    while (start < bytes.size()) {
         qsizetype end = start;
-        while (end < text.size() && text.at(end) != u'\n' && text.at(end) != u'\r')
+        while (end < bytes.size() && bytes.at(end) != '\n' && bytes.at(end) != '\r')
             ++end;
-        Line line{text.mid(start, end - start), QString()};
-        if (end < text.size()) {
+        Line line{QString(), bytes.mid(start, end - start), QByteArray()};
+        if (end < bytes.size()) {
             const bool crlf =
-                text.at(end) == u'\r' && end + 1 < text.size() && text.at(end + 1) == u'\n';
-            line.ending = text.mid(end, crlf ? 2 : 1);
+                bytes.at(end) == '\r' && end + 1 < bytes.size() && bytes.at(end + 1) == '\n';
+            line.ending = bytes.mid(end, crlf ? 2 : 1);
             end += line.ending.size();
         }
+        line.text = decodeLine(line.bytes);
         m_lines.append(line);
         start = end;
     }
@@ -71,11 +101,11 @@ qsizetype ProfileDocument::sectionEnd(qsizetype headerIndex) const {
     return i;
 }
 
-qsizetype ProfileDocument::findKey(qsizetype headerIndex, const QString& key, QString* name,
-                                   QString* value) const {
+qsizetype ProfileDocument::findKey(qsizetype headerIndex, const QString& key, QString* name) const {
     const qsizetype end = sectionEnd(headerIndex);
+    QString value;
     for (qsizetype i = headerIndex + 1; i < end; ++i) {
-        if (splitKeyLine(m_lines.at(i).text, name, value) && sameName(*name, key))
+        if (splitKeyLine(m_lines.at(i).text, name, &value) && sameName(*name, key))
             return i;
     }
     return -1;
@@ -85,20 +115,38 @@ std::optional<QString> ProfileDocument::value(const QString& section, const QStr
     const qsizetype header = findSection(section);
     if (header < 0)
         return std::nullopt;
-    QString name, value;
-    if (findKey(header, key, &name, &value) < 0)
+    QString name;
+    const qsizetype at = findKey(header, key, &name);
+    if (at < 0)
         return std::nullopt;
+    QString value;
+    splitKeyLine(m_lines.at(at).text, &name, &value);
+    value.truncate(kMaxValueLength);
     return value;
+}
+
+void ProfileDocument::setLine(qsizetype index, const QString& text) {
+    m_lines[index].text = text;
+    m_lines[index].bytes = text.toUtf8();
 }
 
 void ProfileDocument::insertLine(qsizetype index, const QString& text) {
     // The line before the new one may be a last line without an ending.
     if (index > 0 && m_lines.at(index - 1).ending.isEmpty())
         m_lines[index - 1].ending = m_ending;
-    m_lines.insert(index, Line{text, m_ending});
+    m_lines.insert(index, Line{text, text.toUtf8(), m_ending});
 }
 
-void ProfileDocument::setValue(const QString& section, const QString& key, const QString& value) {
+bool ProfileDocument::setValue(const QString& section, const QString& key, const QString& text) {
+    if (!validNames(section, key))
+        return false;
+    // A line break inside a value would start a new line of the file (and could
+    // forge keys or sections); it is stored as a blank instead.
+    QString value = text;
+    value.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    value.replace(u'\r', u' ');
+    value.replace(u'\n', u' ');
+
     const qsizetype header = findSection(section);
     if (header < 0) {
         // A new section goes to the end, set off from the text above by a blank line.
@@ -106,24 +154,25 @@ void ProfileDocument::setValue(const QString& section, const QString& key, const
             insertLine(m_lines.size(), QString());
         insertLine(m_lines.size(), u'[' + section + u']');
         insertLine(m_lines.size(), key + u'=' + value);
-        return;
+        return true;
     }
-    QString name, oldValue;
-    const qsizetype at = findKey(header, key, &name, &oldValue);
+    QString name;
+    const qsizetype at = findKey(header, key, &name);
     if (at >= 0) {
         // Keep the key's spelling as the file has it.
-        m_lines[at].text = name + u'=' + value;
-        return;
+        setLine(at, name + u'=' + value);
+        return true;
     }
     qsizetype insertAt = sectionEnd(header);
     while (insertAt > header + 1 && m_lines.at(insertAt - 1).text.trimmed().isEmpty())
         --insertAt;
     insertLine(insertAt, key + u'=' + value);
+    return true;
 }
 
-QString ProfileDocument::toString() const {
-    QString out;
+QByteArray ProfileDocument::toBytes() const {
+    QByteArray out = m_bom ? kUtf8Bom : QByteArray();
     for (const Line& line : m_lines)
-        out += line.text + line.ending;
+        out += line.bytes + line.ending;
     return out;
 }

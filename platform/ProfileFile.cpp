@@ -1,63 +1,70 @@
 #include "platform/ProfileFile.h"
-#include "platform/ProfileDocument.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
-#include <QStringDecoder>
 #include <climits>
 
-namespace {
+ProfileError::ProfileError(const QString& message, QString path, QString reason)
+    : std::runtime_error(message.toStdString())
+    , m_path(std::move(path))
+    , m_reason(std::move(reason)) {}
 
-constexpr qsizetype kMaxValueLength = 2047;
-const QByteArray kUtf8Bom("\xEF\xBB\xBF");
+ProfileReadError::ProfileReadError(const QString& path, const QString& reason)
+    : ProfileError(QStringLiteral("Cannot read the settings file %1: %2").arg(path, reason), path,
+                   reason) {}
 
-// The file's bytes as text. A file that is not valid UTF-8 is read as Latin-1
-// and written back the same way, so that none of its other lines is mangled.
-struct DecodedFile {
-    ProfileDocument document;
-    bool bom = false;
-    bool latin1 = false;
-};
-
-DecodedFile decode(QByteArray bytes) {
-    DecodedFile file;
-    if (bytes.startsWith(kUtf8Bom)) {
-        file.bom = true;
-        bytes.remove(0, kUtf8Bom.size());
-    }
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (utf8.hasError()) {
-        file.latin1 = true;
-        text = QString::fromLatin1(bytes);
-    }
-    file.document = ProfileDocument(text);
-    return file;
-}
-
-[[noreturn]] void fail(const QString& path, const QString& reason) {
-    throw ProfileWriteError(
-        QStringLiteral("Cannot write the settings file %1: %2").arg(path, reason).toStdString());
-}
-
-bool hasLineBreak(const QString& s) {
-    return s.contains(u'\n') || s.contains(u'\r');
-}
-
-} // namespace
+ProfileWriteError::ProfileWriteError(const QString& path, const QString& reason)
+    : ProfileError(QStringLiteral("Cannot write the settings file %1: %2").arg(path, reason), path,
+                   reason) {}
 
 ProfileFile::ProfileFile(QString path)
     : m_path(std::move(path)) {}
 
+ProfileDocument ProfileFile::read() const {
+    try {
+        return ProfileDocument(SafeFile::read(m_path, kMaxSize).value_or(QByteArray()));
+    } catch (const SafeFile::Error& e) {
+        throw ProfileReadError(m_path, e.reason());
+    }
+}
+
+ProfileDocument ProfileFile::readForUpdate() const {
+    try {
+        return read();
+    } catch (const ProfileReadError& e) {
+        throw ProfileWriteError(m_path, e.reason());
+    }
+}
+
+void ProfileFile::write(const ProfileDocument& document) const {
+    const QFileInfo info(m_path);
+    if (info.exists()) {
+        // The file is replaced by renaming a new one over it, which the folder
+        // allows even for a read-only file; a read-only file is meant to stay as
+        // it is (no write permission at all counts, since the superuser may
+        // write anything).
+        constexpr QFile::Permissions anyWrite =
+            QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+        if (info.isFile() && (!info.isWritable() || !(info.permissions() & anyWrite)))
+            throw ProfileWriteError(m_path, QStringLiteral("the file is read-only"));
+        // A file too large to be read was never read, so it is never replaced.
+        if (info.isFile() && info.size() > kMaxSize)
+            throw ProfileWriteError(
+                m_path, QStringLiteral("it is larger than %1 KiB").arg(kMaxSize / 1024));
+    }
+    const QByteArray bytes = document.toBytes();
+    if (bytes.size() > kMaxSize)
+        throw ProfileWriteError(
+            m_path,
+            QStringLiteral("the settings would be larger than %1 KiB").arg(kMaxSize / 1024));
+    try {
+        SafeFile::replace(m_path, bytes);
+    } catch (const SafeFile::Error& e) {
+        throw ProfileWriteError(m_path, e.reason());
+    }
+}
+
 std::optional<QString> ProfileFile::readString(const QString& section, const QString& key) const {
-    QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    auto value = decode(file.readAll()).document.value(section, key);
-    if (value && value->size() > kMaxValueLength)
-        value->truncate(kMaxValueLength);
-    return value;
+    return read().value(section, key);
 }
 
 QString ProfileFile::readString(const QString& section, const QString& key,
@@ -106,52 +113,9 @@ std::optional<int> ProfileFile::parseInteger(const QString& text) {
 }
 
 void ProfileFile::writeString(const QString& section, const QString& key, const QString& value) {
-    if (section.isEmpty() || hasLineBreak(section) || section.contains(u']'))
-        fail(m_path, QStringLiteral("invalid section name \"%1\"").arg(section));
-    if (key.trimmed().isEmpty() || hasLineBreak(key) || key.contains(u'=') ||
-        key.trimmed().startsWith(u';') || key.trimmed().startsWith(u'['))
-        fail(m_path, QStringLiteral("invalid key name \"%1\"").arg(key));
-
-    DecodedFile contents;
-    QFile existing(m_path);
-    if (existing.exists()) {
-        // The file is replaced by renaming a new one over it, which the
-        // directory allows even for a read-only file; a read-only file is
-        // meant to stay as it is (no write permission at all counts, since the
-        // superuser may write anything).
-        const QFileInfo info(m_path);
-        constexpr QFile::Permissions anyWrite =
-            QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
-        if (info.isFile() && (!info.isWritable() || !(info.permissions() & anyWrite)))
-            fail(m_path, QStringLiteral("the file is read-only"));
-        // Never replace a file whose present contents could not be read.
-        if (!existing.open(QIODevice::ReadOnly))
-            fail(m_path, existing.errorString());
-        contents = decode(existing.readAll());
-        existing.close();
-    }
-
-    // A line break inside a value would start a new line of the file (and could
-    // forge keys or sections); it is stored as a blank instead.
-    QString stored = value;
-    stored.replace(QLatin1String("\r\n"), QLatin1String(" "));
-    stored.replace(u'\r', u' ');
-    stored.replace(u'\n', u' ');
-    contents.document.setValue(section, key, stored);
-
-    const QString text = contents.document.toString();
-    QByteArray bytes = contents.latin1 ? text.toLatin1() : text.toUtf8();
-    if (contents.bom)
-        bytes.prepend(kUtf8Bom);
-
-    QSaveFile out(m_path);
-    if (!out.open(QIODevice::WriteOnly))
-        fail(m_path, out.errorString());
-    if (out.write(bytes) != bytes.size()) {
-        const QString reason = out.errorString();
-        out.cancelWriting();
-        fail(m_path, reason);
-    }
-    if (!out.commit())
-        fail(m_path, out.errorString());
+    ProfileDocument document = readForUpdate();
+    if (!document.setValue(section, key, value))
+        throw ProfileWriteError(
+            m_path, QStringLiteral("invalid section or key name \"%1\", \"%2\"").arg(section, key));
+    write(document);
 }

@@ -1,28 +1,64 @@
 #pragma once
 
+#include "platform/ProfileDocument.h"
+#include "platform/SafeFile.h"
+
 #include <QString>
 #include <optional>
 #include <stdexcept>
 
-// Thrown when the settings file cannot be written; the message names the file.
-class ProfileWriteError : public std::runtime_error {
+// The settings file could not be read or written. what() says which file and
+// why; path() and reason() give the two parts.
+class ProfileError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    ProfileError(const QString& message, QString path, QString reason);
+    const QString& path() const { return m_path; }
+    const QString& reason() const { return m_reason; }
+
+private:
+    QString m_path;
+    QString m_reason;
 };
 
-// An INI-style settings file with Windows profile semantics: section and key
-// names match case-insensitively; other sections, keys, comments and their order
-// are kept; a new key is appended to its section, a new section to the file;
-// values are read up to 2047 characters. Every write replaces the file
-// atomically (temporary file beside it, flushed, renamed), so a failed write
-// never damages the old file.
+class ProfileReadError : public ProfileError {
+public:
+    ProfileReadError(const QString& path, const QString& reason);
+};
+
+class ProfileWriteError : public ProfileError {
+public:
+    ProfileWriteError(const QString& path, const QString& reason);
+};
+
+// An INI-style settings file with Windows profile semantics (see
+// ProfileDocument): names match case-insensitively; other sections, keys,
+// comments and their bytes are kept; a new key is appended to its section, a
+// new section to the file; values are read up to 2047 characters.
+//
+// Only a regular file of at most kMaxSize bytes is read or replaced, so a
+// pipe, a device or a huge file can neither hang the program nor be
+// overwritten. Every write replaces the file atomically (SafeFile::replace),
+// so a failed write, a full disk or a kill never damages the old file.
 class ProfileFile {
 public:
+    static constexpr qint64 kMaxSize = SafeFile::kMaxSize;
+
     explicit ProfileFile(QString path);
 
     const QString& path() const { return m_path; }
 
-    // The value, or nullopt when the file, section or key is missing.
+    // The file, read once; an empty document when there is no file. Throws
+    // ProfileReadError for anything but a readable regular file within the size.
+    ProfileDocument read() const;
+    // The same for a file about to be changed: a file that cannot be read must
+    // not be replaced, so the failure is a ProfileWriteError.
+    ProfileDocument readForUpdate() const;
+    // Replaces the file by `document` in one step, creating it when missing.
+    // Throws ProfileWriteError (the file then stays as it was), also for a
+    // read-only file and for contents over the size limit.
+    void write(const ProfileDocument& document) const;
+
+    // One value each, reading the whole file (see read()).
     std::optional<QString> readString(const QString& section, const QString& key) const;
     QString readString(const QString& section, const QString& key,
                        const QString& defaultValue) const;
@@ -34,10 +70,9 @@ public:
     // no integer); nullopt also when the number does not fit an int.
     static std::optional<int> parseInteger(const QString& text);
 
-    // Creates the file on the first write. A line break in `value` is stored as
-    // a blank, so a value always stays one line. Throws ProfileWriteError (its
-    // message names the file), also for a read-only file; the file is then left
-    // as it was.
+    // Reads, changes one value and writes the file back. A line break in
+    // `value` is stored as a blank. Throws ProfileWriteError, also for names a
+    // line cannot hold; the file is then left as it was.
     void writeString(const QString& section, const QString& key, const QString& value);
 
 private:

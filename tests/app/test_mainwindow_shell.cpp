@@ -350,7 +350,11 @@ private slots:
     void unwritableSettingsAskBeforeClosing() {
         QVERIFY(QDir().mkpath(settingsPath())); // a folder where the file belongs
         w = openWindow();
-        QCOMPARE(dialogs().count(), 0);
+        // Said once at start, with the reason; the first-run values apply.
+        QCOMPARE(dialogs().texts(),
+                 QStringList{"Cannot read the settings file " + w->settingsFilePath() +
+                             ": it is not a regular file"});
+        dialogs().clear();
 
         dialogs().setNextAnswer(Answer::No);
         QVERIFY(!w->close());
@@ -359,9 +363,10 @@ private slots:
         verifyMessage(0, kUnidentified);
         const auto& question = dialogs().calls().at(1);
         QCOMPARE(question.caption, QStringLiteral("Tallowmere"));
-        QCOMPARE(
-            question.text,
-            QStringLiteral("The settings could not be saved. Close Tallowmere without saving?"));
+        QCOMPARE(question.text, QStringLiteral("The settings could not be saved.\r\n\r\nFile: ") +
+                                    w->settingsFilePath() +
+                                    QStringLiteral("\r\nReason: it is not a regular file\r\n\r\n"
+                                                   "Close Tallowmere without saving?"));
         QCOMPARE(question.icon, Icon::Question);
         QCOMPARE(question.buttons, Buttons::YesNo);
 

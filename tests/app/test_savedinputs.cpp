@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cmath>
+#include <limits>
 
 // The settings file's key table, load rules and save order, on files of the test's own.
 class TestSavedInputs : public QObject {
@@ -164,13 +166,6 @@ private slots:
         QVERIFY(!read().contains("LastYear"));
     }
 
-    void saveToUnwritableFileThrows() {
-        QVERIFY(QDir().mkpath(m_path)); // a folder where the file should be
-        QVERIFY_THROWS_EXCEPTION(ProfileWriteError,
-                                 SavedInputs(m_path, us()).save(typicalFields()));
-        QVERIFY(QDir().rmdir(m_path));
-    }
-
     void savedValuesLoadBack() {
         auto fields = typicalFields();
         fields.savings = 1234.56789012345;
@@ -185,6 +180,47 @@ private slots:
         QCOMPARE(values.lastMonth, fields.lastMonth);
         QCOMPARE(values.firstYear, 2001);
         QCOMPARE(values.lastYear, 2031);
+    }
+
+    void everyWrittenNumberLoadsAgain_data() {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("loaded");
+        const double max = std::numeric_limits<double>::max();
+        QTest::newRow("fifteen digits suffice") << 7.25 << "7.25" << 7.25;
+        QTest::newRow("large, fifteen digits") << 1e20 << "1E20" << 1e20;
+        QTest::newRow("largest double") << max << "1.7976931348623157E308" << max;
+        QTest::newRow("most negative") << -max << "-1.7976931348623157E308" << -max;
+        QTest::newRow("binary sum") << 0.1 + 0.2 << "0.30000000000000004" << 0.1 + 0.2;
+        QTest::newRow("a third") << 1.0 / 3 << "0.3333333333333333" << 1.0 / 3;
+        QTest::newRow("seventeen digits, plain")
+            << 123456789012345.67 << "123456789012345.67" << 123456789012345.67;
+        QTest::newRow("smallest normal")
+            << std::numeric_limits<double>::min() << "2.2250738585072014E-308"
+            << std::numeric_limits<double>::min();
+        QTest::newRow("beyond any double") << double(INFINITY) << "1.7976931348623157E308" << max;
+    }
+    void everyWrittenNumberLoadsAgain() {
+        QFETCH(double, value);
+        QFETCH(QString, text);
+        QFETCH(double, loaded);
+        QCOMPARE(SavedInputs::numberText(value, us()), text);
+        auto fields = typicalFields();
+        fields.balance = value;
+        SavedInputs(m_path, us()).save(fields);
+        QCOMPARE(SavedInputs(m_path, us()).load().balance, loaded);
+        QString comma = text;
+        comma.replace(u'.', u',');
+        QCOMPARE(SavedInputs::numberText(value, decimalComma()), comma);
+    }
+
+    void unreadableFileIsReportedNotReplaced() {
+        QVERIFY(QDir().mkpath(m_path)); // no regular file
+        QVERIFY_THROWS_EXCEPTION(ProfileReadError, SavedInputs(m_path, us()).load());
+        QVERIFY_THROWS_EXCEPTION(ProfileWriteError,
+                                 SavedInputs(m_path, us()).save(typicalFields()));
+        QVERIFY(QFileInfo(m_path).isDir());
+        QVERIFY(QDir().rmdir(m_path));
     }
 
     void yearsAreHeldToTheIntegerRange() {

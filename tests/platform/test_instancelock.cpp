@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
+#include <unistd.h>
 
 // Two locks in one process behave as two copies of the program: each opens
 // the lock file on its own, so the second one's flock() fails.
@@ -17,7 +18,8 @@ private slots:
     void lockIsFreeAgainAfterTheHolderGoes();
     void staleSocketFileDoesNotBlockTheNextStart();
     void noHolderMeansTheRequestIsNotDelivered();
-    void unopenableLockFileMeansNoLock();
+    void lockRefusedForAnotherReasonLetsTheCopyRun_data();
+    void lockRefusedForAnotherReasonLetsTheCopyRun();
     void strangerBytesAreNoRequest();
     void namesDependOnNameAndUser();
 
@@ -90,10 +92,40 @@ void TestInstanceLock::noHolderMeansTheRequestIsNotDelivered() {
     QVERIFY(!lonely.requestActivation(200));
 }
 
-void TestInstanceLock::unopenableLockFileMeansNoLock() {
-    InstanceLock missingDir("Tallowmere", m_dir->filePath("no/such/folder"));
-    QVERIFY(!missingDir.tryLock());
-    QVERIFY(!missingDir.isLocked());
+void TestInstanceLock::lockRefusedForAnotherReasonLetsTheCopyRun_data() {
+    QTest::addColumn<QString>("setup");
+    QTest::newRow("folder missing") << "missing";
+    QTest::newRow("folder others can write") << "shared";
+    QTest::newRow("lock file is a link") << "link";
+    QTest::newRow("lock file is a folder") << "folder";
+    QTest::newRow("lock file not writable") << "readonly";
+}
+
+void TestInstanceLock::lockRefusedForAnotherReasonLetsTheCopyRun() {
+    QFETCH(QString, setup);
+    const QString folder = m_dir->filePath("runtime");
+    QVERIFY(setup == "missing" || QDir().mkdir(folder));
+    InstanceLock lock("Tallowmere", folder);
+    const QString target = m_dir->filePath("planted");
+    if (setup == "shared")
+        QVERIFY(QFile::setPermissions(folder, QFile::Permissions(0x7777)));
+    if (setup == "link")
+        QVERIFY(QFile::link(target, lock.lockFilePath()));
+    if (setup == "folder")
+        QVERIFY(QDir().mkdir(lock.lockFilePath()));
+    if (setup == "readonly") {
+        if (::geteuid() == 0)
+            QSKIP("permissions do not stop the superuser");
+        QFile file(lock.lockFilePath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.setPermissions(QFile::ReadOwner));
+    }
+
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression("single-instance lock cannot be taken .*; starting"));
+    QVERIFY(lock.tryLock());         // this copy runs...
+    QVERIFY(!lock.isLocked());       // ...without holding anything
+    QVERIFY(!QFile::exists(target)); // a planted link is never followed
 }
 
 void TestInstanceLock::strangerBytesAreNoRequest() {

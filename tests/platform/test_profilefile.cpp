@@ -1,8 +1,12 @@
+#include "platform/HelpFile.h"
 #include "platform/ProfileFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 class TestProfileFile : public QObject {
     Q_OBJECT
@@ -26,6 +30,10 @@ private slots:
     void unwritableLocationThrowsNamingTheFile();
     void failedWriteLeavesTheOldFile();
     void nonUtf8FileKeepsItsBytes();
+    void onlyRegularFilesWithinTheLimit_data();
+    void onlyRegularFilesWithinTheLimit();
+    void leftoversOfKilledSavesAreRemoved();
+    void superuserKeepsTheOwner();
 
 private:
     QString write(const QByteArray& bytes);
@@ -256,16 +264,103 @@ void TestProfileFile::failedWriteLeavesTheOldFile() {
 }
 
 void TestProfileFile::nonUtf8FileKeepsItsBytes() {
-    const QByteArray before = "; caf\xe9\n[LastValues]\nFrequency=Monthly\n";
+    // Untouched lines keep their bytes; changed values are UTF-8.
+    const QByteArray before = "; caf\xe9\n[LastValues]\nFrequency=Monthly\nNote=\xe9t\xe9\n";
     write(before);
     ProfileFile ini(m_path);
-    ini.writeString("LastValues", "Frequency", "Daily");
-    QCOMPARE(contents(), QByteArray("; caf\xe9\n[LastValues]\nFrequency=Daily\n"));
+    QCOMPARE(ini.readString("LastValues", "Note"), QStringLiteral("été")); // read as Latin-1
+    ini.writeString("LastValues", "Frequency", QStringLiteral("Mensuel €"));
+    QCOMPARE(contents(), QByteArray("; caf\xe9\n[LastValues]\nFrequency=Mensuel \xe2\x82\xac\n"
+                                    "Note=\xe9t\xe9\n"));
+    QCOMPARE(ini.readString("LastValues", "Frequency"), QStringLiteral("Mensuel €"));
 
     write("\xEF\xBB\xBF[LastValues]\nSavings=1\n");
     QCOMPARE(ini.readString("LastValues", "Savings"), QStringLiteral("1"));
     ini.writeString("LastValues", "Savings", "2");
     QCOMPARE(contents(), QByteArray("\xEF\xBB\xBF[LastValues]\nSavings=2\n"));
+}
+
+void TestProfileFile::onlyRegularFilesWithinTheLimit_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("named pipe") << "pipe"
+                                << "it is not a regular file";
+    QTest::newRow("link to a device") << "device"
+                                      << "it is not a regular file";
+    QTest::newRow("folder") << "folder"
+                            << "it is not a regular file";
+    QTest::newRow("above the limit") << "large"
+                                     << "it is larger than 4096 KiB";
+}
+
+void TestProfileFile::onlyRegularFilesWithinTheLimit() {
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    const QByteArray large = "[LastValues]\nSavings=1\n" + QByteArray(ProfileFile::kMaxSize, ';');
+    if (kind == "pipe")
+        QCOMPARE(::mkfifo(QFile::encodeName(m_path).constData(), 0600), 0);
+    if (kind == "device")
+        QVERIFY(QFile::link("/dev/zero", m_path));
+    if (kind == "folder")
+        QVERIFY(QDir().mkdir(m_path));
+    if (kind == "large")
+        write(large);
+
+    // Neither read (a pipe would block, a device never end)...
+    ProfileFile ini(m_path);
+    try {
+        ini.read();
+        QFAIL("read");
+    } catch (const ProfileReadError& e) {
+        QCOMPARE(e.reason(), reason);
+        QCOMPARE(QString::fromUtf8(e.what()),
+                 "Cannot read the settings file " + m_path + ": " + reason);
+    }
+    // ...nor replaced.
+    try {
+        ini.writeString("LastValues", "Savings", "2");
+        QFAIL("write");
+    } catch (const ProfileWriteError& e) {
+        QCOMPARE(e.reason(), reason);
+    }
+    if (kind == "large")
+        QCOMPARE(contents(), large);
+    // The help file is read by the same rule.
+    HelpFile help;
+    QVERIFY(!help.load(m_path));
+    QCOMPARE(help.errorString(), "The file cannot be read: " + reason + ".");
+    QCOMPARE(QFileInfo(m_path).isSymLink(), kind == "device");
+}
+
+void TestProfileFile::leftoversOfKilledSavesAreRemoved() {
+    const QStringList ours{"tlmr.ini.saving-a1B2c3", "tlmr.ini.saving-ZZZZZZ"};
+    const QStringList others{"tlmr.ini.backup", "tlmr.ini.saving-abc", "other.ini.saving-a1B2c3",
+                             "tlmr.ini.saving-a1B2c3.txt"};
+    for (const QString& name : ours + others) {
+        QFile f(m_dir->filePath(name));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+    }
+    ProfileFile(m_path).writeString("LastValues", "Savings", "1");
+    QStringList expected = others;
+    expected << "tlmr.ini";
+    expected.sort();
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files, QDir::Name), expected);
+}
+
+void TestProfileFile::superuserKeepsTheOwner() {
+    if (::geteuid() != 0)
+        QSKIP("only the superuser can save a file that belongs to someone else");
+    write("[LastValues]\nSavings=1\n");
+    const QByteArray name = QFile::encodeName(m_path);
+    QCOMPARE(::chown(name.constData(), 65534, 65534), 0);
+    QCOMPARE(::chmod(name.constData(), 0640), 0);
+    ProfileFile(m_path).writeString("LastValues", "Savings", "2");
+    struct stat st {};
+    QCOMPARE(::stat(name.constData(), &st), 0);
+    QCOMPARE(st.st_uid, uid_t(65534));
+    QCOMPARE(st.st_gid, gid_t(65534));
+    QCOMPARE(st.st_mode & 07777, mode_t(0640));
+    QCOMPARE(contents(), QByteArray("[LastValues]\nSavings=2\n"));
 }
 
 QTEST_GUILESS_MAIN(TestProfileFile)

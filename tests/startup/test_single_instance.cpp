@@ -50,9 +50,11 @@ private slots:
     void cleanup();
     void requestReachesTheRunningCopy();
     void secondCopyQuitsAndFirstRunsOn();
+    void lockThatCannotBeTakenStillStarts();
+    void settingsPipeNeverHoldsUpTheStart();
 
 private:
-    QProcess* start();
+    QProcess* start(QProcess::ProcessChannelMode mode = QProcess::ForwardedErrorChannel);
     bool holdsLock(const QProcess* process) const;
     QStringList programFolder() const;
 
@@ -96,11 +98,11 @@ void TestSingleInstance::cleanup() {
     m_processes.clear();
 }
 
-QProcess* TestSingleInstance::start() {
+QProcess* TestSingleInstance::start(QProcess::ProcessChannelMode mode) {
     auto process = std::make_unique<QProcess>();
     process->setProgram(m_program);
     process->setWorkingDirectory(m_home.path());
-    process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process->setProcessChannelMode(mode);
     process->start();
     m_processes.push_back(std::move(process));
     return m_processes.back().get();
@@ -179,6 +181,40 @@ void TestSingleInstance::secondCopyQuitsAndFirstRunsOn() {
     next->terminate();
     QVERIFY(next->waitForFinished(kWaitMs));
     QCOMPARE(readAll(m_settingsPath), kSettings);
+}
+
+void TestSingleInstance::lockThatCannotBeTakenStillStarts() {
+    // A folder where the lock file belongs: no copy can hold it, so no copy
+    // runs, and this one must start (with a warning) instead of stepping aside.
+    const QString lockPath = InstanceLock(QStringLiteral("Tallowmere")).lockFilePath();
+    QFile::remove(lockPath); // left by the copies before
+    QVERIFY(QDir().mkpath(lockPath));
+    const auto removeFolder = qScopeGuard([&] { QDir(lockPath).removeRecursively(); });
+
+    QProcess* copy = start(QProcess::SeparateChannels);
+    QVERIFY(copy->waitForStarted(kWaitMs));
+    QByteArray errors;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        (errors += copy->readAllStandardError()).contains("single-instance lock cannot be taken"),
+        kWaitMs);
+    // A copy that steps aside ends right after the check; this one runs on.
+    QVERIFY(!copy->waitForFinished(1500));
+    QCOMPARE(copy->state(), QProcess::Running);
+}
+
+void TestSingleInstance::settingsPipeNeverHoldsUpTheStart() {
+    // Opening a named pipe to read it waits for a writer that never comes; the
+    // copy must refuse it and, as a second copy, hand over and end silently.
+    InstanceLock lock(QStringLiteral("Tallowmere"));
+    QVERIFY(lock.tryLock());
+    QVERIFY(QFile::remove(m_settingsPath));
+    QCOMPARE(::mkfifo(QFile::encodeName(m_settingsPath).constData(), 0600), 0);
+    const auto removePipe = qScopeGuard([&] { QFile::remove(m_settingsPath); });
+
+    QProcess* second = start();
+    QVERIFY(second->waitForFinished(kWaitMs));
+    QCOMPARE(second->exitStatus(), QProcess::NormalExit);
+    QCOMPARE(second->exitCode(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestSingleInstance)
