@@ -152,6 +152,8 @@ InputPanel::InputPanel(const RegionalSettings& regional, QWidget* parent)
     edtTerm->setValue(0);
     edtInterest->setValue(0);
     edtIncrease->setValue(0);
+    for (TFnpNumericEdit* year : {edtFirstYear, edtLastYear})
+        year->setMaxLength(kYearDigits);
 
     setTabOrder(edtBalance, edtSavings);
     setTabOrder(edtSavings, cbFirstMonth);

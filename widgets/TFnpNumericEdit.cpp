@@ -40,9 +40,15 @@ void TFnpNumericEdit::setRegionalSettings(const RegionalSettings& regional) {
         setValue(*number);
 }
 
+void TFnpNumericEdit::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    if (selectsAllOnFocusIn(event))
+        selectAll();
+}
+
 void TFnpNumericEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
-    if (isTransientFocusLoss(event))
+    if (isTransientFocusLoss(this, event, isModified()))
         return;
     rewriteInPattern();
     emit exited();
@@ -69,7 +75,10 @@ bool TFnpNumericEdit::acceptsTyping(const QString& typed) const {
 
 void TFnpNumericEdit::rewriteInPattern() {
     const QString current = text();
-    if (const auto number = parseNumber(current, m_regional))
+    // A number too long for the field in its pattern (pasted in exponent form)
+    // counts as no number: cut to the length limit it would read as another.
+    const auto number = parseNumber(current, m_regional);
+    if (number && formatFixed(*number, m_decimals, m_regional).size() <= maxLength())
         m_lastNumber = *number;
     else if (current.trimmed().isEmpty())
         m_lastNumber = 0;
@@ -77,4 +86,5 @@ void TFnpNumericEdit::rewriteInPattern() {
     // Only a real change rewrites, so the undo history survives a plain pass.
     if (patterned != current)
         setText(patterned);
+    setModified(false);
 }

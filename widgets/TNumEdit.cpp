@@ -57,11 +57,13 @@ void TNumEdit::focusInEvent(QFocusEvent* event) {
     if (!m_editing)
         showEditText();
     QLineEdit::focusInEvent(event);
+    if (selectsAllOnFocusIn(event))
+        selectAll();
 }
 
 void TNumEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
-    if (isTransientFocusLoss(event) || !m_editing)
+    if (!m_editing || isTransientFocusLoss(this, event, isEdited()))
         return;
     storeTypedText();
     showDisplay();
@@ -126,10 +128,14 @@ QString TNumEdit::editTextForValue() const {
     return plain;
 }
 
+bool TNumEdit::isEdited() const {
+    return m_editing && (isModified() || text() != m_editText);
+}
+
 void TNumEdit::storeTypedText() {
     const QString typed = text();
     // Focus passed through without an edit: the exact value stays.
-    if (!isModified() && typed == m_editText)
+    if (!isEdited())
         return;
 
     const QString trimmed = typed.trimmed();

@@ -44,6 +44,7 @@ protected:
 private:
     void showDisplay();
     void showEditText();
+    bool isEdited() const;
     void storeTypedText();
     QString editTextForValue() const;
     bool acceptsTyping(const QString& typed) const;

@@ -10,6 +10,8 @@
 #include "widgets/TNumEdit.h"
 #include "widgets/TStringAlignGrid.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QRadioButton>
@@ -79,6 +81,14 @@ inline void typeAndLeave(QWidget* field, const QString& text) {
     QTest::keyClick(field, Qt::Key_Backspace);
     QTest::keyClicks(field, text);
     QTest::keyClick(field, Qt::Key_Tab);
+}
+
+// Replaces the whole text of the focused `field` through the clipboard, as a
+// user's paste does.
+inline void pasteOver(QWidget* field, const QString& text) {
+    QApplication::clipboard()->setText(text);
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
 }
 
 // Picks an item of a radio group as a click would.

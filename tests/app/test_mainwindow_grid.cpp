@@ -208,6 +208,65 @@ private slots:
         QCOMPARE(cell(w.get(), 4, 1), baseCell);
     }
 
+    void focusFromTheProgramSelectsTheWholeText_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("start-up") << "start-up";
+        QTest::newRow("reset") << "reset";
+        QTest::newRow("tab") << "tab";
+    }
+    void focusFromTheProgramSelectsTheWholeText() {
+        QFETCH(QString, how);
+        typeAndLeave(w->edtBalance, QStringLiteral("1000"));
+        if (how == QLatin1String("start-up")) {
+            QVERIFY(w->close());
+            w.reset();
+            w = openWindow(); // the 1000 comes back from the settings file
+        } else if (how == QLatin1String("reset")) {
+            typeAndLeave(w->edtSavings, QStringLiteral("5"));
+            QTest::mouseClick(control<QWidget>(w.get(), "btnReset"), Qt::LeftButton);
+        } else {
+            w->edtSavings->setFocus(Qt::MouseFocusReason);
+            QTest::keyClick(w->edtSavings, Qt::Key_Backtab);
+        }
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w->edtBalance));
+        // Typing replaces the whole amount instead of appending to it.
+        QTest::keyClicks(w->edtBalance, QStringLiteral("2500"));
+        QTest::keyClick(w->edtBalance, Qt::Key_Tab);
+        QCOMPARE(static_cast<double>(w->edtBalance->value()), 2500.0);
+
+        // A click places the cursor and keeps the text.
+        w->edtInterest->setFocus(Qt::MouseFocusReason);
+        QVERIFY(!w->edtInterest->hasSelectedText());
+        w->edtInterest->setFocus(Qt::TabFocusReason);
+        w->edtFirstYear->setFocus(Qt::TabFocusReason);
+        QCOMPARE(w->edtFirstYear->selectedText(), w->edtFirstYear->text());
+    }
+
+    void yearsHoldFourDigitsAtMost() {
+        w->edtFirstYear->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(w->edtFirstYear, QStringLiteral("123456"));
+        QCOMPARE(w->edtFirstYear->text(), QStringLiteral("1234"));
+        // Pasted: cut to four digits; in exponent form: no number, the old year stays.
+        w->edtLastYear->setFocus(Qt::TabFocusReason);
+        pasteOver(w->edtLastYear, QStringLiteral("999999999999999"));
+        QCOMPARE(w->edtLastYear->text(), QStringLiteral("9999"));
+        QTest::keyClick(w->edtLastYear, Qt::Key_Tab);
+        QCOMPARE(w->edtTerm->text(), QString::number((9999 - 1234) * 12));
+        w->edtLastYear->setFocus(Qt::TabFocusReason);
+        pasteOver(w->edtLastYear, QStringLiteral("9e99"));
+        QTest::keyClick(w->edtLastYear, Qt::Key_Tab);
+        QCOMPARE(w->edtLastYear->text(), QStringLiteral("9999"));
+
+        // A saved year the field cannot hold is refused for the default.
+        QVERIFY(w->close());
+        w.reset();
+        QVERIFY(writeSettings("[LastValues]\nFirstYear=-5\nLastYear=999999999999999\n"));
+        w = openWindow();
+        QCOMPARE(w->edtFirstYear->text(), QStringLiteral("2001"));
+        QCOMPARE(w->edtLastYear->text(), QStringLiteral("2031"));
+        QCOMPARE(w->edtTerm->text(), QStringLiteral("360"));
+    }
+
     void monthsAreValidatedOnEveryChange() {
         for (EditableComboBox* combo : {w->cbFirstMonth, w->cbLastMonth}) {
             combo->setFocus(Qt::TabFocusReason);
