@@ -10,6 +10,7 @@
 #include "app/MainMenus.h"
 #include "app/SavedInputs.h"
 #include "app/ToolBarPanel.h"
+#include "app/WindowLook.h"
 #include "app/XJustOne.h"
 #include "calc/Term.h"
 #include "calc/Tooltip.h"
@@ -129,11 +130,8 @@ void TfrmMain::buildFrame() {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
-    QFont windowFont = font();
-    windowFont.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
-    windowFont.setPixelSize(11);
-    setFont(windowFont);
+    WindowLook::applyToApplication();
+    setFont(WindowLook::windowFont());
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("pnlClient"));
@@ -317,6 +315,10 @@ void TfrmMain::FormCreate() {
     setWindowTitle(QLatin1String(ProductInfo::kMainCaption));
     m_programDir = QCoreApplication::applicationDirPath() + u'/';
     markBaseCell();
+    // A second copy hands over to the first and ends: it reads nothing and so
+    // has nothing to complain about.
+    if (XJustOne1->anotherInstanceFound())
+        return;
 
     Application* app = Application::instance();
     m_previousHandler = app->setExceptionHandler(
@@ -350,6 +352,10 @@ void TfrmMain::LoadSavedInputs() {
     // Everything is read first; a value that is not a number throws before any
     // field changes.
     const SavedInputs::Values values = SavedInputs(settingsFilePath(), m_regional).load();
+    // A year the field could not hold is refused like a year that is no integer.
+    const auto year = [](int saved, int fallback) {
+        return saved >= 0 && saved <= InputPanel::kMaxYear ? saved : fallback;
+    };
     setComboText(cbFrequency, values.frequency);
     setComboText(cbFirstMonth, values.firstMonth);
     setComboText(cbLastMonth, values.lastMonth);
@@ -357,8 +363,8 @@ void TfrmMain::LoadSavedInputs() {
     edtBalance->setValue(values.balance);
     edtTerm->setValue(values.term);
     edtInterest->setValue(values.interest);
-    edtFirstYear->setValue(values.firstYear);
-    edtLastYear->setValue(values.lastYear);
+    edtFirstYear->setValue(year(values.firstYear, SavedInputs::Values{}.firstYear));
+    edtLastYear->setValue(year(values.lastYear, SavedInputs::Values{}.lastYear));
 }
 
 // Calculation -----------------------------------------------------------------
@@ -494,6 +500,7 @@ void TfrmMain::btnResetClick() {
     edtInterest->setValue(0);
     setComboText(cbFrequency, QStringLiteral("Monthly"));
     edtBalance->setFocus();
+    edtBalance->selectAll();
     CleanGrid();
     CalculateGrdFV();
 }
@@ -578,6 +585,7 @@ void TfrmMain::AppOnException(QObject*, std::exception_ptr error) {
     edtInterest->setValue(0);
     setComboText(cbFrequency, QStringLiteral("Monthly"));
     edtSavings->setFocus();
+    edtSavings->selectAll();
     CleanGrid();
     try {
         CalculateGrdFV();
@@ -651,11 +659,11 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
 
 void TfrmMain::FormClose(QCloseEvent* event) {
     m_help->quit();
-    // The tool bar and the menus take no focus, so an amount typed but not yet
+    // The tool bar and the menus take no focus, so a field typed in but not yet
     // left would never reach its stored value and be lost: leave it first, as
-    // Tab would (storing the typed figure and recalculating).
-    if (QWidget* focused = QApplication::focusWidget();
-        focused == edtBalance || focused == edtSavings)
+    // Tab would (storing the typed figure, rewriting a text that is no number
+    // and recalculating).
+    if (QWidget* focused = QApplication::focusWidget(); focused && isAncestorOf(focused))
         focused->clearFocus();
     Application* app = Application::instance();
     try {

@@ -27,6 +27,7 @@ int main(int argc, char** argv) {
     SplashScreen->Timer1->start();
     SplashScreen->show();
     SplashScreen->paintNow();
+    app.setSplashWindow(SplashScreen);
 
     QCoreApplication::setApplicationName(QString::fromUtf8(ProductInfo::kTitle));
     app.setHelpFile(QString::fromUtf8(kProvisionalHelpFile));

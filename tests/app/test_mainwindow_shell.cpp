@@ -2,8 +2,10 @@
 
 #include "app/About.h"
 #include "app/Disclaim.h"
+#include "app/XJustOne.h"
 #include "calc/ArithmeticError.h"
 #include "platform/HelpViewer.h"
+#include "platform/InstanceLock.h"
 #include "platform/ProductInfo.h"
 #include "platform/Shell.h"
 #include "tests/support/ModalWatchdog.h"
@@ -318,22 +320,92 @@ private slots:
                             "LastMonth=Jun\nLastYear=2009\nTerm=123\n"));
     }
 
-    void emptiedRateFieldAbandonsTheClose() {
+    void fieldLeftAtCloseStoresItsValue_data() {
+        QTest::addColumn<QByteArray>("field");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QByteArray>("saved");
+        QTest::newRow("rate, no number")
+            << QByteArray("edtInterest") << "abc" << QByteArray("\nInterest=6\n");
+        QTest::newRow("rate, emptied")
+            << QByteArray("edtInterest") << "" << QByteArray("\nInterest=0\n");
+        QTest::newRow("first year, no number")
+            << QByteArray("edtFirstYear") << "-x" << QByteArray("\nFirstYear=2000\n");
+        QTest::newRow("last year, emptied")
+            << QByteArray("edtLastYear") << "" << QByteArray("\nLastYear=0\n");
+    }
+    void fieldLeftAtCloseStoresItsValue() {
+        QFETCH(QByteArray, field);
+        QFETCH(QString, pasted);
+        QFETCH(QByteArray, saved);
+        QVERIFY(writeSettings(kExample));
         w = openWindow();
-        w->edtInterest->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(w->edtInterest, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(w->edtInterest, Qt::Key_Backspace);
-        QCOMPARE(w->edtInterest->text(), QString());
+        auto* edit = control<QLineEdit>(w.get(), field.constData());
+        edit->setFocus(Qt::TabFocusReason);
+        pasteOver(edit, pasted);
+        QCOMPARE(edit->text(), pasted);
 
-        QVERIFY(!w->close());
-        QVERIFY(w->isVisible());
+        QTest::mouseClick(w->btnExit, Qt::LeftButton); // takes no focus
+        QVERIFY(!w->isVisible());
+        QCOMPARE(dialogs().count(), 0);
+        const QByteArray stored = readSettings();
+        QVERIFY2(stored.contains(saved), stored.constData());
+    }
+
+    void typedValueSurvivesADialog_data() {
+        QTest::addColumn<QByteArray>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QByteArray>("saved");
+        QTest::newRow("savings") << QByteArray("edtSavings") << "250"
+                                 << "$250.00" << QByteArray("\nSavings=250\n");
+        QTest::newRow("rate") << QByteArray("edtInterest") << "7.5"
+                              << "7.500" << QByteArray("\nInterest=7.5\n");
+    }
+    void typedValueSurvivesADialog() {
+        QFETCH(QByteArray, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(QByteArray, saved);
+        QVERIFY(writeSettings(kExample));
+        w = openWindow();
+        const QString before = cell(w.get(), 4, 1);
+        auto* edit = control<QLineEdit>(w.get(), field.constData());
+        edit->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(edit, typed);
+
+        // The dialog takes the activation; closing it hands the focus back.
+        closeActiveModalLater(20, [](QWidget* modal) { modal->close(); });
+        QTest::mouseClick(w->btnDisclaim, Qt::LeftButton);
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w->edtBalance));
+        QCOMPARE(edit->text(), shown);
+        QVERIFY(cell(w.get(), 4, 1) != before);
+
+        QVERIFY(w->close());
+        const QByteArray stored = readSettings();
+        QVERIFY2(stored.contains(saved), stored.constData());
+    }
+
+    void creationErrorClosesTheSplashFirst() {
+        QVERIFY(writeSettings("[LastValues]\nSavings=lots\n"));
+        QWidget splash(nullptr, Qt::SplashScreen | Qt::WindowStaysOnTopHint);
+        splash.show();
+        Application::instance()->setSplashWindow(&splash);
+        bool splashShown = true;
+        dialogs().setOnCall([&](const auto&) { splashShown = splash.isVisible(); });
+        w = openWindow();
+        dialogs().setOnCall({});
         QCOMPARE(dialogs().count(), 1);
         verifyMessage(0, kUnidentified);
-        QCOMPARE(readSettings(), QByteArray("[LastValues]\nSavings=0\nBalance=0\nTerm=360\n"));
+        QVERIFY(!splashShown);
+    }
 
-        QTest::keyClicks(w->edtInterest, QStringLiteral("5"));
-        QVERIFY(w->close());
-        QVERIFY(readSettings().contains("\nInterest=5\nFrequency=Monthly\n"));
+    void secondCopySaysNothing() {
+        QVERIFY(writeSettings("[LastValues]\nSavings=lots\n"));
+        InstanceLock first(QCoreApplication::applicationName());
+        QVERIFY(first.tryLock());
+        TfrmMain second(RegionalSettings::unitedStates());
+        QVERIFY(control<TXJustOne>(&second, "XJustOne1")->anotherInstanceFound());
+        QCOMPARE(dialogs().count(), 0);
     }
 
     void amountTypedButNotLeftIsSavedAtClose() {
