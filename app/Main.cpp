@@ -50,8 +50,9 @@ constexpr int kClientHeight = 409;
 constexpr int kStatusHeight = 18;
 constexpr int kGridTop = ToolBarPanel::kHeight + InputPanel::kHeight;
 // The designed heights (31 + 131 + 232 + 18) exceed the 409-pixel client area by
-// three pixels, so the grid gets what is left between the input panel and the
-// status line, and is only as tall as its twelve rows need within that.
+// three pixels, so the grid gets at most what is left between the input panel
+// and the status line, and is only as tall as its twelve rows need within that;
+// the window ends where the grid does.
 constexpr int kGridSpace = kClientHeight - kStatusHeight - kGridTop;
 constexpr int kColumnWidth = 76;
 constexpr int kHintPauseMs = 500;
@@ -135,7 +136,6 @@ void TfrmMain::buildFrame() {
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("pnlClient"));
-    client->setFixedSize(kClientWidth, kClientHeight - kStatusHeight);
     setCentralWidget(client);
 
     pnlToolBar = new ToolBarPanel(client);
@@ -166,8 +166,10 @@ void TfrmMain::buildFrame() {
     grdFV = new TStringAlignGrid(kGridColumns, kGridRows, client);
     grdFV->setObjectName(QStringLiteral("grdFV"));
     const int rowsHeight = kGridRows * grdFV->verticalHeader()->defaultSectionSize();
-    grdFV->setGeometry(0, kGridTop, kClientWidth,
-                       std::min(kGridSpace, rowsHeight + 2 * grdFV->frameWidth()));
+    const int gridHeight = std::min(kGridSpace, rowsHeight + 2 * grdFV->frameWidth());
+    grdFV->setGeometry(0, kGridTop, kClientWidth, gridHeight);
+    // The status line follows the grid at once: no empty strip between them.
+    client->setFixedSize(kClientWidth, kGridTop + gridHeight);
     // Twelve rows of 18 pixels, columns of 76 with the last one filling the
     // width, no editing, no scroll bars, no tab stop: the grid's own design.
     grdFV->setSelectionColors(kYellow, Qt::black);

@@ -87,9 +87,13 @@ private slots:
     void frameHasTheDesignedShape() {
         w = openWindow();
         QCOMPARE(w->centralWidget()->width(), 621);
-        QCOMPARE(w->centralWidget()->height() + w->StatusBar1->height(), 409);
+        // Twelve rows of 18 pixels in the grid's frame, then the status line at once.
+        QCOMPARE(w->grdFV->geometry().bottom() + 1, w->centralWidget()->height());
+        QCOMPARE(w->grdFV->geometry().top(), 31 + 131);
+        QCOMPARE(w->grdFV->height(), 12 * 18 + 2 * w->grdFV->frameWidth());
         QCOMPARE(w->StatusBar1->height(), 18);
-        QCOMPARE(w->height(), w->menuBar()->height() + 409);
+        QCOMPARE(w->height(),
+                 w->menuBar()->height() + w->centralWidget()->height() + w->StatusBar1->height());
         QCOMPARE(w->minimumSize(), w->maximumSize()); // not resizable
         const Qt::WindowFlags flags = w->windowFlags();
         QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
