@@ -97,6 +97,10 @@ TfrmMain::TfrmMain(const RegionalSettings& regional, QWidget* parent)
     , m_regional(regional)
     , m_snapshot(cleanSchedule()) {
     setObjectName(QStringLiteral("frmMain"));
+    // Application-wide look first: set later, every control built by then
+    // would be polished and laid out a second time.
+    WindowLook::applyToApplication();
+    HintPauseStyle::install(kHintPauseMs);
     buildFrame();
     buildLinks();
     connectInputs();
@@ -131,7 +135,6 @@ void TfrmMain::buildFrame() {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    WindowLook::applyToApplication();
     setFont(WindowLook::windowFont());
 
     auto* client = new QWidget(this);
@@ -333,7 +336,6 @@ void TfrmMain::FormCreate() {
             });
     // Status tips of every window and the pop-up menu's right clicks pass here.
     app->installEventFilter(this);
-    HintPauseStyle::install(kHintPauseMs);
 
     try {
         app->setHelpFile(m_programDir + QStringLiteral("tlmr.hlp"));

@@ -43,6 +43,26 @@ protected:
     }
 };
 
+// Ends `loop` as soon as `window` is exposed (right after the window handles
+// the expose event), without polling.
+class ExposeWatcher : public QObject {
+public:
+    ExposeWatcher(QWindow* window, QEventLoop* loop)
+        : m_window(window)
+        , m_loop(loop) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == m_window && event->type() == QEvent::Expose)
+            QMetaObject::invokeMethod(m_loop, &QEventLoop::quit, Qt::QueuedConnection);
+        return false;
+    }
+
+private:
+    QWindow* m_window;
+    QEventLoop* m_loop;
+};
+
 } // namespace
 
 TSplashScreen::TSplashScreen(QWidget* parent)
@@ -113,14 +133,11 @@ void TSplashScreen::paintNow() {
     QWindow* window = windowHandle();
     if (isVisible() && window && !window->isExposed()) {
         QEventLoop loop;
-        QTimer poll;
-        connect(&poll, &QTimer::timeout, &loop, [&loop, window] {
-            if (window->isExposed())
-                loop.quit();
-        });
-        poll.start(5);
+        ExposeWatcher watcher(window, &loop);
+        window->installEventFilter(&watcher);
         QTimer::singleShot(1000, &loop, &QEventLoop::quit);
         loop.exec(QEventLoop::ExcludeUserInputEvents);
+        window->removeEventFilter(&watcher);
     }
     repaint();
 }
