@@ -27,7 +27,8 @@ struct MainMenus;
 // Every input event recalculates the whole schedule; the inputs are loaded from
 // the settings file beside the program when the window is created and saved
 // when it closes. It installs the application's exception handler for its
-// lifetime and needs an Application as the application object.
+// lifetime and needs an Application as the application object. Its controls
+// and handlers are its own: tools and tests find the controls by objectName.
 class TfrmMain : public QMainWindow {
     Q_OBJECT
 public:
@@ -43,36 +44,8 @@ public:
     QString settingsFilePath() const;
     // What the last calculation left behind (grid texts, step captions, inputs).
     const ScheduleSnapshot& snapshot() const { return m_snapshot; }
-    // The printer shared by printer setup and printing, created on first use.
-    QPrinter& printer();
-    HelpViewer& helpViewer() { return *m_help; }
 
-    // Input panel; every control's objectName is its member name.
-    TNumEdit* edtBalance;
-    TNumEdit* edtSavings;
-    EditableComboBox* cbFirstMonth;
-    TFnpNumericEdit* edtFirstYear;
-    EditableComboBox* cbLastMonth;
-    TFnpNumericEdit* edtLastYear;
-    TFnpNumericEdit* edtTerm;
-    EditableComboBox* cbFrequency;
-    TFnpNumericEdit* edtInterest;
-    TFnpNumericEdit* edtIncrease;
-    RadioGroup* rgSavings;
-    RadioGroup* rgInterest;
-    TStringAlignGrid* grdFV;
-
-    FlatPictureButton* btnPrint;
-    FlatPictureButton* btnPrinterSetup;
-    FlatPictureButton* btnReset;
-    FlatPictureButton* btnDisclaim;
-    FlatPictureButton* btnUpdate;
-    FlatPictureButton* btnHelp;
-    FlatPictureButton* btnExit;
-
-    QStatusBar* StatusBar1;
-    TXJustOne* XJustOne1;
-
+private slots:
     // Calculation and grid.
     void CalculateGrdFV();
     void CleanGrid();
@@ -109,6 +82,35 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The printer shared by printer setup and printing, created on first use.
+    QPrinter& printer();
+
+    // Input panel; every control's objectName is its member name.
+    TNumEdit* edtBalance;
+    TNumEdit* edtSavings;
+    EditableComboBox* cbFirstMonth;
+    TFnpNumericEdit* edtFirstYear;
+    EditableComboBox* cbLastMonth;
+    TFnpNumericEdit* edtLastYear;
+    TFnpNumericEdit* edtTerm;
+    EditableComboBox* cbFrequency;
+    TFnpNumericEdit* edtInterest;
+    TFnpNumericEdit* edtIncrease;
+    RadioGroup* rgSavings;
+    RadioGroup* rgInterest;
+    TStringAlignGrid* grdFV;
+
+    FlatPictureButton* btnPrint;
+    FlatPictureButton* btnPrinterSetup;
+    FlatPictureButton* btnReset;
+    FlatPictureButton* btnDisclaim;
+    FlatPictureButton* btnUpdate;
+    FlatPictureButton* btnHelp;
+    FlatPictureButton* btnExit;
+
+    QStatusBar* StatusBar1;
+    TXJustOne* XJustOne1;
+
     void buildFrame();
     void connectInputs();
     void connectCommands();

@@ -38,7 +38,8 @@ int main(int argc, char** argv) {
     // When another copy runs, this one quits without showing its window and
     // without ever closing it, so nothing of its state is saved.
     int result = 0;
-    if (!mainWindow->XJustOne1->anotherInstanceFound()) {
+    const auto* instances = mainWindow->findChild<TXJustOne*>(QStringLiteral("XJustOne1"));
+    if (!instances || !instances->anotherInstanceFound()) {
         mainWindow->show();
         // Stay above the main window even where nothing enforces stay-on-top.
         if (SplashScreen)
