@@ -1,17 +1,11 @@
 #include "widgets/TFnpNumericEdit.h"
 
 #include "calc/NumberFormat.h"
-#include "widgets/FocusLoss.h"
-#include "widgets/KeyFilter.h"
-
-#include <QFocusEvent>
-#include <QKeyEvent>
 #include <algorithm>
 
 TFnpNumericEdit::TFnpNumericEdit(int decimals, QWidget* parent)
-    : QLineEdit(parent)
-    , m_decimals(std::max(0, decimals))
-    , m_regional(RegionalSettings::unitedStates()) {
+    : NumericEdit(parent)
+    , m_decimals(std::max(0, decimals)) {
     setValue(0);
 }
 
@@ -40,25 +34,9 @@ void TFnpNumericEdit::setRegionalSettings(const RegionalSettings& regional) {
         setValue(*number);
 }
 
-void TFnpNumericEdit::focusInEvent(QFocusEvent* event) {
-    QLineEdit::focusInEvent(event);
-    if (selectsAllOnFocusIn(event))
-        selectAll();
-}
-
-void TFnpNumericEdit::focusOutEvent(QFocusEvent* event) {
-    QLineEdit::focusOutEvent(event);
-    if (isTransientFocusLoss(this, event, isModified()))
-        return;
+bool TFnpNumericEdit::leave() {
     rewriteInPattern();
-    emit exited();
-}
-
-void TFnpNumericEdit::keyPressEvent(QKeyEvent* event) {
-    KeyFilter::handleKeyPress(
-        this, event, m_regional.decimalSeparator,
-        [this](const QString& typed) { return acceptsTyping(typed); },
-        [this](QKeyEvent* passed) { QLineEdit::keyPressEvent(passed); });
+    return true;
 }
 
 bool TFnpNumericEdit::acceptsTyping(const QString& typed) const {
@@ -68,8 +46,7 @@ bool TFnpNumericEdit::acceptsTyping(const QString& typed) const {
         if (!digit && !separator)
             return false;
     }
-    const QString after = KeyFilter::textAfterTyping(
-        text(), selectionStart(), selectedText().size(), cursorPosition(), typed);
+    const QString after = textAfterTyping(typed);
     return after.count(m_regional.decimalSeparator) <= 1;
 }
 
