@@ -1,5 +1,7 @@
 #include "app/InputPanel.h"
 
+#include "app/WindowLook.h"
+
 #include "calc/Steps.h"
 #include "calc/Term.h"
 #include "widgets/EditableComboBox.h"
@@ -75,7 +77,7 @@ InputPanel::InputPanel(const RegionalSettings& regional, QWidget* parent)
     edtTerm->setReadOnly(true);
     edtTerm->setFocusPolicy(Qt::ClickFocus);
     QPalette termPalette = edtTerm->palette();
-    termPalette.setColor(QPalette::Base, QColor(255, 255, 0));
+    termPalette.setColor(QPalette::Base, QColor(WindowLook::kHighlight));
     termPalette.setColor(QPalette::Text, Qt::black);
     edtTerm->setPalette(termPalette);
 

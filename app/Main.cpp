@@ -45,7 +45,7 @@
 
 namespace {
 
-constexpr int kClientWidth = 621;
+constexpr int kClientWidth = InputPanel::kWidth;
 constexpr int kClientHeight = 409;
 constexpr int kStatusHeight = 18;
 constexpr int kGridTop = ToolBarPanel::kHeight + InputPanel::kHeight;
@@ -54,10 +54,9 @@ constexpr int kGridTop = ToolBarPanel::kHeight + InputPanel::kHeight;
 // and the status line, and is only as tall as its twelve rows need within that;
 // the window ends where the grid does.
 constexpr int kGridSpace = kClientHeight - kStatusHeight - kGridTop;
-constexpr int kColumnWidth = 76;
 constexpr int kHintPauseMs = 500;
 
-const QColor kYellow(255, 255, 0);
+const QColor kYellow(WindowLook::kHighlight);
 
 QString welcomeText() {
     return QStringLiteral(" Welcome to %1 by %2!")
@@ -72,14 +71,13 @@ bool isSystemDialog(const QWidget* window) {
            qobject_cast<const QAbstractPrintDialog*>(window);
 }
 
-// Opens one of the program's own dialogs: created without owner into its global
-// reference, modal, destroyed when its loop ends (also on an error; the dialog
-// may have freed itself already), then the main window is active again.
+// Opens one of the program's own dialogs: created without owner, modal,
+// destroyed when its loop ends (also on an error; the dialog may have freed
+// itself already), then the main window is active again.
 template <typename Dialog>
-void runOwnDialog(QWidget* mainWindow, Dialog*& reference) {
+void runOwnDialog(QWidget* mainWindow) {
     mainWindow->repaint(); // nothing stale behind the dialog
     QPointer<Dialog> dialog = new Dialog(nullptr);
-    reference = dialog;
     const auto destroy = qScopeGuard([&dialog, mainWindow] {
         delete dialog.data();
         mainWindow->activateWindow();
@@ -338,8 +336,8 @@ void TfrmMain::FormCreate() {
     app->installEventFilter(this);
 
     try {
+        // The one help file path: the viewer reads it from the application.
         app->setHelpFile(m_programDir + QStringLiteral("tlmr.hlp"));
-        m_help->setHelpFile(app->helpFile());
         CleanGrid();
         LoadSavedInputs();
         CalculateGrdFV();
@@ -413,7 +411,7 @@ void TfrmMain::CleanGrid() {
             grdFV->setCellText(column, row, QString());
     markBaseCell();
     for (int column = 0; column < kGridColumns; ++column)
-        grdFV->setColumnWidth(column, kColumnWidth);
+        grdFV->setColumnWidth(column, TStringAlignGrid::kDefaultColumnWidth);
     grdFV->setCellText(0, 0, m_snapshot.text(0, 0));
 }
 
@@ -495,14 +493,18 @@ void TfrmMain::SaveValuesAtExit() {
     SavedInputs(settingsFilePath(), m_regional).save(fields);
 }
 
-void TfrmMain::btnResetClick() {
-    rgSavings->setItemIndex(0);
-    rgInterest->setItemIndex(3);
+void TfrmMain::zeroAmounts() {
     edtSavings->setValue(0);
     edtBalance->setValue(0);
     edtTerm->setValue(0);
     edtInterest->setValue(0);
     setComboText(cbFrequency, QStringLiteral("Monthly"));
+}
+
+void TfrmMain::btnResetClick() {
+    rgSavings->setItemIndex(0);
+    rgInterest->setItemIndex(3);
+    zeroAmounts();
     edtBalance->setFocus();
     edtBalance->selectAll();
     CleanGrid();
@@ -539,11 +541,11 @@ void TfrmMain::SetupPrinter() {
 }
 
 void TfrmMain::ShowAbout() {
-    runOwnDialog(this, AboutBox);
+    runOwnDialog<TAboutBox>(this);
 }
 
 void TfrmMain::ShowDisclaim() {
-    runOwnDialog(this, frmDisclaim);
+    runOwnDialog<TfrmDisclaim>(this);
 }
 
 void TfrmMain::ExitApplication() {
@@ -551,17 +553,14 @@ void TfrmMain::ExitApplication() {
 }
 
 void TfrmMain::mnuHelpContentsClick() {
-    m_help->setHelpFile(Application::instance()->helpFile());
     m_help->showContents();
 }
 
 void TfrmMain::mnuHelpSearchClick() {
-    m_help->setHelpFile(Application::instance()->helpFile());
     m_help->showKeywordSearch();
 }
 
 void TfrmMain::mnuHelpHowClick() {
-    m_help->setHelpFile(Application::instance()->helpFile());
     m_help->showHelpOnHelp();
 }
 
@@ -583,11 +582,7 @@ void TfrmMain::AppOnException(QObject*, std::exception_ptr error) {
     }
 
     showInformation(ErrorRecovery::arithmeticMessage());
-    edtSavings->setValue(0);
-    edtBalance->setValue(0);
-    edtTerm->setValue(0);
-    edtInterest->setValue(0);
-    setComboText(cbFrequency, QStringLiteral("Monthly"));
+    zeroAmounts();
     edtSavings->setFocus();
     edtSavings->selectAll();
     CleanGrid();

@@ -123,6 +123,8 @@ private:
     void markBaseCell();
     void validateMonth(EditableComboBox* combo);
     void setComboText(EditableComboBox* combo, const QString& text);
+    // Amounts, term and rate to zero, compounding monthly (reset and recovery).
+    void zeroAmounts();
     void showInformation(const QString& text);
     template <typename Handler>
     auto guarded(Handler handler);

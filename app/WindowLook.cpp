@@ -9,7 +9,7 @@ namespace WindowLook {
 
 QFont windowFont() {
     QFont font;
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
     font.setPixelSize(11);
     return font;
 }

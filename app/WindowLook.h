@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QFont>
 
 class QPainter;
@@ -12,6 +13,9 @@ namespace WindowLook {
 // Arial (or its metric twin) at an 11-pixel character height: the font of the
 // main window, the splash and the dialogs.
 QFont windowFont();
+
+// The yellow of the term field and of the grid's base row and column.
+inline constexpr QRgb kHighlight = 0xffffff00;
 
 // Gives every window of the program (message boxes, the help window, menus and
 // tooltips included) the program's icon and the window font's family; sizes

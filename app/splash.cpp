@@ -1,6 +1,7 @@
 #include "app/splash.h"
 
 #include "app/TitlePicture.h"
+#include "app/WindowLook.h"
 #include "platform/ProductInfo.h"
 
 #include <QEventLoop>
@@ -10,9 +11,6 @@
 #include <QShowEvent>
 #include <QTimer>
 #include <QWindow>
-#include <qdrawutil.h>
-
-TSplashScreen* SplashScreen = nullptr;
 
 namespace {
 
@@ -35,11 +33,8 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
-        const QRect outer = rect();
-        qDrawShadePanel(&p, outer, palette(), false, 1, &palette().brush(QPalette::Window));
-        const QRect inner = outer.adjusted(1 + kBorderWidth, 1 + kBorderWidth, -(1 + kBorderWidth),
-                                           -(1 + kBorderWidth));
-        qDrawShadePanel(&p, inner, palette(), true, 1);
+        WindowLook::drawDoubleBevel(&p, rect(), palette(), false, 1 + kBorderWidth,
+                                    &palette().brush(QPalette::Window));
     }
 };
 
@@ -77,9 +72,7 @@ TSplashScreen::TSplashScreen(QWidget* parent)
     setFocusPolicy(Qt::NoFocus);
     setFixedSize(kClientWidth, kClientHeight);
 
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(WindowLook::windowFont());
     QPalette pal = palette();
     pal.setColor(QPalette::WindowText, Qt::black);
     setPalette(pal);
@@ -115,11 +108,6 @@ TSplashScreen::TSplashScreen(QWidget* parent)
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(kSplashMs);
     connect(Timer1, &QTimer::timeout, this, &TSplashScreen::Timer1Timer);
-}
-
-TSplashScreen::~TSplashScreen() {
-    if (SplashScreen == this)
-        SplashScreen = nullptr;
 }
 
 void TSplashScreen::Timer1Timer() {

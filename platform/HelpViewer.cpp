@@ -1,4 +1,5 @@
 #include "platform/HelpViewer.h"
+#include "platform/Application.h"
 #include "platform/HelpWindow.h"
 
 #include <QScreen>
@@ -39,6 +40,11 @@ void HelpViewer::setHelpFile(const QString& path) {
     m_helpFile = path;
 }
 
+QString HelpViewer::helpFile() const {
+    const Application* app = Application::instance();
+    return m_helpFile.isEmpty() && app ? app->helpFile() : m_helpFile;
+}
+
 HelpWindow* HelpViewer::ensureWindow() {
     if (!m_window) {
         m_window = new HelpWindow;
@@ -47,8 +53,9 @@ HelpWindow* HelpViewer::ensureWindow() {
             placeBeside(m_window, owner->window());
     }
     // Read the file again when it is another one, changed, or failed before.
-    if (!m_window->isCurrent(m_helpFile))
-        m_window->load(m_helpFile);
+    const QString path = helpFile();
+    if (!m_window->isCurrent(path))
+        m_window->load(path);
     m_window->show();
     if (m_window->isMinimized())
         m_window->showNormal();
