@@ -284,20 +284,22 @@ void TfrmMain::connectCommands() {
     onItem(m.mnuFilePrint, print);
     onItem(m.mnuFileExit, exitApp);
 
-    const auto link = [this](const char* name) {
-        return [this, name] { openLink(QLatin1String(name)); };
+    // Each item opens the address of its hidden link label, which beeps when
+    // nothing can open it; an item whose link has no address does nothing.
+    const auto link = [this](QAction* item, const QString& name) {
+        auto* label = pnlLinks->findChild<HyperlinkLabel*>(name);
+        if (label && !label->address().isEmpty())
+            connect(item, &QAction::triggered, label, &HyperlinkLabel::activate);
     };
-    onItem(m.mnuInternetCalcSite, link("UrlCalcSite"));
-    onItem(m.mnuInternetWebHome, link("UrlBrindlecrest"));
-    onItem(m.mnuInternetWebFreeware, link("UrlFreeware"));
-    onItem(m.mnuInternetWebSuggest, link("UrlSuggest"));
-    onItem(m.mnuInternetEmailSuggest, link("UrlEmailSuggest"));
-    onItem(m.mnuInternetEmailSupport, link("UrlEmailSupport"));
-    onItem(m.mnuHelpSupportAddress, link("UrlEmailSupport"));
-    for (int i = 0; i < 4; ++i) {
-        const QString name = QStringLiteral("UrlProduct%1").arg(i + 1);
-        onItem(m.mnuInternetDownloadProduct[i], [this, name] { openLink(name); });
-    }
+    link(m.mnuInternetCalcSite, QStringLiteral("UrlCalcSite"));
+    link(m.mnuInternetWebHome, QStringLiteral("UrlBrindlecrest"));
+    link(m.mnuInternetWebFreeware, QStringLiteral("UrlFreeware"));
+    link(m.mnuInternetWebSuggest, QStringLiteral("UrlSuggest"));
+    link(m.mnuInternetEmailSuggest, QStringLiteral("UrlEmailSuggest"));
+    link(m.mnuInternetEmailSupport, QStringLiteral("UrlEmailSupport"));
+    link(m.mnuHelpSupportAddress, QStringLiteral("UrlEmailSupport"));
+    for (int i = 0; i < 4; ++i)
+        link(m.mnuInternetDownloadProduct[i], QStringLiteral("UrlProduct%1").arg(i + 1));
     onItem(m.mnuInternetUpdate, update);
 
     onItem(m.mnuHelpContents, help);
@@ -562,13 +564,6 @@ void TfrmMain::mnuHelpSearchClick() {
 
 void TfrmMain::mnuHelpHowClick() {
     m_help->showHelpOnHelp();
-}
-
-void TfrmMain::openLink(const QString& linkName) {
-    auto* link = pnlLinks->findChild<HyperlinkLabel*>(linkName);
-    if (!link || link->address().isEmpty())
-        return;
-    link->activate();
 }
 
 // Application-wide handlers ---------------------------------------------------

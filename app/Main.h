@@ -68,7 +68,6 @@ private slots:
     void mnuHelpContentsClick();
     void mnuHelpSearchClick();
     void mnuHelpHowClick();
-    void openLink(const QString& linkName);
 
     // Application-wide handlers.
     void AppOnException(QObject* sender, std::exception_ptr error);
