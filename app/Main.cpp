@@ -468,14 +468,9 @@ void TfrmMain::grdFVMouseMove(Qt::KeyboardModifiers, int x, int y) {
 void TfrmMain::grdFVShowHintCell(int column, int row, QString& hintText) {
     if (column < 0 || column >= kGridColumns || row < 1 || row >= kGridRows)
         return;
-    TooltipSource source;
-    source.rowHeaderText = grdFV->cellText(0, row);
-    source.cellText = grdFV->cellText(column, row);
-    source.term = edtTerm->value();
-    source.balance = static_cast<double>(edtBalance->value());
-    source.exactSavings = m_snapshot.rowSavings[row];
-    source.exactValue = m_snapshot.values[row][column];
-    if (const auto text = tooltipText(source, m_regional))
+    // The grid shows the snapshot's texts and the term field its term, so the
+    // snapshot is the tooltip's whole source, as for the command line.
+    if (const auto text = tooltipText(tooltipSource(m_snapshot, column, row), m_regional))
         hintText = *text;
 }
 
