@@ -2,16 +2,13 @@
 
 #include "app/DialogPanel.h"
 #include "app/TitlePicture.h"
+#include "app/WindowLook.h"
 #include "platform/ProductInfo.h"
 #include "widgets/FlatPictureButton.h"
 #include "widgets/HyperlinkLabel.h"
 
-#include <QIcon>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QShowEvent>
-
-TAboutBox* AboutBox = nullptr;
 
 namespace {
 
@@ -30,9 +27,8 @@ const char kNote[] =
 // The OK button keeps the system's classic dialog face; without it, its metric
 // twin of Arial stands in.
 QFont buttonFont() {
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
-    font.setPixelSize(11);
+    QFont font = WindowLook::windowFont();
+    font.setFamilies(QStringList{QStringLiteral("MS Sans Serif")} + font.families());
     return font;
 }
 
@@ -49,12 +45,9 @@ QLabel* addLabel(QWidget* panel, const char* name, const QString& text, QPoint a
 } // namespace
 
 TAboutBox::TAboutBox(QWidget* parent)
-    : QDialog(parent, DialogPanel::fixedDialogFlags()) {
+    : FixedDialog(parent, kClientSize) {
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("About ..."));
-    setFont(DialogPanel::dialogFont());
-    setFixedSize(kClientSize);
-    setSizeGripEnabled(false);
 
     auto* panel = new DialogPanel(this);
     panel->setObjectName(QStringLiteral("pnlAbout"));
@@ -89,36 +82,15 @@ TAboutBox::TAboutBox(QWidget* parent)
     link.moveCenter(QPoint(kLinkRect.center().x(), link.center().y()));
     UrlWeb->setGeometry(link);
     UrlWeb->setStatusTip(QStringLiteral(" Click to visit Brindlecrest' website ..."));
-    UrlWeb->setOpener(&DialogPanel::openAddress);
+    UrlWeb->setOpener(&FixedDialog::openAddress);
 
-    btnClose = new FlatPictureButton(QIcon(QStringLiteral(":/icons/ok.svg")), QSize(18, 18),
-                                     QStringLiteral(" &OK"), this);
-    btnClose->setObjectName(QStringLiteral("btnClose"));
-    btnClose->setGeometry(kCloseRect);
+    btnClose = addCloseButton(kCloseRect, QStringLiteral("Close About Window"));
     btnClose->setFont(buttonFont());
-    btnClose->setStatusTip(QStringLiteral("Close About Window"));
-    connect(btnClose, &FlatPictureButton::clicked, this, &TAboutBox::BtnCloseClick);
-    btnClose->setFocus();
-}
-
-TAboutBox::~TAboutBox() {
-    if (AboutBox == this)
-        AboutBox = nullptr;
 }
 
 void TAboutBox::showEvent(QShowEvent* event) {
     FormShow();
-    DialogPanel::centreOnScreen(this);
-    QDialog::showEvent(event);
-}
-
-void TAboutBox::keyPressEvent(QKeyEvent* event) {
-    // Enter anywhere but on the link (which takes the key itself) closes the box.
-    if (DialogPanel::isPlainEnter(event)) {
-        BtnCloseClick();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    FixedDialog::showEvent(event);
 }
 
 void TAboutBox::FormShow() {
@@ -131,8 +103,4 @@ void TAboutBox::FormShow() {
     lblCompileDate->adjustSize();
     lblCopyright->setText(QString::fromUtf8(ProductInfo::kCopyright));
     lblCopyright->adjustSize();
-}
-
-void TAboutBox::BtnCloseClick() {
-    accept();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "app/FixedDialog.h"
 
 class QLabel;
 class HyperlinkLabel;
@@ -9,11 +9,10 @@ class FlatPictureButton;
 // The About dialog: title picture, version, compile date, copyright, the maker's
 // note and a link to the maker's web site. Created for each showing, modal,
 // no close box; OK closes it.
-class TAboutBox : public QDialog {
+class TAboutBox : public FixedDialog {
     Q_OBJECT
 public:
     explicit TAboutBox(QWidget* parent = nullptr);
-    ~TAboutBox() override; // FormDestroy: clears AboutBox when it points here
 
     QLabel* lblVersion;
     QLabel* lblCompileDate;
@@ -23,12 +22,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override; // FormShow, then centre on the screen
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void FormShow();
-    void BtnCloseClick();
 };
-
-// The dialog while it is shown, else nullptr.
-extern TAboutBox* AboutBox;

@@ -1,14 +1,8 @@
 #include "app/Disclaim.h"
 
 #include "app/DialogPanel.h"
-#include "widgets/FlatPictureButton.h"
 
-#include <QIcon>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QShowEvent>
-
-TfrmDisclaim* frmDisclaim = nullptr;
 
 namespace {
 
@@ -46,12 +40,9 @@ QLabel* addLabel(QWidget* panel, const char* name, const QString& text, const QR
 } // namespace
 
 TfrmDisclaim::TfrmDisclaim(QWidget* parent)
-    : QDialog(parent, DialogPanel::fixedDialogFlags()) {
+    : FixedDialog(parent, kClientSize) {
     setObjectName(QStringLiteral("frmDisclaim"));
     setWindowTitle(QStringLiteral("Disclaimer"));
-    setFont(DialogPanel::dialogFont());
-    setFixedSize(kClientSize);
-    setSizeGripEnabled(false);
 
     auto* panel = new DialogPanel(this);
     panel->setObjectName(QStringLiteral("pnlDisclaim"));
@@ -71,33 +62,5 @@ TfrmDisclaim::TfrmDisclaim(QWidget* parent)
                             "financial decision."),
              QRect(51, 96, 205, 28), false);
 
-    btnClose = new FlatPictureButton(QIcon(QStringLiteral(":/icons/ok.svg")), QSize(18, 18),
-                                     QStringLiteral(" &OK"), this);
-    btnClose->setObjectName(QStringLiteral("btnClose"));
-    btnClose->setGeometry(kCloseRect);
-    btnClose->setStatusTip(QStringLiteral("Close Disclaimer window."));
-    connect(btnClose, &FlatPictureButton::clicked, this, &TfrmDisclaim::BtnCloseClick);
-    btnClose->setFocus();
-}
-
-TfrmDisclaim::~TfrmDisclaim() {
-    if (frmDisclaim == this)
-        frmDisclaim = nullptr;
-}
-
-void TfrmDisclaim::showEvent(QShowEvent* event) {
-    DialogPanel::centreOnScreen(this);
-    QDialog::showEvent(event);
-}
-
-void TfrmDisclaim::keyPressEvent(QKeyEvent* event) {
-    if (DialogPanel::isPlainEnter(event)) {
-        BtnCloseClick();
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
-
-void TfrmDisclaim::BtnCloseClick() {
-    accept();
+    btnClose = addCloseButton(kCloseRect, QStringLiteral("Close Disclaimer window."));
 }

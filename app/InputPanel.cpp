@@ -1,5 +1,6 @@
 #include "app/InputPanel.h"
 
+#include "app/WindowLook.h"
 #include "calc/FutureValue.h"
 #include "calc/Steps.h"
 #include "calc/Term.h"
@@ -76,7 +77,7 @@ InputPanel::InputPanel(const RegionalSettings& regional, QWidget* parent)
     edtTerm->setReadOnly(true);
     edtTerm->setFocusPolicy(Qt::ClickFocus);
     QPalette termPalette = edtTerm->palette();
-    termPalette.setColor(QPalette::Base, QColor(255, 255, 0));
+    termPalette.setColor(QPalette::Base, QColor(WindowLook::kHighlight));
     termPalette.setColor(QPalette::Text, Qt::black);
     edtTerm->setPalette(termPalette);
 
@@ -151,6 +152,8 @@ InputPanel::InputPanel(const RegionalSettings& regional, QWidget* parent)
     edtTerm->setValue(0);
     edtInterest->setValue(0);
     edtIncrease->setValue(0);
+    for (TFnpNumericEdit* year : {edtFirstYear, edtLastYear})
+        year->setMaxLength(kYearDigits);
 
     setTabOrder(edtBalance, edtSavings);
     setTabOrder(edtSavings, cbFirstMonth);

@@ -17,6 +17,9 @@ class InputPanel : public QFrame {
 public:
     static constexpr int kWidth = 621;
     static constexpr int kHeight = 131;
+    // Years are typed with at most four digits.
+    static constexpr int kYearDigits = 4;
+    static constexpr int kMaxYear = 9999;
 
     InputPanel(const RegionalSettings& regional, QWidget* parent = nullptr);
 

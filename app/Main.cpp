@@ -10,6 +10,7 @@
 #include "app/MainMenus.h"
 #include "app/SavedInputs.h"
 #include "app/ToolBarPanel.h"
+#include "app/WindowLook.h"
 #include "app/XJustOne.h"
 #include "calc/Term.h"
 #include "calc/Tooltip.h"
@@ -45,18 +46,18 @@
 
 namespace {
 
-constexpr int kClientWidth = 621;
+constexpr int kClientWidth = InputPanel::kWidth;
 constexpr int kClientHeight = 409;
 constexpr int kStatusHeight = 18;
 constexpr int kGridTop = ToolBarPanel::kHeight + InputPanel::kHeight;
 // The designed heights (31 + 131 + 232 + 18) exceed the 409-pixel client area by
-// three pixels, so the grid gets what is left between the input panel and the
-// status line, and is only as tall as its twelve rows need within that.
+// three pixels, so the grid gets at most what is left between the input panel
+// and the status line, and is only as tall as its twelve rows need within that;
+// the window ends where the grid does.
 constexpr int kGridSpace = kClientHeight - kStatusHeight - kGridTop;
-constexpr int kColumnWidth = 76;
 constexpr int kHintPauseMs = 500;
 
-const QColor kYellow(255, 255, 0);
+const QColor kYellow(WindowLook::kHighlight);
 
 QString welcomeText() {
     return QStringLiteral(" Welcome to %1 by %2!")
@@ -71,14 +72,13 @@ bool isSystemDialog(const QWidget* window) {
            qobject_cast<const QAbstractPrintDialog*>(window);
 }
 
-// Opens one of the program's own dialogs: created without owner into its global
-// reference, modal, destroyed when its loop ends (also on an error; the dialog
-// may have freed itself already), then the main window is active again.
+// Opens one of the program's own dialogs: created without owner, modal,
+// destroyed when its loop ends (also on an error; the dialog may have freed
+// itself already), then the main window is active again.
 template <typename Dialog>
-void runOwnDialog(QWidget* mainWindow, Dialog*& reference) {
+void runOwnDialog(QWidget* mainWindow) {
     mainWindow->repaint(); // nothing stale behind the dialog
     QPointer<Dialog> dialog = new Dialog(nullptr);
-    reference = dialog;
     const auto destroy = qScopeGuard([&dialog, mainWindow] {
         delete dialog.data();
         mainWindow->activateWindow();
@@ -96,6 +96,10 @@ TfrmMain::TfrmMain(const RegionalSettings& regional, QWidget* parent)
     , m_regional(regional)
     , m_snapshot(cleanSchedule()) {
     setObjectName(QStringLiteral("frmMain"));
+    // Application-wide look first: set later, every control built by then
+    // would be polished and laid out a second time.
+    WindowLook::applyToApplication();
+    HintPauseStyle::install(kHintPauseMs);
     buildFrame();
     buildLinks();
     connectInputs();
@@ -130,15 +134,10 @@ void TfrmMain::buildFrame() {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
-    QFont windowFont = font();
-    windowFont.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
-    windowFont.setPixelSize(11);
-    setFont(windowFont);
+    setFont(WindowLook::windowFont());
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("pnlClient"));
-    client->setFixedSize(kClientWidth, kClientHeight - kStatusHeight);
     setCentralWidget(client);
 
     pnlToolBar = new ToolBarPanel(client);
@@ -169,8 +168,10 @@ void TfrmMain::buildFrame() {
     grdFV = new TStringAlignGrid(kGridColumns, kGridRows, client);
     grdFV->setObjectName(QStringLiteral("grdFV"));
     const int rowsHeight = kGridRows * grdFV->verticalHeader()->defaultSectionSize();
-    grdFV->setGeometry(0, kGridTop, kClientWidth,
-                       std::min(kGridSpace, rowsHeight + 2 * grdFV->frameWidth()));
+    const int gridHeight = std::min(kGridSpace, rowsHeight + 2 * grdFV->frameWidth());
+    grdFV->setGeometry(0, kGridTop, kClientWidth, gridHeight);
+    // The status line follows the grid at once: no empty strip between them.
+    client->setFixedSize(kClientWidth, kGridTop + gridHeight);
     // Twelve rows of 18 pixels, columns of 76 with the last one filling the
     // width, no editing, no scroll bars, no tab stop: the grid's own design.
     grdFV->setSelectionColors(kYellow, Qt::black);
@@ -284,20 +285,22 @@ void TfrmMain::connectCommands() {
     onItem(m.mnuFilePrint, print);
     onItem(m.mnuFileExit, exitApp);
 
-    const auto link = [this](const char* name) {
-        return [this, name] { openLink(QLatin1String(name)); };
+    // Each item opens the address of its hidden link label, which beeps when
+    // nothing can open it; an item whose link has no address does nothing.
+    const auto link = [this](QAction* item, const QString& name) {
+        auto* label = pnlLinks->findChild<HyperlinkLabel*>(name);
+        if (label && !label->address().isEmpty())
+            connect(item, &QAction::triggered, label, &HyperlinkLabel::activate);
     };
-    onItem(m.mnuInternetCalcSite, link("UrlCalcSite"));
-    onItem(m.mnuInternetWebHome, link("UrlBrindlecrest"));
-    onItem(m.mnuInternetWebFreeware, link("UrlFreeware"));
-    onItem(m.mnuInternetWebSuggest, link("UrlSuggest"));
-    onItem(m.mnuInternetEmailSuggest, link("UrlEmailSuggest"));
-    onItem(m.mnuInternetEmailSupport, link("UrlEmailSupport"));
-    onItem(m.mnuHelpSupportAddress, link("UrlEmailSupport"));
-    for (int i = 0; i < 4; ++i) {
-        const QString name = QStringLiteral("UrlProduct%1").arg(i + 1);
-        onItem(m.mnuInternetDownloadProduct[i], [this, name] { openLink(name); });
-    }
+    link(m.mnuInternetCalcSite, QStringLiteral("UrlCalcSite"));
+    link(m.mnuInternetWebHome, QStringLiteral("UrlBrindlecrest"));
+    link(m.mnuInternetWebFreeware, QStringLiteral("UrlFreeware"));
+    link(m.mnuInternetWebSuggest, QStringLiteral("UrlSuggest"));
+    link(m.mnuInternetEmailSuggest, QStringLiteral("UrlEmailSuggest"));
+    link(m.mnuInternetEmailSupport, QStringLiteral("UrlEmailSupport"));
+    link(m.mnuHelpSupportAddress, QStringLiteral("UrlEmailSupport"));
+    for (int i = 0; i < 4; ++i)
+        link(m.mnuInternetDownloadProduct[i], QStringLiteral("UrlProduct%1").arg(i + 1));
     onItem(m.mnuInternetUpdate, update);
 
     onItem(m.mnuHelpContents, help);
@@ -318,6 +321,10 @@ void TfrmMain::FormCreate() {
     setWindowTitle(QLatin1String(ProductInfo::kMainCaption));
     m_programDir = QCoreApplication::applicationDirPath() + u'/';
     markBaseCell();
+    // A second copy hands over to the first and ends: it reads nothing and so
+    // has nothing to complain about.
+    if (XJustOne1->anotherInstanceFound())
+        return;
 
     Application* app = Application::instance();
     m_previousHandler = app->setExceptionHandler(
@@ -330,11 +337,10 @@ void TfrmMain::FormCreate() {
             });
     // Status tips of every window and the pop-up menu's right clicks pass here.
     app->installEventFilter(this);
-    HintPauseStyle::install(kHintPauseMs);
 
     try {
+        // The one help file path: the viewer reads it from the application.
         app->setHelpFile(m_programDir + QStringLiteral("tlmr.hlp"));
-        m_help->setHelpFile(app->helpFile());
         CleanGrid();
         LoadSavedInputs();
         CalculateGrdFV();
@@ -360,6 +366,10 @@ void TfrmMain::LoadSavedInputs() {
         if (!XJustOne1->anotherInstanceFound())
             showInformation(QString::fromUtf8(error.what()));
     }
+    // A year the field could not hold is refused like a year that is no integer.
+    const auto year = [](int saved, int fallback) {
+        return saved >= 0 && saved <= InputPanel::kMaxYear ? saved : fallback;
+    };
     setComboText(cbFrequency, values.frequency);
     setComboText(cbFirstMonth, values.firstMonth);
     setComboText(cbLastMonth, values.lastMonth);
@@ -367,8 +377,8 @@ void TfrmMain::LoadSavedInputs() {
     edtBalance->setValue(values.balance);
     edtTerm->setValue(values.term);
     edtInterest->setValue(values.interest);
-    edtFirstYear->setValue(values.firstYear);
-    edtLastYear->setValue(values.lastYear);
+    edtFirstYear->setValue(year(values.firstYear, SavedInputs::Values{}.firstYear));
+    edtLastYear->setValue(year(values.lastYear, SavedInputs::Values{}.lastYear));
 }
 
 // Calculation -----------------------------------------------------------------
@@ -413,7 +423,7 @@ void TfrmMain::CleanGrid() {
             grdFV->setCellText(column, row, QString());
     markBaseCell();
     for (int column = 0; column < kGridColumns; ++column)
-        grdFV->setColumnWidth(column, kColumnWidth);
+        grdFV->setColumnWidth(column, TStringAlignGrid::kDefaultColumnWidth);
     grdFV->setCellText(0, 0, m_snapshot.text(0, 0));
 }
 
@@ -468,14 +478,9 @@ void TfrmMain::grdFVMouseMove(Qt::KeyboardModifiers, int x, int y) {
 void TfrmMain::grdFVShowHintCell(int column, int row, QString& hintText) {
     if (column < 0 || column >= kGridColumns || row < 1 || row >= kGridRows)
         return;
-    TooltipSource source;
-    source.rowHeaderText = grdFV->cellText(0, row);
-    source.cellText = grdFV->cellText(column, row);
-    source.term = edtTerm->value();
-    source.balance = static_cast<double>(edtBalance->value());
-    source.exactSavings = m_snapshot.rowSavings[row];
-    source.exactValue = m_snapshot.values[row][column];
-    if (const auto text = tooltipText(source, m_regional))
+    // The grid shows the snapshot's texts and the term field its term, so the
+    // snapshot is the tooltip's whole source, as for the command line.
+    if (const auto text = tooltipText(tooltipSource(m_snapshot, column, row), m_regional))
         hintText = *text;
 }
 
@@ -495,15 +500,20 @@ void TfrmMain::SaveValuesAtExit() {
     SavedInputs(settingsFilePath(), m_regional).save(fields);
 }
 
-void TfrmMain::btnResetClick() {
-    rgSavings->setItemIndex(0);
-    rgInterest->setItemIndex(3);
+void TfrmMain::zeroAmounts() {
     edtSavings->setValue(0);
     edtBalance->setValue(0);
     edtTerm->setValue(0);
     edtInterest->setValue(0);
     setComboText(cbFrequency, QStringLiteral("Monthly"));
+}
+
+void TfrmMain::btnResetClick() {
+    rgSavings->setItemIndex(0);
+    rgInterest->setItemIndex(3);
+    zeroAmounts();
     edtBalance->setFocus();
+    edtBalance->selectAll();
     CleanGrid();
     CalculateGrdFV();
 }
@@ -538,11 +548,11 @@ void TfrmMain::SetupPrinter() {
 }
 
 void TfrmMain::ShowAbout() {
-    runOwnDialog(this, AboutBox);
+    runOwnDialog<TAboutBox>(this);
 }
 
 void TfrmMain::ShowDisclaim() {
-    runOwnDialog(this, frmDisclaim);
+    runOwnDialog<TfrmDisclaim>(this);
 }
 
 void TfrmMain::ExitApplication() {
@@ -550,25 +560,15 @@ void TfrmMain::ExitApplication() {
 }
 
 void TfrmMain::mnuHelpContentsClick() {
-    m_help->setHelpFile(Application::instance()->helpFile());
     m_help->showContents();
 }
 
 void TfrmMain::mnuHelpSearchClick() {
-    m_help->setHelpFile(Application::instance()->helpFile());
     m_help->showKeywordSearch();
 }
 
 void TfrmMain::mnuHelpHowClick() {
-    m_help->setHelpFile(Application::instance()->helpFile());
     m_help->showHelpOnHelp();
-}
-
-void TfrmMain::openLink(const QString& linkName) {
-    auto* link = pnlLinks->findChild<HyperlinkLabel*>(linkName);
-    if (!link || link->address().isEmpty())
-        return;
-    link->activate();
 }
 
 // Application-wide handlers ---------------------------------------------------
@@ -582,12 +582,9 @@ void TfrmMain::AppOnException(QObject*, std::exception_ptr error) {
     }
 
     showInformation(ErrorRecovery::arithmeticMessage());
-    edtSavings->setValue(0);
-    edtBalance->setValue(0);
-    edtTerm->setValue(0);
-    edtInterest->setValue(0);
-    setComboText(cbFrequency, QStringLiteral("Monthly"));
+    zeroAmounts();
     edtSavings->setFocus();
+    edtSavings->selectAll();
     CleanGrid();
     try {
         CalculateGrdFV();
@@ -661,11 +658,11 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
 
 void TfrmMain::FormClose(QCloseEvent* event) {
     m_help->quit();
-    // The tool bar and the menus take no focus, so an amount typed but not yet
+    // The tool bar and the menus take no focus, so a field typed in but not yet
     // left would never reach its stored value and be lost: leave it first, as
-    // Tab would (storing the typed figure and recalculating).
-    if (QWidget* focused = QApplication::focusWidget();
-        focused == edtBalance || focused == edtSavings)
+    // Tab would (storing the typed figure, rewriting a text that is no number
+    // and recalculating).
+    if (QWidget* focused = QApplication::focusWidget(); focused && isAncestorOf(focused))
         focused->clearFocus();
     Application* app = Application::instance();
     try {

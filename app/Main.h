@@ -27,7 +27,8 @@ struct MainMenus;
 // Every input event recalculates the whole schedule; the inputs are loaded from
 // the settings file beside the program when the window is created and saved
 // when it closes. It installs the application's exception handler for its
-// lifetime and needs an Application as the application object.
+// lifetime and needs an Application as the application object. Its controls
+// and handlers are its own: tools and tests find the controls by objectName.
 class TfrmMain : public QMainWindow {
     Q_OBJECT
 public:
@@ -43,9 +44,45 @@ public:
     QString settingsFilePath() const;
     // What the last calculation left behind (grid texts, step captions, inputs).
     const ScheduleSnapshot& snapshot() const { return m_snapshot; }
+
+private slots:
+    // Calculation and grid.
+    void CalculateGrdFV();
+    void CleanGrid();
+    void cbFirstMonthChange(QObject* sender);
+    void cbLastMonthChange(QObject* sender);
+    void grdFVMouseMove(Qt::KeyboardModifiers shift, int x, int y);
+    void grdFVShowHintCell(int column, int row, QString& hintText);
+
+    // Saved inputs.
+    void SaveValuesAtExit();
+    void btnResetClick();
+
+    // Commands.
+    void Print();
+    void SetupPrinter();
+    void ShowUpdate();
+    void ShowAbout();
+    void ShowDisclaim();
+    void ExitApplication();
+    void mnuHelpContentsClick();
+    void mnuHelpSearchClick();
+    void mnuHelpHowClick();
+
+    // Application-wide handlers.
+    void AppOnException(QObject* sender, std::exception_ptr error);
+    void AppOnHint(const QString& hint);
+    void ApplicationActivate();
+    void FormActivate();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
     // The printer shared by printer setup and printing, created on first use.
     QPrinter& printer();
-    HelpViewer& helpViewer() { return *m_help; }
 
     // Input panel; every control's objectName is its member name.
     TNumEdit* edtBalance;
@@ -73,42 +110,6 @@ public:
     QStatusBar* StatusBar1;
     TXJustOne* XJustOne1;
 
-    // Calculation and grid.
-    void CalculateGrdFV();
-    void CleanGrid();
-    void cbFirstMonthChange(QObject* sender);
-    void cbLastMonthChange(QObject* sender);
-    void grdFVMouseMove(Qt::KeyboardModifiers shift, int x, int y);
-    void grdFVShowHintCell(int column, int row, QString& hintText);
-
-    // Saved inputs.
-    void SaveValuesAtExit();
-    void btnResetClick();
-
-    // Commands.
-    void Print();
-    void SetupPrinter();
-    void ShowUpdate();
-    void ShowAbout();
-    void ShowDisclaim();
-    void ExitApplication();
-    void mnuHelpContentsClick();
-    void mnuHelpSearchClick();
-    void mnuHelpHowClick();
-    void openLink(const QString& linkName);
-
-    // Application-wide handlers.
-    void AppOnException(QObject* sender, std::exception_ptr error);
-    void AppOnHint(const QString& hint);
-    void ApplicationActivate();
-    void FormActivate();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    void changeEvent(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
     void buildFrame();
     void connectInputs();
     void connectCommands();
@@ -121,6 +122,8 @@ private:
     void markBaseCell();
     void validateMonth(EditableComboBox* combo);
     void setComboText(EditableComboBox* combo, const QString& text);
+    // Amounts, term and rate to zero, compounding monthly (reset and recovery).
+    void zeroAmounts();
     void showInformation(const QString& text);
     template <typename Handler>
     auto guarded(Handler handler);

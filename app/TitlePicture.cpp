@@ -1,9 +1,14 @@
 #include "app/TitlePicture.h"
 
 #include <QPainter>
+#include <QPixmapCache>
 #include <QSvgRenderer>
 
 QPixmap titlePicture(qreal devicePixelRatio) {
+    // Rendered once per pixel ratio: the splash and every About box share it.
+    const QString key = QStringLiteral("tlmr-title@%1").arg(devicePixelRatio);
+    if (QPixmap cached; QPixmapCache::find(key, &cached))
+        return cached;
     QPixmap picture(kTitlePictureSize * devicePixelRatio);
     picture.setDevicePixelRatio(devicePixelRatio);
     picture.fill(Qt::white);
@@ -12,5 +17,6 @@ QPixmap titlePicture(qreal devicePixelRatio) {
         QPainter painter(&picture);
         renderer.render(&painter, QRectF(QPointF(0, 0), kTitlePictureSize));
     }
+    QPixmapCache::insert(key, picture);
     return picture;
 }

@@ -38,9 +38,8 @@ bool TXJustOne::check() {
         // Held by another copy: this copy steps aside. The request travels over the holder's local
         // socket, so it can only ever reach the running copy, never this copy's own windows.
         m_anotherInstance = true;
-        if (AlreadyExist)
-            AlreadyExist(this);
-        if (SwitchToPrevious)
+        emit AlreadyExist(this);
+        if (m_switchToPrevious)
             m_lock->requestActivation();
     }
     m_checkDone = true;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-#include <functional>
 
 class InstanceLock;
 class QWidget;
@@ -17,9 +16,9 @@ public:
     explicit TXJustOne(QWidget* owner);
     ~TXJustOne() override;
 
-    bool SwitchToPrevious = true;
-    // Raised when another copy is detected, before the switch.
-    std::function<void(TXJustOne* sender)> AlreadyExist;
+    // Whether a later copy asks the running one to come forward (default true).
+    void setSwitchToPrevious(bool on) { m_switchToPrevious = on; }
+    bool switchToPrevious() const { return m_switchToPrevious; }
 
     // Runs the check once (later calls return the first result). True when
     // another copy runs: the caller must not show its window and must end the
@@ -29,6 +28,8 @@ public:
     bool checkDone() const { return m_checkDone; }
 
 signals:
+    // Another copy was detected by check(), before the switch.
+    void AlreadyExist(TXJustOne* sender);
     // This copy was asked to come forward (after it did so).
     void activated();
 
@@ -37,6 +38,7 @@ private:
 
     QWidget* m_owner;
     InstanceLock* m_lock = nullptr;
+    bool m_switchToPrevious = true;
     bool m_checkDone = false;
     bool m_anotherInstance = false;
 };

@@ -7,29 +7,23 @@
 #include "platform/Application.h"
 #include "platform/ProductInfo.h"
 
+#include <QPointer>
 #include <QTimer>
 #include <memory>
-
-namespace {
-
-// Stands in until the main window points the help file at the one beside the
-// program, which it does before any help command can run.
-constexpr char kProvisionalHelpFile[] = "/usr/share/tallowmere/tlmr.hlp";
-
-} // namespace
 
 int main(int argc, char** argv) {
     Application app(argc, argv);
 
     // The splash's five seconds start counting before the main window exists,
     // and it is fully drawn before the main window's creation begins.
-    SplashScreen = new TSplashScreen;
-    SplashScreen->Timer1->start();
-    SplashScreen->show();
-    SplashScreen->paintNow();
+    // It frees itself when its timer closes it; the pointer then turns null.
+    const QPointer<TSplashScreen> splash = new TSplashScreen;
+    splash->Timer1->start();
+    splash->show();
+    splash->paintNow();
+    app.setSplashWindow(splash);
 
     QCoreApplication::setApplicationName(QString::fromUtf8(ProductInfo::kTitle));
-    app.setHelpFile(QString::fromUtf8(kProvisionalHelpFile));
 
     // The main window runs the single-instance check while it is built. Closing
     // it ends the event loop; it is freed once the loop has returned.
@@ -37,13 +31,14 @@ int main(int argc, char** argv) {
     // When another copy runs, this one quits without showing its window and
     // without ever closing it, so nothing of its state is saved.
     int result = 0;
-    if (!mainWindow->XJustOne1->anotherInstanceFound()) {
+    const auto* instances = mainWindow->findChild<TXJustOne*>(QStringLiteral("XJustOne1"));
+    if (!instances || !instances->anotherInstanceFound()) {
         mainWindow->show();
         // Stay above the main window even where nothing enforces stay-on-top.
-        if (SplashScreen)
-            SplashScreen->raise();
+        if (splash)
+            splash->raise();
         result = app.exec();
     }
-    delete SplashScreen;
+    delete splash.data();
     return result;
 }

@@ -1,6 +1,7 @@
 #include "app/splash.h"
 
 #include "app/TitlePicture.h"
+#include "app/WindowLook.h"
 #include "platform/ProductInfo.h"
 
 #include <QEventLoop>
@@ -10,9 +11,6 @@
 #include <QShowEvent>
 #include <QTimer>
 #include <QWindow>
-#include <qdrawutil.h>
-
-TSplashScreen* SplashScreen = nullptr;
 
 namespace {
 
@@ -35,12 +33,29 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
-        const QRect outer = rect();
-        qDrawShadePanel(&p, outer, palette(), false, 1, &palette().brush(QPalette::Window));
-        const QRect inner = outer.adjusted(1 + kBorderWidth, 1 + kBorderWidth, -(1 + kBorderWidth),
-                                           -(1 + kBorderWidth));
-        qDrawShadePanel(&p, inner, palette(), true, 1);
+        WindowLook::drawDoubleBevel(&p, rect(), palette(), false, 1 + kBorderWidth,
+                                    &palette().brush(QPalette::Window));
     }
+};
+
+// Ends `loop` as soon as `window` is exposed (right after the window handles
+// the expose event), without polling.
+class ExposeWatcher : public QObject {
+public:
+    ExposeWatcher(QWindow* window, QEventLoop* loop)
+        : m_window(window)
+        , m_loop(loop) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == m_window && event->type() == QEvent::Expose)
+            QMetaObject::invokeMethod(m_loop, &QEventLoop::quit, Qt::QueuedConnection);
+        return false;
+    }
+
+private:
+    QWindow* m_window;
+    QEventLoop* m_loop;
 };
 
 } // namespace
@@ -57,9 +72,7 @@ TSplashScreen::TSplashScreen(QWidget* parent)
     setFocusPolicy(Qt::NoFocus);
     setFixedSize(kClientWidth, kClientHeight);
 
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(WindowLook::windowFont());
     QPalette pal = palette();
     pal.setColor(QPalette::WindowText, Qt::black);
     setPalette(pal);
@@ -97,11 +110,6 @@ TSplashScreen::TSplashScreen(QWidget* parent)
     connect(Timer1, &QTimer::timeout, this, &TSplashScreen::Timer1Timer);
 }
 
-TSplashScreen::~TSplashScreen() {
-    if (SplashScreen == this)
-        SplashScreen = nullptr;
-}
-
 void TSplashScreen::Timer1Timer() {
     Timer1->stop();
     close();
@@ -113,14 +121,11 @@ void TSplashScreen::paintNow() {
     QWindow* window = windowHandle();
     if (isVisible() && window && !window->isExposed()) {
         QEventLoop loop;
-        QTimer poll;
-        connect(&poll, &QTimer::timeout, &loop, [&loop, window] {
-            if (window->isExposed())
-                loop.quit();
-        });
-        poll.start(5);
+        ExposeWatcher watcher(window, &loop);
+        window->installEventFilter(&watcher);
         QTimer::singleShot(1000, &loop, &QEventLoop::quit);
         loop.exec(QEventLoop::ExcludeUserInputEvents);
+        window->removeEventFilter(&watcher);
     }
     repaint();
 }

@@ -8,13 +8,11 @@ class QTimer;
 // The start-up window: the title picture and the copyright line in a bevelled
 // frame, borderless and on top of every window, centred on the screen. It takes
 // neither clicks nor focus, so the main window beneath is usable at once. Its
-// timer, once started, closes it after five seconds; closing frees it, and its
-// destruction clears SplashScreen.
+// timer, once started, closes it after five seconds; closing frees it.
 class TSplashScreen : public QWidget {
     Q_OBJECT
 public:
     explicit TSplashScreen(QWidget* parent = nullptr);
-    ~TSplashScreen() override;
 
     QTimer* Timer1;
     QLabel* imgTitle;
@@ -30,6 +28,3 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
 };
-
-// The splash while it exists, else nullptr.
-extern TSplashScreen* SplashScreen;

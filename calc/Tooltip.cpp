@@ -1,6 +1,10 @@
 #include "calc/Tooltip.h"
 
+#include "calc/ArithmeticError.h"
 #include "calc/NumberFormat.h"
+
+#include <cmath>
+#include <limits>
 
 QString StringStripper(const QString& text) {
     QString out;
@@ -25,6 +29,13 @@ std::optional<double> readShown(const QString& text, const RegionalSettings& reg
     return parseNumber(StringStripper(text), regional);
 }
 
+// `value` as a double, or the overflow error when it does not fit in one.
+double representable(long double value) {
+    if (!std::isfinite(value) || std::fabs(value) > std::numeric_limits<double>::max())
+        throw ArithmeticError(ArithmeticError::Kind::Overflow);
+    return static_cast<double>(value);
+}
+
 } // namespace
 
 std::optional<QString> tooltipText(const TooltipSource& source, const RegionalSettings& regional) {
@@ -39,10 +50,16 @@ std::optional<QString> tooltipText(const TooltipSource& source, const RegionalSe
     const double savings = readShown(source.rowHeaderText, regional).value_or(source.exactSavings);
     const double value = readShown(source.cellText, regional).value_or(source.exactValue);
 
-    const double invested = source.term * savings + source.balance;
-    const double earned = value - invested;
-    return QStringLiteral("Total Invested: ") + formatCurrency(invested, 12, 0, regional) +
-           QStringLiteral("\r\nTotal Earned: ") + formatCurrency(earned, 12, 0, regional);
+    // Extended precision: a sum of finite grid figures may pass the largest
+    // double on the way (a huge savings against a huge negative balance) while
+    // its result fits again. A figure that does not fit is the arithmetic error.
+    const long double invested =
+        static_cast<long double>(source.term) * savings + static_cast<long double>(source.balance);
+    const long double earned = value - invested;
+    return QStringLiteral("Total Invested: ") +
+           formatCurrency(representable(invested), 12, 0, regional) +
+           QStringLiteral("\r\nTotal Earned: ") +
+           formatCurrency(representable(earned), 12, 0, regional);
 }
 
 TooltipSource tooltipSource(const ScheduleSnapshot& snapshot, int column, int row) {

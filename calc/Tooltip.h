@@ -20,7 +20,8 @@ struct TooltipSource {
 };
 
 // "Total Invested: $13,000\r\nTotal Earned: $5,207", figures taken from the
-// displayed texts. nullopt when the row header is empty (no tooltip).
+// displayed texts. nullopt when the row header is empty (no tooltip). Throws
+// ArithmeticError when a figure does not fit in a double (never shows INF).
 std::optional<QString> tooltipText(const TooltipSource& source, const RegionalSettings& regional);
 
 // The source of value cell (column, row) of a computed schedule: its texts, its

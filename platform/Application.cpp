@@ -2,6 +2,7 @@
 
 #include "platform/ProductInfo.h"
 
+#include <QWidget>
 #include <QtDebug>
 
 namespace {
@@ -54,6 +55,8 @@ void Application::handleException(QObject* sender, std::exception_ptr error) {
                  qPrintable(describe(error)));
         return;
     }
+    if (m_splash)
+        m_splash->close();
     ++m_handlerDepth;
     try {
         if (m_exceptionHandler) {
@@ -85,6 +88,10 @@ void Application::showDefaultMessage(std::exception_ptr error) {
         caption = QString::fromLatin1(ProductInfo::kTitle);
     m_dialogs->messageBox(nullptr, caption, text, DialogService::Icon::Warning,
                           DialogService::Buttons::Ok);
+}
+
+void Application::setSplashWindow(QWidget* splash) {
+    m_splash = splash;
 }
 
 void Application::setDialogService(std::unique_ptr<DialogService> service) {

@@ -3,6 +3,7 @@
 #include "DialogService.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <exception>
 #include <functional>
 #include <memory>
@@ -36,6 +37,10 @@ public:
     // warning on the debug output, so it never unwinds through the event loop.
     void handleException(QObject* sender, std::exception_ptr error);
 
+    // The start-up window while it is up. An error closes it before its message
+    // shows, so the message never hides behind a window that stays on top.
+    void setSplashWindow(QWidget* splash);
+
     DialogService& dialogs() { return *m_dialogs; }
     void setDialogService(std::unique_ptr<DialogService> service);
 
@@ -57,5 +62,6 @@ private:
     BeepHandler m_beep;
     std::unique_ptr<DialogService> m_dialogs;
     QString m_helpFile;
+    QPointer<QWidget> m_splash;
     int m_handlerDepth = 0;
 };

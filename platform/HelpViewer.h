@@ -17,8 +17,9 @@ public:
     explicit HelpViewer(QObject* parent = nullptr);
     ~HelpViewer() override;
 
+    // Without a path of its own, the viewer shows the application's help file.
     void setHelpFile(const QString& path);
-    const QString& helpFile() const { return m_helpFile; }
+    QString helpFile() const;
 
     void showContents();
     void showKeywordSearch();

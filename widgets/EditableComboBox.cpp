@@ -18,7 +18,8 @@ EditableComboBox::EditableComboBox(QWidget* parent)
 
 void EditableComboBox::focusOutEvent(QFocusEvent* event) {
     QComboBox::focusOutEvent(event);
-    if (isTransientFocusLoss(event))
+    // Every keystroke is passed on at once: nothing waits for the exit.
+    if (isTransientFocusLoss(this, event, false))
         return;
     emit exited();
 }

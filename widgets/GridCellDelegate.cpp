@@ -12,6 +12,18 @@ void GridCellDelegate::setSelectionColors(const QColor& background, const QColor
     m_selectionText = text;
 }
 
+QFont GridCellDelegate::fittingFont(const QFont& font, const QString& text, int width) {
+    if (QFontMetrics(font).horizontalAdvance(text) <= width)
+        return font;
+    QFont smaller = font;
+    for (int size = QFontInfo(font).pixelSize() - 1; size >= kSmallestPixelSize; --size) {
+        smaller.setPixelSize(size);
+        if (QFontMetrics(smaller).horizontalAdvance(text) <= width)
+            break;
+    }
+    return smaller;
+}
+
 void GridCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                              const QModelIndex& index) const {
     QStyleOptionViewItem cell = option;
@@ -43,10 +55,10 @@ void GridCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
         painter->drawLine(r.topRight(), r.bottomRight());
     }
 
-    painter->setFont(cell.font);
+    const QRect textRect = cell.rect.adjusted(2, 0, -2, 0);
+    painter->setFont(fittingFont(cell.font, cell.text, textRect.width()));
     painter->setPen(ink);
-    painter->drawText(cell.rect.adjusted(2, 0, -2, 0), Qt::AlignCenter | Qt::TextSingleLine,
-                      cell.text);
+    painter->drawText(textRect, Qt::AlignCenter | Qt::TextSingleLine, cell.text);
 
     if ((cell.state & QStyle::State_HasFocus) && selected) {
         QStyleOptionFocusRect focus;

@@ -13,10 +13,17 @@ public:
 
     void setSelectionColors(const QColor& background, const QColor& text);
 
+    // `font`, or the same font in the largest smaller pixel size in which
+    // `text` fits into `width` (at the smallest, 6 pixels), so a long amount
+    // shows every digit instead of being clipped at both ends.
+    static QFont fittingFont(const QFont& font, const QString& text, int width);
+
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
 
 private:
+    static constexpr int kSmallestPixelSize = 6;
+
     QColor m_selectionBackground = Qt::yellow;
     QColor m_selectionText = Qt::black;
 };

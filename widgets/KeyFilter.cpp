@@ -1,7 +1,6 @@
 #include "widgets/KeyFilter.h"
 
 #include <QKeyEvent>
-#include <QLineEdit>
 
 namespace KeyFilter {
 
@@ -29,27 +28,6 @@ QString textAfterTyping(const QString& text, int selectionStart, int selectionLe
     if (selectionStart >= 0 && selectionLength > 0)
         return result.replace(selectionStart, selectionLength, typed);
     return result.insert(cursor, typed);
-}
-
-void handleKeyPress(QLineEdit* edit, QKeyEvent* event, QChar decimalSeparator,
-                    const std::function<bool(const QString&)>& accepts,
-                    const std::function<void(QKeyEvent*)>& passOn) {
-    const QString typed = typedText(event);
-    if (typed.isEmpty()) {
-        passOn(event);
-        return;
-    }
-    if (isKeypadDecimal(event)) {
-        const QString separator(decimalSeparator);
-        if (!edit->isReadOnly() && accepts(separator))
-            edit->insert(separator);
-        event->accept();
-        return;
-    }
-    if (accepts(typed))
-        passOn(event);
-    else
-        event->accept(); // refused: swallowed without a trace
 }
 
 } // namespace KeyFilter

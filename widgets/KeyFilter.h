@@ -1,10 +1,8 @@
 #pragma once
 
 #include <QString>
-#include <functional>
 
 class QKeyEvent;
-class QLineEdit;
 
 // Helpers for the numeric edits' key filters.
 namespace KeyFilter {
@@ -22,12 +20,5 @@ bool isKeypadDecimal(const QKeyEvent* event);
 // replaced by `typed`: the text a key press would leave behind.
 QString textAfterTyping(const QString& text, int selectionStart, int selectionLength, int cursor,
                         const QString& typed);
-
-// A numeric edit's key press: keys that type nothing go to `passOn`; the
-// keypad's decimal key inserts `decimalSeparator` when `accepts` allows it; any
-// other text goes to `passOn` when allowed and is swallowed otherwise.
-void handleKeyPress(QLineEdit* edit, QKeyEvent* event, QChar decimalSeparator,
-                    const std::function<bool(const QString&)>& accepts,
-                    const std::function<void(QKeyEvent*)>& passOn);
 
 } // namespace KeyFilter

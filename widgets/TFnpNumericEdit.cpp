@@ -1,17 +1,11 @@
 #include "widgets/TFnpNumericEdit.h"
 
 #include "calc/NumberFormat.h"
-#include "widgets/FocusLoss.h"
-#include "widgets/KeyFilter.h"
-
-#include <QFocusEvent>
-#include <QKeyEvent>
 #include <algorithm>
 
 TFnpNumericEdit::TFnpNumericEdit(int decimals, QWidget* parent)
-    : QLineEdit(parent)
-    , m_decimals(std::max(0, decimals))
-    , m_regional(RegionalSettings::unitedStates()) {
+    : NumericEdit(parent)
+    , m_decimals(std::max(0, decimals)) {
     setValue(0);
 }
 
@@ -40,19 +34,9 @@ void TFnpNumericEdit::setRegionalSettings(const RegionalSettings& regional) {
         setValue(*number);
 }
 
-void TFnpNumericEdit::focusOutEvent(QFocusEvent* event) {
-    QLineEdit::focusOutEvent(event);
-    if (isTransientFocusLoss(event))
-        return;
+bool TFnpNumericEdit::leave() {
     rewriteInPattern();
-    emit exited();
-}
-
-void TFnpNumericEdit::keyPressEvent(QKeyEvent* event) {
-    KeyFilter::handleKeyPress(
-        this, event, m_regional.decimalSeparator,
-        [this](const QString& typed) { return acceptsTyping(typed); },
-        [this](QKeyEvent* passed) { QLineEdit::keyPressEvent(passed); });
+    return true;
 }
 
 bool TFnpNumericEdit::acceptsTyping(const QString& typed) const {
@@ -62,14 +46,16 @@ bool TFnpNumericEdit::acceptsTyping(const QString& typed) const {
         if (!digit && !separator)
             return false;
     }
-    const QString after = KeyFilter::textAfterTyping(
-        text(), selectionStart(), selectedText().size(), cursorPosition(), typed);
+    const QString after = textAfterTyping(typed);
     return after.count(m_regional.decimalSeparator) <= 1;
 }
 
 void TFnpNumericEdit::rewriteInPattern() {
     const QString current = text();
-    if (const auto number = parseNumber(current, m_regional))
+    // A number too long for the field in its pattern (pasted in exponent form)
+    // counts as no number: cut to the length limit it would read as another.
+    const auto number = parseNumber(current, m_regional);
+    if (number && formatFixed(*number, m_decimals, m_regional).size() <= maxLength())
         m_lastNumber = *number;
     else if (current.trimmed().isEmpty())
         m_lastNumber = 0;
@@ -77,4 +63,5 @@ void TFnpNumericEdit::rewriteInPattern() {
     // Only a real change rewrites, so the undo history survives a plain pass.
     if (patterned != current)
         setText(patterned);
+    setModified(false);
 }

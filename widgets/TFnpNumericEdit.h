@@ -1,8 +1,6 @@
 #pragma once
 
-#include "calc/RegionalSettings.h"
-
-#include <QLineEdit>
+#include "widgets/NumericEdit.h"
 
 // Fixed-decimals edit: the text is a number in the pattern "0" or "0.000" (as
 // many zeros as decimals). Only digits, backspace and (with decimals) one
@@ -12,7 +10,7 @@
 // and a pasted text that is no number gives way to the number the field held
 // before. While the field is being edited its text may be empty: hasNumber() is
 // then false and value() 0, so that the owner can tell "not a number" from 0.
-class TFnpNumericEdit : public QLineEdit {
+class TFnpNumericEdit : public NumericEdit {
     Q_OBJECT
 public:
     explicit TFnpNumericEdit(int decimals = 0, QWidget* parent = nullptr);
@@ -27,21 +25,15 @@ public:
     void setValue(double value); // rewrites the text in the pattern
 
     void setRegionalSettings(const RegionalSettings& regional);
-    const RegionalSettings& regionalSettings() const { return m_regional; }
-
-signals:
-    void exited();
 
 protected:
-    void focusOutEvent(QFocusEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
+    bool acceptsTyping(const QString& typed) const override;
+    bool leave() override;
 
 private:
-    bool acceptsTyping(const QString& typed) const;
     void rewriteInPattern();
 
     int m_decimals;
-    RegionalSettings m_regional;
     // The number the text last held when it was set or left.
     double m_lastNumber = 0;
 };

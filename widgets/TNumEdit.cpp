@@ -1,11 +1,6 @@
 #include "widgets/TNumEdit.h"
 
 #include "calc/NumberFormat.h"
-#include "widgets/FocusLoss.h"
-#include "widgets/KeyFilter.h"
-
-#include <QFocusEvent>
-#include <QKeyEvent>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -21,8 +16,7 @@ bool isAsciiDigit(QChar c) {
 } // namespace
 
 TNumEdit::TNumEdit(QWidget* parent)
-    : QLineEdit(parent)
-    , m_regional(RegionalSettings::unitedStates()) {
+    : NumericEdit(parent) {
     showDisplay();
 }
 
@@ -52,27 +46,18 @@ int TNumEdit::lengthLimitFor(const QString& text) const {
     return limit;
 }
 
-void TNumEdit::focusInEvent(QFocusEvent* event) {
+void TNumEdit::enter() {
     // Coming back from a context menu or another window keeps what is typed.
     if (!m_editing)
         showEditText();
-    QLineEdit::focusInEvent(event);
 }
 
-void TNumEdit::focusOutEvent(QFocusEvent* event) {
-    QLineEdit::focusOutEvent(event);
-    if (isTransientFocusLoss(event) || !m_editing)
-        return;
+bool TNumEdit::leave() {
+    if (!m_editing)
+        return false;
     storeTypedText();
     showDisplay();
-    emit exited();
-}
-
-void TNumEdit::keyPressEvent(QKeyEvent* event) {
-    KeyFilter::handleKeyPress(
-        this, event, m_regional.decimalSeparator,
-        [this](const QString& typed) { return acceptsTyping(typed); },
-        [this](QKeyEvent* passed) { QLineEdit::keyPressEvent(passed); });
+    return true;
 }
 
 bool TNumEdit::acceptsTyping(const QString& typed) const {
@@ -81,8 +66,7 @@ bool TNumEdit::acceptsTyping(const QString& typed) const {
             c != m_regional.decimalSeparator && c != MinusSign)
             return false;
     }
-    const QString after = KeyFilter::textAfterTyping(
-        text(), selectionStart(), selectedText().size(), cursorPosition(), typed);
+    const QString after = textAfterTyping(typed);
     if (after.count(m_regional.decimalSeparator) > 1 || after.count(MinusSign) > 1)
         return false;
     // Deleting by overtyping a selection is always fine; growing past the limit is not.
@@ -126,10 +110,14 @@ QString TNumEdit::editTextForValue() const {
     return plain;
 }
 
+bool TNumEdit::isEdited() const {
+    return m_editing && (isModified() || text() != m_editText);
+}
+
 void TNumEdit::storeTypedText() {
     const QString typed = text();
     // Focus passed through without an edit: the exact value stays.
-    if (!isModified() && typed == m_editText)
+    if (!isEdited())
         return;
 
     const QString trimmed = typed.trimmed();

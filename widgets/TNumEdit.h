@@ -1,8 +1,6 @@
 #pragma once
 
-#include "calc/RegionalSettings.h"
-
-#include <QLineEdit>
+#include "widgets/NumericEdit.h"
 
 // Amount edit: holds an extended-precision value. Without focus it shows the
 // value as currency (2 decimals, 12 significant digits, rounded half to even
@@ -14,7 +12,7 @@
 // empty is 0), stores the value exactly, rebuilds the display and then emits
 // exited(). Leaving it untouched keeps the stored value as it was; a text with
 // two decimal separators (only possible by pasting) keeps it as well.
-class TNumEdit : public QLineEdit {
+class TNumEdit : public NumericEdit {
     Q_OBJECT
 public:
     // Characters the focused text may hold before a decimal separator or minus sign.
@@ -26,30 +24,24 @@ public:
     void setValue(long double value); // rewrites the display
 
     void setRegionalSettings(const RegionalSettings& regional);
-    const RegionalSettings& regionalSettings() const { return m_regional; }
 
     // The typing limit for a focused text: 12, plus one for a decimal separator
     // and one for a minus sign in it.
     int lengthLimitFor(const QString& text) const;
 
-signals:
-    // The field lost focus; value() already holds the parsed number.
-    void exited();
-
 protected:
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
+    bool acceptsTyping(const QString& typed) const override;
+    bool isEdited() const override;
+    void enter() override;
+    bool leave() override;
 
 private:
     void showDisplay();
     void showEditText();
     void storeTypedText();
     QString editTextForValue() const;
-    bool acceptsTyping(const QString& typed) const;
 
     long double m_value = 0;
-    RegionalSettings m_regional;
     // Whether the field shows its editing text (it has focus).
     bool m_editing = false;
     // The editing text as the field wrote it on focus in.

@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr int DefaultColumnWidth = 76;
 constexpr int DefaultRowHeight = 18;
 
 quint64 cellKey(int column, int row) {
@@ -60,7 +59,7 @@ TStringAlignGrid::TStringAlignGrid(int columns, int rows, QWidget* parent)
         header->setMinimumSectionSize(1);
         header->setSectionResizeMode(QHeaderView::Fixed);
     }
-    horizontalHeader()->setDefaultSectionSize(DefaultColumnWidth);
+    horizontalHeader()->setDefaultSectionSize(kDefaultColumnWidth);
     horizontalHeader()->setStretchLastSection(true);
     verticalHeader()->setDefaultSectionSize(DefaultRowHeight);
 

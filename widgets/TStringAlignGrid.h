@@ -18,6 +18,8 @@ class GridCellDelegate;
 class TStringAlignGrid : public QTableWidget {
     Q_OBJECT
 public:
+    static constexpr int kDefaultColumnWidth = 76;
+
     // (column, row, hint in/out); an empty hint shows no tooltip.
     using HintCallback = std::function<void(int column, int row, QString& hint)>;
 

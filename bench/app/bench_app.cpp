@@ -9,16 +9,35 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
+namespace {
+
+// A control of the window, found by its objectName as any outside tool finds it.
+template <typename T>
+T* control(TfrmMain& window, const char* name) {
+    return window.findChild<T*>(QLatin1String(name));
+}
+
+void enterInputs(TfrmMain& window, long double balance, long double savings, double rate) {
+    control<TNumEdit>(window, "edtBalance")->setValue(balance);
+    control<TNumEdit>(window, "edtSavings")->setValue(savings);
+    control<TFnpNumericEdit>(window, "edtInterest")->setValue(rate);
+}
+
+// The window's own recalculation, run through its meta-object.
+void calculate(TfrmMain& window, const char* handler = "CalculateGrdFV") {
+    QMetaObject::invokeMethod(&window, handler);
+}
+
+} // namespace
+
 // One full recalculation of the main window: inputs read from the controls,
 // 77 future values, 95 texts formatted and written into the grid, base cell
 // selected and coloured.
 static void BM_CalculateGrdFV(benchmark::State& state) {
     TfrmMain window(RegionalSettings::unitedStates());
-    window.edtBalance->setValue(1000);
-    window.edtSavings->setValue(100);
-    window.edtInterest->setValue(6);
+    enterInputs(window, 1000, 100, 6);
     for (auto _ : state) {
-        window.CalculateGrdFV();
+        calculate(window);
         benchmark::DoNotOptimize(window.snapshot().baseCell().size());
     }
 }
@@ -28,12 +47,11 @@ BENCHMARK(BM_CalculateGrdFV)->Unit(benchmark::kMicrosecond);
 static void BM_CalculateGrdFVAndPaint(benchmark::State& state) {
     TfrmMain window(RegionalSettings::unitedStates());
     window.show();
-    window.edtBalance->setValue(1000);
-    window.edtSavings->setValue(100);
-    window.edtInterest->setValue(6);
+    enterInputs(window, 1000, 100, 6);
+    auto* grid = control<TStringAlignGrid>(window, "grdFV");
     for (auto _ : state) {
-        window.CalculateGrdFV();
-        window.grdFV->viewport()->repaint();
+        calculate(window);
+        grid->viewport()->repaint();
     }
 }
 BENCHMARK(BM_CalculateGrdFVAndPaint)->Unit(benchmark::kMicrosecond);
@@ -41,11 +59,10 @@ BENCHMARK(BM_CalculateGrdFVAndPaint)->Unit(benchmark::kMicrosecond);
 // The same after CleanGrid, as the reset command and the recovery run it.
 static void BM_CleanGridAndCalculate(benchmark::State& state) {
     TfrmMain window(RegionalSettings::unitedStates());
-    window.edtSavings->setValue(250);
-    window.edtInterest->setValue(7.25);
+    enterInputs(window, 0, 250, 7.25);
     for (auto _ : state) {
-        window.CleanGrid();
-        window.CalculateGrdFV();
+        calculate(window, "CleanGrid");
+        calculate(window);
     }
 }
 BENCHMARK(BM_CleanGridAndCalculate)->Unit(benchmark::kMicrosecond);

@@ -10,10 +10,14 @@
 #include "widgets/TNumEdit.h"
 #include "widgets/TStringAlignGrid.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QRadioButton>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
@@ -68,8 +72,59 @@ T* control(QWidget* window, const char* name) {
     return window->findChild<T*>(QLatin1String(name));
 }
 
+// The main window's controls, found by their objectNames as any outside tool
+// finds them.
+struct Controls {
+    explicit Controls(QWidget* w)
+        : edtBalance(control<TNumEdit>(w, "edtBalance"))
+        , edtSavings(control<TNumEdit>(w, "edtSavings"))
+        , cbFirstMonth(control<EditableComboBox>(w, "cbFirstMonth"))
+        , edtFirstYear(control<TFnpNumericEdit>(w, "edtFirstYear"))
+        , cbLastMonth(control<EditableComboBox>(w, "cbLastMonth"))
+        , edtLastYear(control<TFnpNumericEdit>(w, "edtLastYear"))
+        , edtTerm(control<TFnpNumericEdit>(w, "edtTerm"))
+        , cbFrequency(control<EditableComboBox>(w, "cbFrequency"))
+        , edtInterest(control<TFnpNumericEdit>(w, "edtInterest"))
+        , edtIncrease(control<TFnpNumericEdit>(w, "edtIncrease"))
+        , rgSavings(control<RadioGroup>(w, "rgSavings"))
+        , rgInterest(control<RadioGroup>(w, "rgInterest"))
+        , grdFV(control<TStringAlignGrid>(w, "grdFV"))
+        , btnPrint(control<QAbstractButton>(w, "btnPrint"))
+        , btnPrinterSetup(control<QAbstractButton>(w, "btnPrinterSetup"))
+        , btnReset(control<QAbstractButton>(w, "btnReset"))
+        , btnDisclaim(control<QAbstractButton>(w, "btnDisclaim"))
+        , btnUpdate(control<QAbstractButton>(w, "btnUpdate"))
+        , btnExit(control<QAbstractButton>(w, "btnExit"))
+        , StatusBar1(control<QStatusBar>(w, "StatusBar1")) {}
+
+    TNumEdit* edtBalance;
+    TNumEdit* edtSavings;
+    EditableComboBox* cbFirstMonth;
+    TFnpNumericEdit* edtFirstYear;
+    EditableComboBox* cbLastMonth;
+    TFnpNumericEdit* edtLastYear;
+    TFnpNumericEdit* edtTerm;
+    EditableComboBox* cbFrequency;
+    TFnpNumericEdit* edtInterest;
+    TFnpNumericEdit* edtIncrease;
+    RadioGroup* rgSavings;
+    RadioGroup* rgInterest;
+    TStringAlignGrid* grdFV;
+    QAbstractButton* btnPrint;
+    QAbstractButton* btnPrinterSetup;
+    QAbstractButton* btnReset;
+    QAbstractButton* btnDisclaim;
+    QAbstractButton* btnUpdate;
+    QAbstractButton* btnExit;
+    QStatusBar* StatusBar1;
+};
+
+inline Controls ui(const std::unique_ptr<TfrmMain>& window) {
+    return Controls(window.get());
+}
+
 inline QString cell(TfrmMain* window, int column, int row) {
-    return window->grdFV->item(row, column)->text();
+    return control<TStringAlignGrid>(window, "grdFV")->item(row, column)->text();
 }
 
 // Types `text` over the whole content of `field` and leaves it with Tab.
@@ -79,6 +134,14 @@ inline void typeAndLeave(QWidget* field, const QString& text) {
     QTest::keyClick(field, Qt::Key_Backspace);
     QTest::keyClicks(field, text);
     QTest::keyClick(field, Qt::Key_Tab);
+}
+
+// Replaces the whole text of the focused `field` through the clipboard, as a
+// user's paste does.
+inline void pasteOver(QWidget* field, const QString& text) {
+    QApplication::clipboard()->setText(text);
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
 }
 
 // Picks an item of a radio group as a click would.

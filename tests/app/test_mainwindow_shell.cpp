@@ -2,8 +2,10 @@
 
 #include "app/About.h"
 #include "app/Disclaim.h"
+#include "app/XJustOne.h"
 #include "calc/ArithmeticError.h"
 #include "platform/HelpViewer.h"
+#include "platform/InstanceLock.h"
 #include "platform/ProductInfo.h"
 #include "platform/Shell.h"
 #include "tests/support/ModalWatchdog.h"
@@ -85,9 +87,13 @@ private slots:
     void frameHasTheDesignedShape() {
         w = openWindow();
         QCOMPARE(w->centralWidget()->width(), 621);
-        QCOMPARE(w->centralWidget()->height() + w->StatusBar1->height(), 409);
-        QCOMPARE(w->StatusBar1->height(), 18);
-        QCOMPARE(w->height(), w->menuBar()->height() + 409);
+        // Twelve rows of 18 pixels in the grid's frame, then the status line at once.
+        QCOMPARE(ui(w).grdFV->geometry().bottom() + 1, w->centralWidget()->height());
+        QCOMPARE(ui(w).grdFV->geometry().top(), 31 + 131);
+        QCOMPARE(ui(w).grdFV->height(), 12 * 18 + 2 * ui(w).grdFV->frameWidth());
+        QCOMPARE(ui(w).StatusBar1->height(), 18);
+        QCOMPARE(w->height(), w->menuBar()->height() + w->centralWidget()->height() +
+                                  ui(w).StatusBar1->height());
         QCOMPARE(w->minimumSize(), w->maximumSize()); // not resizable
         const Qt::WindowFlags flags = w->windowFlags();
         QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
@@ -97,8 +103,8 @@ private slots:
         QCOMPARE(QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 500);
         const QPoint screenCentre = w->screen()->availableGeometry().center();
         QVERIFY((w->geometry().center() - screenCentre).manhattanLength() < 40);
-        QVERIFY(!w->StatusBar1->isSizeGripEnabled());
-        QCOMPARE(w->StatusBar1->currentMessage(),
+        QVERIFY(!ui(w).StatusBar1->isSizeGripEnabled());
+        QCOMPARE(ui(w).StatusBar1->currentMessage(),
                  QStringLiteral(" Welcome to Tallowmere by Brindlecrest Software, LLC!"));
 
         const QList<QPair<const char*, int>> buttons{
@@ -111,8 +117,8 @@ private slots:
             QVERIFY2(!button->icon().isNull(), name);
             QVERIFY2(button->toolTip().isEmpty(), name);
         }
-        QCOMPARE(w->btnPrinterSetup->statusTip(), QStringLiteral(" Printer Setup ..."));
-        QCOMPARE(w->btnExit->statusTip(), QStringLiteral("Close Tallowmere"));
+        QCOMPARE(ui(w).btnPrinterSetup->statusTip(), QStringLiteral(" Printer Setup ..."));
+        QCOMPARE(ui(w).btnExit->statusTip(), QStringLiteral("Close Tallowmere"));
         QVERIFY(control<QObject>(w.get(), "XJustOne1"));
         for (const char* link : {"UrlCalcSite", "UrlBrindlecrest", "UrlProduct4"}) {
             QWidget* label = control<QWidget>(w.get(), link);
@@ -159,13 +165,13 @@ private slots:
         QVERIFY(writeSettings(QByteArray(kExample).replace("Monthly", "Weekly")));
         w = openWindow();
         QCOMPARE(dialogs().count(), 0);
-        QCOMPARE(static_cast<double>(w->edtSavings->value()), 100.0);
-        QCOMPARE(w->edtSavings->text(), QStringLiteral("$100.00"));
-        QCOMPARE(static_cast<double>(w->edtBalance->value()), 1000.0);
-        QCOMPARE(w->edtInterest->text(), QStringLiteral("6.000"));
-        QCOMPARE(w->cbFrequency->currentText(), QStringLiteral("Weekly")); // kept as stored
-        QCOMPARE(w->edtFirstYear->text(), QStringLiteral("2000"));
-        QCOMPARE(w->edtTerm->text(), QStringLiteral("120")); // derived again, not the stored 5
+        QCOMPARE(static_cast<double>(ui(w).edtSavings->value()), 100.0);
+        QCOMPARE(ui(w).edtSavings->text(), QStringLiteral("$100.00"));
+        QCOMPARE(static_cast<double>(ui(w).edtBalance->value()), 1000.0);
+        QCOMPARE(ui(w).edtInterest->text(), QStringLiteral("6.000"));
+        QCOMPARE(ui(w).cbFrequency->currentText(), QStringLiteral("Weekly")); // kept as stored
+        QCOMPARE(ui(w).edtFirstYear->text(), QStringLiteral("2000"));
+        QCOMPARE(ui(w).edtTerm->text(), QStringLiteral("120")); // derived again, not the stored 5
         QCOMPARE(cell(w.get(), 4, 1), QStringLiteral(" $18,207.33")); // counted as monthly
     }
 
@@ -173,9 +179,9 @@ private slots:
         QVERIFY(writeSettings("[LastValues]\nFirstYear=abc\nLastYear=0x7EF\n"));
         w = openWindow();
         QCOMPARE(dialogs().count(), 0);
-        QCOMPARE(w->edtFirstYear->text(), QStringLiteral("2001"));
-        QCOMPARE(w->edtLastYear->text(), QStringLiteral("2031"));
-        QCOMPARE(w->edtTerm->text(), QStringLiteral("360"));
+        QCOMPARE(ui(w).edtFirstYear->text(), QStringLiteral("2001"));
+        QCOMPARE(ui(w).edtLastYear->text(), QStringLiteral("2031"));
+        QCOMPARE(ui(w).edtTerm->text(), QStringLiteral("360"));
     }
 
     void numberThatIsNoNumberStopsLoading_data() {
@@ -194,12 +200,12 @@ private slots:
         QCOMPARE(dialogs().count(), 1);
         verifyMessage(0, kUnidentified);
         // Nothing of the file applied, no calculation: the design values.
-        QCOMPARE(static_cast<double>(w->edtSavings->value()), 0.0);
-        QCOMPARE(static_cast<double>(w->edtBalance->value()), 0.0);
-        QCOMPARE(w->cbFrequency->currentText(), QStringLiteral("Monthly"));
-        QCOMPARE(w->cbFirstMonth->currentText(), QStringLiteral("Jan"));
-        QCOMPARE(w->edtFirstYear->text(), QStringLiteral("2000"));
-        QCOMPARE(w->edtLastYear->text(), QStringLiteral("2030"));
+        QCOMPARE(static_cast<double>(ui(w).edtSavings->value()), 0.0);
+        QCOMPARE(static_cast<double>(ui(w).edtBalance->value()), 0.0);
+        QCOMPARE(ui(w).cbFrequency->currentText(), QStringLiteral("Monthly"));
+        QCOMPARE(ui(w).cbFirstMonth->currentText(), QStringLiteral("Jan"));
+        QCOMPARE(ui(w).edtFirstYear->text(), QStringLiteral("2000"));
+        QCOMPARE(ui(w).edtLastYear->text(), QStringLiteral("2030"));
         QCOMPARE(cell(w.get(), 0, 0), QStringLiteral(" Savings/Rate"));
         QCOMPARE(cell(w.get(), 4, 1), QString());
 
@@ -226,31 +232,31 @@ private slots:
         w = openWindow();
         QCOMPARE(dialogs().count(), 1);
         verifyMessage(0, kArithmetic);
-        QCOMPARE(static_cast<double>(w->edtSavings->value()), 0.0);
-        QCOMPARE(static_cast<double>(w->edtBalance->value()), 0.0);
-        QCOMPARE(w->edtInterest->text(), QStringLiteral("0.000"));
-        QCOMPARE(w->cbFrequency->currentText(), QStringLiteral("Monthly"));
+        QCOMPARE(static_cast<double>(ui(w).edtSavings->value()), 0.0);
+        QCOMPARE(static_cast<double>(ui(w).edtBalance->value()), 0.0);
+        QCOMPARE(ui(w).edtInterest->text(), QStringLiteral("0.000"));
+        QCOMPARE(ui(w).cbFrequency->currentText(), QStringLiteral("Monthly"));
         // Months, years and steps stay; the term is derived again.
-        QCOMPARE(w->cbFirstMonth->currentText(), QStringLiteral("Mar"));
-        QCOMPARE(w->edtTerm->text(), QStringLiteral("118"));
+        QCOMPARE(ui(w).cbFirstMonth->currentText(), QStringLiteral("Mar"));
+        QCOMPARE(ui(w).edtTerm->text(), QStringLiteral("118"));
         QCOMPARE(cell(w.get(), 4, 1), QStringLiteral(" $0.00"));
         QCOMPARE(cell(w.get(), 4, 0), QStringLiteral("  0%"));
-        QCOMPARE(w->grdFV->selectedColumn(), 4);
+        QCOMPARE(ui(w).grdFV->selectedColumn(), 4);
     }
 
     void arithmeticErrorWhileRunningMovesFocusToSavings() {
         QVERIFY(writeSettings(kExample));
         w = openWindow();
-        pickStep(w->rgInterest, 8);
-        w->edtSavings->setValue(1e308L); // beyond anything the arithmetic can carry
-        QTest::mouseClick(w->grdFV->viewport(), Qt::LeftButton, {},
-                          w->grdFV->visualRect(w->grdFV->model()->index(5, 5)).center());
+        pickStep(ui(w).rgInterest, 8);
+        ui(w).edtSavings->setValue(1e308L); // beyond anything the arithmetic can carry
+        QTest::mouseClick(ui(w).grdFV->viewport(), Qt::LeftButton, {},
+                          ui(w).grdFV->visualRect(ui(w).grdFV->model()->index(5, 5)).center());
         QCOMPARE(dialogs().count(), 1);
         verifyMessage(0, kArithmetic);
-        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w->edtSavings));
-        QCOMPARE(static_cast<double>(w->edtBalance->value()), 0.0);
-        QCOMPARE(w->rgInterest->itemIndex(), 8); // steps stay
-        QCOMPARE(w->edtTerm->text(), QStringLiteral("120"));
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(ui(w).edtSavings));
+        QCOMPARE(static_cast<double>(ui(w).edtBalance->value()), 0.0);
+        QCOMPARE(ui(w).rgInterest->itemIndex(), 8); // steps stay
+        QCOMPARE(ui(w).edtTerm->text(), QStringLiteral("120"));
         QCOMPARE(cell(w.get(), 4, 1), QStringLiteral(" $0.00"));
         QCOMPARE(cell(w.get(), 7, 0), QStringLiteral("  3%"));
     }
@@ -258,17 +264,18 @@ private slots:
     void otherErrorsOnlyShowTheGenericMessage() {
         QVERIFY(writeSettings(kExample));
         w = openWindow();
-        w->AppOnException(nullptr, std::make_exception_ptr(std::runtime_error("boom")));
+        Application::instance()->handleException(
+            nullptr, std::make_exception_ptr(std::runtime_error("boom")));
         QCOMPARE(dialogs().count(), 1);
         verifyMessage(0, kUnidentified);
-        QCOMPARE(static_cast<double>(w->edtBalance->value()), 1000.0);
+        QCOMPARE(static_cast<double>(ui(w).edtBalance->value()), 1000.0);
         QCOMPARE(cell(w.get(), 4, 1), QStringLiteral(" $18,207.33"));
         // The window's handler is the application's while the window lives.
         Application::instance()->handleException(
             nullptr, std::make_exception_ptr(ArithmeticError(ArithmeticError::Kind::Overflow)));
         QCOMPARE(dialogs().count(), 2);
         verifyMessage(1, kArithmetic);
-        QCOMPARE(static_cast<double>(w->edtBalance->value()), 0.0);
+        QCOMPARE(static_cast<double>(ui(w).edtBalance->value()), 0.0);
     }
 
     void closingWritesTheNineKeysInOrder() {
@@ -286,29 +293,29 @@ private slots:
                               "Interest=6\nFrequency=Quarterly\nFirstMonth=Mar\nFirstYear=1999\n"
                               "LastMonth=Jun\nLastYear=2009\n"));
         w = openWindow();
-        pickStep(w->rgSavings, 5);
-        pickStep(w->rgInterest, 0);
-        w->edtInterest->setFocus(Qt::TabFocusReason);
+        pickStep(ui(w).rgSavings, 5);
+        pickStep(ui(w).rgInterest, 0);
+        ui(w).edtInterest->setFocus(Qt::TabFocusReason);
 
-        QTest::mouseClick(w->btnReset, Qt::LeftButton);
-        QCOMPARE(static_cast<double>(w->edtSavings->value()), 0.0);
-        QCOMPARE(static_cast<double>(w->edtBalance->value()), 0.0);
-        QCOMPARE(w->edtInterest->text(), QStringLiteral("0.000"));
-        QCOMPARE(w->cbFrequency->currentText(), QStringLiteral("Monthly"));
-        QCOMPARE(w->rgSavings->itemIndex(), 0);
-        QCOMPARE(w->rgInterest->itemIndex(), 3);
-        QCOMPARE(w->cbFirstMonth->currentText(), QStringLiteral("Mar"));
-        QCOMPARE(w->edtLastYear->text(), QStringLiteral("2009"));
-        QCOMPARE(w->edtTerm->text(), QStringLiteral("123"));
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w->edtBalance));
+        QTest::mouseClick(ui(w).btnReset, Qt::LeftButton);
+        QCOMPARE(static_cast<double>(ui(w).edtSavings->value()), 0.0);
+        QCOMPARE(static_cast<double>(ui(w).edtBalance->value()), 0.0);
+        QCOMPARE(ui(w).edtInterest->text(), QStringLiteral("0.000"));
+        QCOMPARE(ui(w).cbFrequency->currentText(), QStringLiteral("Monthly"));
+        QCOMPARE(ui(w).rgSavings->itemIndex(), 0);
+        QCOMPARE(ui(w).rgInterest->itemIndex(), 3);
+        QCOMPARE(ui(w).cbFirstMonth->currentText(), QStringLiteral("Mar"));
+        QCOMPARE(ui(w).edtLastYear->text(), QStringLiteral("2009"));
+        QCOMPARE(ui(w).edtTerm->text(), QStringLiteral("123"));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(ui(w).edtBalance));
         QCOMPARE(cell(w.get(), 4, 1), QStringLiteral(" $0.00"));
         QVERIFY(readSettings().contains("Savings=100")); // the file waits for the close
 
         // The File menu's and the pop-up menu's "Reset" do the same.
         for (const char* item : {"mnuFileReset", "mnuPopReset"}) {
-            pickStep(w->rgSavings, 2);
+            pickStep(ui(w).rgSavings, 2);
             action(item)->trigger();
-            QCOMPARE(w->rgSavings->itemIndex(), 0);
+            QCOMPARE(ui(w).rgSavings->itemIndex(), 0);
         }
 
         QVERIFY(w->close());
@@ -318,31 +325,101 @@ private slots:
                             "LastMonth=Jun\nLastYear=2009\nTerm=123\n"));
     }
 
-    void emptiedRateFieldAbandonsTheClose() {
+    void fieldLeftAtCloseStoresItsValue_data() {
+        QTest::addColumn<QByteArray>("field");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QByteArray>("saved");
+        QTest::newRow("rate, no number")
+            << QByteArray("edtInterest") << "abc" << QByteArray("\nInterest=6\n");
+        QTest::newRow("rate, emptied")
+            << QByteArray("edtInterest") << "" << QByteArray("\nInterest=0\n");
+        QTest::newRow("first year, no number")
+            << QByteArray("edtFirstYear") << "-x" << QByteArray("\nFirstYear=2000\n");
+        QTest::newRow("last year, emptied")
+            << QByteArray("edtLastYear") << "" << QByteArray("\nLastYear=0\n");
+    }
+    void fieldLeftAtCloseStoresItsValue() {
+        QFETCH(QByteArray, field);
+        QFETCH(QString, pasted);
+        QFETCH(QByteArray, saved);
+        QVERIFY(writeSettings(kExample));
         w = openWindow();
-        w->edtInterest->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(w->edtInterest, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(w->edtInterest, Qt::Key_Backspace);
-        QCOMPARE(w->edtInterest->text(), QString());
+        auto* edit = control<QLineEdit>(w.get(), field.constData());
+        edit->setFocus(Qt::TabFocusReason);
+        pasteOver(edit, pasted);
+        QCOMPARE(edit->text(), pasted);
 
-        QVERIFY(!w->close());
-        QVERIFY(w->isVisible());
+        QTest::mouseClick(ui(w).btnExit, Qt::LeftButton); // takes no focus
+        QVERIFY(!w->isVisible());
+        QCOMPARE(dialogs().count(), 0);
+        const QByteArray stored = readSettings();
+        QVERIFY2(stored.contains(saved), stored.constData());
+    }
+
+    void typedValueSurvivesADialog_data() {
+        QTest::addColumn<QByteArray>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QByteArray>("saved");
+        QTest::newRow("savings") << QByteArray("edtSavings") << "250"
+                                 << "$250.00" << QByteArray("\nSavings=250\n");
+        QTest::newRow("rate") << QByteArray("edtInterest") << "7.5"
+                              << "7.500" << QByteArray("\nInterest=7.5\n");
+    }
+    void typedValueSurvivesADialog() {
+        QFETCH(QByteArray, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(QByteArray, saved);
+        QVERIFY(writeSettings(kExample));
+        w = openWindow();
+        const QString before = cell(w.get(), 4, 1);
+        auto* edit = control<QLineEdit>(w.get(), field.constData());
+        edit->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(edit, typed);
+
+        // The dialog takes the activation; closing it hands the focus back.
+        closeActiveModalLater(20, [](QWidget* modal) { modal->close(); });
+        QTest::mouseClick(ui(w).btnDisclaim, Qt::LeftButton);
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(ui(w).edtBalance));
+        QCOMPARE(edit->text(), shown);
+        QVERIFY(cell(w.get(), 4, 1) != before);
+
+        QVERIFY(w->close());
+        const QByteArray stored = readSettings();
+        QVERIFY2(stored.contains(saved), stored.constData());
+    }
+
+    void creationErrorClosesTheSplashFirst() {
+        QVERIFY(writeSettings("[LastValues]\nSavings=lots\n"));
+        QWidget splash(nullptr, Qt::SplashScreen | Qt::WindowStaysOnTopHint);
+        splash.show();
+        Application::instance()->setSplashWindow(&splash);
+        bool splashShown = true;
+        dialogs().setOnCall([&](const auto&) { splashShown = splash.isVisible(); });
+        w = openWindow();
+        dialogs().setOnCall({});
         QCOMPARE(dialogs().count(), 1);
         verifyMessage(0, kUnidentified);
-        QCOMPARE(readSettings(), QByteArray("[LastValues]\nSavings=0\nBalance=0\nTerm=360\n"));
+        QVERIFY(!splashShown);
+    }
 
-        QTest::keyClicks(w->edtInterest, QStringLiteral("5"));
-        QVERIFY(w->close());
-        QVERIFY(readSettings().contains("\nInterest=5\nFrequency=Monthly\n"));
+    void secondCopySaysNothing() {
+        QVERIFY(writeSettings("[LastValues]\nSavings=lots\n"));
+        InstanceLock first(QCoreApplication::applicationName());
+        QVERIFY(first.tryLock());
+        TfrmMain second(RegionalSettings::unitedStates());
+        QVERIFY(control<TXJustOne>(&second, "XJustOne1")->anotherInstanceFound());
+        QCOMPARE(dialogs().count(), 0);
     }
 
     void amountTypedButNotLeftIsSavedAtClose() {
         w = openWindow();
-        w->edtSavings->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(w->edtSavings, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(w->edtSavings, QStringLiteral("250.5"));
+        ui(w).edtSavings->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(ui(w).edtSavings, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(ui(w).edtSavings, QStringLiteral("250.5"));
 
-        QTest::mouseClick(w->btnExit, Qt::LeftButton); // takes no focus
+        QTest::mouseClick(ui(w).btnExit, Qt::LeftButton); // takes no focus
         QVERIFY(!w->isVisible());
         QVERIFY(readSettings().startsWith("[LastValues]\nSavings=250.5\nBalance=0\n"));
     }
@@ -422,28 +499,26 @@ private slots:
 
         // While a dialog is up, its hints appear on the main window's status line.
         QString dialogHint;
-        w->edtInterest->setFocus(Qt::TabFocusReason);
+        ui(w).edtInterest->setFocus(Qt::TabFocusReason);
         closeActiveModalLater(20, [&](QWidget* modal) {
             if (auto* about = qobject_cast<TAboutBox*>(modal)) {
                 // What the pointer resting on its OK button sends.
                 QStatusTipEvent tip(about->btnClose->statusTip());
                 QApplication::sendEvent(about->btnClose, &tip);
-                dialogHint = w->StatusBar1->currentMessage();
+                dialogHint = ui(w).StatusBar1->currentMessage();
             }
             closeIt(modal);
         });
         action("mnuHelpAbout")->trigger();
         QCOMPARE(dialogHint, QStringLiteral("Close About Window"));
         QCOMPARE(shown, 1);
-        QCOMPARE(AboutBox, nullptr);
-        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w->edtBalance));
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(ui(w).edtBalance));
 
-        w->edtInterest->setFocus(Qt::TabFocusReason);
+        ui(w).edtInterest->setFocus(Qt::TabFocusReason);
         closeActiveModalLater(20, closeIt);
-        QTest::mouseClick(w->btnDisclaim, Qt::LeftButton);
+        QTest::mouseClick(ui(w).btnDisclaim, Qt::LeftButton);
         QCOMPARE(shown, 2);
-        QCOMPARE(frmDisclaim, nullptr);
-        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w->edtBalance));
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(ui(w).edtBalance));
 
         closeActiveModalLater(20, closeIt);
         action("mnuPopAbout")->trigger();
@@ -454,9 +529,9 @@ private slots:
 
     void printAndUpdateOnlyInform() {
         w = openWindow();
-        w->edtInterest->setFocus(Qt::TabFocusReason);
-        QTest::mouseClick(w->btnPrint, Qt::LeftButton);
-        QTest::mouseClick(w->btnUpdate, Qt::LeftButton);
+        ui(w).edtInterest->setFocus(Qt::TabFocusReason);
+        QTest::mouseClick(ui(w).btnPrint, Qt::LeftButton);
+        QTest::mouseClick(ui(w).btnUpdate, Qt::LeftButton);
         action("mnuFilePrint")->trigger();
         action("mnuInternetUpdate")->trigger();
         QCOMPARE(dialogs().count(), 4);
@@ -465,7 +540,7 @@ private slots:
         QCOMPARE(dialogs().calls().at(2).text, dialogs().calls().at(0).text);
         QCOMPARE(dialogs().calls().at(3).text, dialogs().calls().at(1).text);
         QCOMPARE(dialogs().calls().at(0).caption, QStringLiteral("Information"));
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w->edtInterest));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(ui(w).edtInterest));
     }
 
     void printerSetupShowsThePageSetupDialog() {
@@ -475,7 +550,7 @@ private slots:
             pageSetup = qobject_cast<QPageSetupDialog*>(modal) != nullptr;
             modal->close();
         });
-        QTest::mouseClick(w->btnPrinterSetup, Qt::LeftButton);
+        QTest::mouseClick(ui(w).btnPrinterSetup, Qt::LeftButton);
         QVERIFY(pageSetup);
     }
 
@@ -483,36 +558,38 @@ private slots:
         w = openWindow();
         QCOMPARE(Application::instance()->helpFile(),
                  QCoreApplication::applicationDirPath() + QStringLiteral("/tlmr.hlp"));
-        QTest::keyClick(w->edtInterest, Qt::Key_F1);
-        QVERIFY(w->helpViewer().window());
-        QTRY_VERIFY(w->helpViewer().window()->isVisible());
-        QCOMPARE(w->helpViewer().helpFile(), Application::instance()->helpFile());
+        QTest::keyClick(ui(w).edtInterest, Qt::Key_F1);
+        QVERIFY((*control<HelpViewer>(w.get(), "HelpViewer1")).window());
+        QTRY_VERIFY((*control<HelpViewer>(w.get(), "HelpViewer1")).window()->isVisible());
+        QCOMPARE((*control<HelpViewer>(w.get(), "HelpViewer1")).helpFile(),
+                 Application::instance()->helpFile());
 
         // Closing the main window closes the help as well.
         QVERIFY(w->close());
-        QTRY_VERIFY(!w->helpViewer().window() || !w->helpViewer().window()->isVisible());
+        QTRY_VERIFY(!(*control<HelpViewer>(w.get(), "HelpViewer1")).window() ||
+                    !(*control<HelpViewer>(w.get(), "HelpViewer1")).window()->isVisible());
     }
 
     void statusLineShowsTheHintUnderThePointer() {
         w = openWindow();
-        const QString welcome = w->StatusBar1->currentMessage();
+        const QString welcome = ui(w).StatusBar1->currentMessage();
         QTest::mouseMove(control<QWidget>(w.get(), "pnlInput"), QPoint(300, 5));
-        QCOMPARE(w->StatusBar1->currentMessage(), welcome); // no hint there: unchanged
+        QCOMPARE(ui(w).StatusBar1->currentMessage(), welcome); // no hint there: unchanged
 
-        QTest::mouseMove(w->edtBalance, QPoint(5, 5));
-        QTRY_COMPARE(w->StatusBar1->currentMessage(),
+        QTest::mouseMove(ui(w).edtBalance, QPoint(5, 5));
+        QTRY_COMPARE(ui(w).StatusBar1->currentMessage(),
                      QStringLiteral(" Enter the starting balance of your investment"));
-        QTest::mouseMove(w->btnPrint, QPoint(5, 5));
-        QTRY_COMPARE(w->StatusBar1->currentMessage(), QStringLiteral("Print ..."));
-        QTest::mouseMove(w->grdFV->viewport(), QPoint(100, 50));
-        QTRY_COMPARE(w->StatusBar1->currentMessage(), QString());
+        QTest::mouseMove(ui(w).btnPrint, QPoint(5, 5));
+        QTRY_COMPARE(ui(w).StatusBar1->currentMessage(), QStringLiteral("Print ..."));
+        QTest::mouseMove(ui(w).grdFV->viewport(), QPoint(100, 50));
+        QTRY_COMPARE(ui(w).StatusBar1->currentMessage(), QString());
     }
 
     void popupMenuBelongsToPanelsGroupsAndGrid() {
         w = openWindow();
         auto* popup = control<QMenu>(w.get(), "mnuPop");
-        for (QWidget* target :
-             {w->grdFV->viewport(), static_cast<QWidget*>(w->rgSavings), w->centralWidget()}) {
+        for (QWidget* target : {ui(w).grdFV->viewport(), static_cast<QWidget*>(ui(w).rgSavings),
+                                w->centralWidget()}) {
             QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
                                     target->mapToGlobal(QPoint(5, 5)));
             QApplication::sendEvent(target, &event);
@@ -520,8 +597,8 @@ private slots:
             popup->hide();
         }
         QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
-                                w->edtBalance->mapToGlobal(QPoint(5, 5)));
-        QApplication::sendEvent(w->edtBalance, &event);
+                                ui(w).edtBalance->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(ui(w).edtBalance, &event);
         QVERIFY(!popup->isVisible()); // the field keeps its own edit menu
         if (QWidget* own = QApplication::activePopupWidget())
             own->close();

@@ -49,6 +49,7 @@ private slots:
     void thirdSteps();
     void savingsHeadersAreWholeUnits();
     void hugeValuesInExponentForm();
+    void tooltipFiguresNeverOverflow();
     void zeroAndNegativeTerms();
     void failureKeepsOldTextsAfterTheFailingCell();
 };
@@ -164,6 +165,30 @@ void TestSchedule::hugeValuesInExponentForm() {
     QVERIFY(!s.text(4, 1).contains(u'$'));
     // The exponent text still reads back for the tooltip.
     QVERIFY(tooltipAt(s, 4, 1).startsWith(QStringLiteral("Total Invested: $10,000,000,000\r\n")));
+}
+
+void TestSchedule::tooltipFiguresNeverOverflow() {
+    // Finite grid values whose invested sum passes the largest double on the way.
+    ScheduleInputs in = exampleInputs();
+    in.balance = -1.7e308;
+    in.savings = 5.5e305;
+    in.rate = 1;
+    in.lastYear = in.firstYear + 30; // 360 months: 360 x 5.5e305 passes 1.8e308
+    const ScheduleSnapshot s = computeSchedule(in, RegionalSettings::unitedStates());
+    for (int row = 1; row < kGridRows; ++row) {
+        for (int column = 1; column < kGridColumns; ++column) {
+            QString tip;
+            try {
+                tip = tooltipAt(s, column, row);
+            } catch (const ArithmeticError&) {
+                continue; // a figure beyond a double is the arithmetic error
+            }
+            QVERIFY2(!tip.contains(QLatin1String("INF"), Qt::CaseInsensitive) &&
+                         !tip.contains(QLatin1String("NAN"), Qt::CaseInsensitive),
+                     qPrintable(tip));
+        }
+    }
+    QVERIFY(tooltipAt(s, 4, 1).startsWith(QStringLiteral("Total Invested: 2.8E307\r\n")));
 }
 
 void TestSchedule::zeroAndNegativeTerms() {

@@ -69,7 +69,7 @@ void checkOkButton(FlatPictureButton* button, QRect geometry, const QString& sta
 } // namespace
 
 // The About and disclaimer dialogs: layout and texts, closing by mouse and
-// keyboard, the web link, and the global references their openers use.
+// keyboard, the web link, and the dialogs' shared base.
 class DialogsTest : public QObject {
     Q_OBJECT
 
@@ -77,8 +77,8 @@ private slots:
     void cleanup() {
         Shell::setUrlOpener({});
         Application::instance()->setBeepHandler({});
-        QCOMPARE(AboutBox, nullptr);
-        QCOMPARE(frmDisclaim, nullptr);
+        for (QWidget* top : QApplication::topLevelWidgets()) // every dialog was freed
+            QVERIFY(!qobject_cast<FixedDialog*>(top));
     }
 
     void aboutShowsItsTextsInPlace() {
@@ -195,39 +195,22 @@ private slots:
             QString version;
             QTimer::singleShot(0, this, [&] {
                 // Runs inside the modal loop: read what is shown, then press OK.
-                QVERIFY(AboutBox);
-                QVERIFY(AboutBox->isVisible());
-                caption = AboutBox->windowTitle();
-                version = AboutBox->lblVersion->text();
-                QTest::mouseClick(AboutBox->btnClose, Qt::LeftButton);
+                auto* box = qobject_cast<TAboutBox*>(QApplication::activeModalWidget());
+                QVERIFY(box);
+                QVERIFY(box->isVisible());
+                caption = box->windowTitle();
+                version = box->lblVersion->text();
+                QTest::mouseClick(box->btnClose, Qt::LeftButton);
             });
-            AboutBox = new TAboutBox(nullptr);
-            QPointer<TAboutBox> shown = AboutBox;
-            const int result = AboutBox->exec();
-            QVERIFY(AboutBox);
+            QPointer<TAboutBox> shown = new TAboutBox(nullptr);
+            const int result = shown->exec();
+            QVERIFY(shown);
             QCOMPARE(result, int(QDialog::Accepted));
-            delete AboutBox;
-            QCOMPARE(AboutBox, nullptr);
+            delete shown.data();
             QVERIFY(shown.isNull());
             QCOMPARE(caption, QStringLiteral(" About Tallowmere, 1.3.00"));
             QCOMPARE(version, QStringLiteral("1.3.00"));
         }
-    }
-
-    void destructionClearsOnlyItsOwnGlobal() {
-        TAboutBox* other = new TAboutBox;
-        AboutBox = new TAboutBox;
-        delete other;
-        QVERIFY(AboutBox != nullptr);
-        delete AboutBox;
-        QCOMPARE(AboutBox, nullptr);
-
-        TfrmDisclaim* otherDisclaim = new TfrmDisclaim;
-        frmDisclaim = new TfrmDisclaim;
-        delete otherDisclaim;
-        QVERIFY(frmDisclaim != nullptr);
-        delete frmDisclaim;
-        QCOMPARE(frmDisclaim, nullptr);
     }
 
     void okEnterAndEscapeClose_data() {
@@ -379,17 +362,16 @@ private slots:
     }
 
     void disclaimerOpenedAsTheMainWindowDoes() {
-        QTimer::singleShot(0, this, [] {
+        QPointer<TfrmDisclaim> dialog = new TfrmDisclaim(nullptr);
+        QTimer::singleShot(0, this, [&dialog] {
             QWidget* modal = QApplication::activeModalWidget();
             QVERIFY(modal);
-            QCOMPARE(modal, frmDisclaim);
+            QCOMPARE(modal, dialog.data());
             QTest::keyClick(modal, Qt::Key_Return);
         });
-        frmDisclaim = new TfrmDisclaim(nullptr);
-        frmDisclaim->exec();
-        QVERIFY(frmDisclaim);
-        delete frmDisclaim;
-        QCOMPARE(frmDisclaim, nullptr);
+        QCOMPARE(dialog->exec(), int(QDialog::Accepted));
+        QVERIFY(dialog);
+        delete dialog.data();
     }
 };
 

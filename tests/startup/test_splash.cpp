@@ -15,14 +15,15 @@ private slots:
     void cleanup();
     void designValues();
     void pictureAndCopyright();
-    void destructionClearsGlobal();
     void timerTickClosesAndFrees();
     void centredAndLeavesFocusAlone();
+
+private:
+    QPointer<TSplashScreen> m_splash;
 };
 
 void TestSplash::cleanup() {
-    delete SplashScreen;
-    QVERIFY(!SplashScreen);
+    delete m_splash.data();
 }
 
 void TestSplash::designValues() {
@@ -83,18 +84,8 @@ void TestSplash::pictureAndCopyright() {
     QVERIFY2(copyright->rect().contains(needed), qPrintable(QDebug::toString(needed)));
 }
 
-void TestSplash::destructionClearsGlobal() {
-    SplashScreen = new TSplashScreen;
-    // Another splash going away leaves the global alone.
-    delete new TSplashScreen;
-    QVERIFY(SplashScreen);
-    delete SplashScreen;
-    QVERIFY(!SplashScreen);
-}
-
 void TestSplash::timerTickClosesAndFrees() {
-    SplashScreen = new TSplashScreen;
-    QPointer<TSplashScreen> splash = SplashScreen;
+    QPointer<TSplashScreen> splash = new TSplashScreen;
     QSignalSpy ticks(splash->Timer1, &QTimer::timeout);
     splash->Timer1->setInterval(20);
     splash->Timer1->start();
@@ -102,12 +93,12 @@ void TestSplash::timerTickClosesAndFrees() {
     QVERIFY(QTest::qWaitForWindowExposed(splash));
 
     QTRY_VERIFY(splash.isNull());
-    QVERIFY(!SplashScreen);
     QCOMPARE(ticks.count(), 1);
 }
 
 void TestSplash::centredAndLeavesFocusAlone() {
-    SplashScreen = new TSplashScreen;
+    m_splash = new TSplashScreen;
+    TSplashScreen* SplashScreen = m_splash;
     SplashScreen->show();
     SplashScreen->paintNow();
     QVERIFY(SplashScreen->windowHandle()->isExposed());

@@ -43,7 +43,7 @@ void TestXJustOne::secondCopyStepsAsideAndActivatesFirst() {
     firstWindow.resize(300, 200);
     auto* first = new TXJustOne(&firstWindow);
     QCOMPARE(first->parent(), &firstWindow);
-    QVERIFY(first->SwitchToPrevious);
+    QVERIFY(first->switchToPrevious());
     QVERIFY(!first->checkDone());
     QVERIFY(!first->check());
     QVERIFY(first->checkDone());
@@ -55,11 +55,11 @@ void TestXJustOne::secondCopyStepsAsideAndActivatesFirst() {
     QWidget secondWindow;
     TXJustOne second(&secondWindow);
     QList<TXJustOne*> raisedBy;
-    second.AlreadyExist = [&](TXJustOne* sender) {
+    connect(&second, &TXJustOne::AlreadyExist, this, [&](TXJustOne* sender) {
         raisedBy << sender;
         // Raised before the switch: the first copy has not been asked yet.
         QVERIFY(activated.isEmpty());
-    };
+    });
     QVERIFY(second.check());
     QVERIFY(second.checkDone());
     QVERIFY(second.anotherInstanceFound());
@@ -85,9 +85,9 @@ void TestXJustOne::noSwitchMeansNoActivation() {
 
     QWidget quietWindow;
     TXJustOne quiet(&quietWindow);
-    quiet.SwitchToPrevious = false;
+    quiet.setSwitchToPrevious(false);
     int raised = 0;
-    quiet.AlreadyExist = [&](TXJustOne*) { ++raised; };
+    connect(&quiet, &TXJustOne::AlreadyExist, this, [&] { ++raised; });
     QVERIFY(quiet.check());
     QCOMPARE(raised, 1);
 
@@ -106,7 +106,7 @@ void TestXJustOne::lockFreedWithTheComponent() {
     auto first = std::make_unique<TXJustOne>(&window);
     QVERIFY(!first->check());
     TXJustOne whileHeld(nullptr);
-    whileHeld.SwitchToPrevious = false;
+    whileHeld.setSwitchToPrevious(false);
     QVERIFY(whileHeld.check());
 
     first.reset();
@@ -126,7 +126,7 @@ void TestXJustOne::unavailableLockLetsThisCopyRun() {
     QWidget window;
     TXJustOne component(&window);
     int raised = 0;
-    component.AlreadyExist = [&](TXJustOne*) { ++raised; };
+    connect(&component, &TXJustOne::AlreadyExist, this, [&] { ++raised; });
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("single-instance lock cannot be taken"));
     QVERIFY(!component.check());
     QVERIFY(!component.anotherInstanceFound());

@@ -1,3 +1,4 @@
+#include "widgets/GridCellDelegate.h"
 #include "widgets/TStringAlignGrid.h"
 
 #include <QApplication>
@@ -35,6 +36,7 @@ private slots:
     void colourPrecedence();
     void selectionIsOneCell();
     void selectionAndColoursArePainted();
+    void longTextIsDrawnSmallerToFit();
     void mouseToCell();
     void clickReportsTheCellAfterSelecting();
     void keyboardMoveCountsAsClick();
@@ -220,6 +222,19 @@ void TestGrid::selectionAndColoursArePainted() {
     image = m_grid->viewport()->grab().toImage();
     QCOMPARE(pixelIn(image, 4, 1), QColor(Qt::blue));
     QCOMPARE(pixelIn(image, 4, 2), QColor(Qt::yellow));
+}
+
+void TestGrid::longTextIsDrawnSmallerToFit() {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(11);
+    QCOMPARE(GridCellDelegate::fittingFont(font, QStringLiteral(" $1,000.00"), 72), font);
+    for (const QString& text :
+         {QStringLiteral(" $123,456,789,012.34"), QStringLiteral(" 1.23456789012346E308")}) {
+        const QFont fitted = GridCellDelegate::fittingFont(font, text, 72);
+        QCOMPARE(fitted.family(), font.family());
+        QVERIFY(fitted.pixelSize() < 11);
+        QVERIFY2(QFontMetrics(fitted).horizontalAdvance(text) <= 72, qPrintable(text));
+    }
 }
 
 void TestGrid::mouseToCell() {

@@ -1,0 +1,30 @@
+#include "app/WindowLook.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QPainter>
+#include <qdrawutil.h>
+
+namespace WindowLook {
+
+QFont windowFont() {
+    QFont font;
+    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+    font.setPixelSize(11);
+    return font;
+}
+
+void applyToApplication() {
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
+    QFont font = QApplication::font();
+    font.setFamilies(windowFont().families());
+    QApplication::setFont(font);
+}
+
+void drawDoubleBevel(QPainter* painter, const QRect& rect, const QPalette& palette,
+                     bool outerSunken, int inset, const QBrush* fill) {
+    qDrawShadePanel(painter, rect, palette, outerSunken, 1, fill);
+    qDrawShadePanel(painter, rect.adjusted(inset, inset, -inset, -inset), palette, !outerSunken, 1);
+}
+
+} // namespace WindowLook
