@@ -143,7 +143,7 @@ QString applyOption(const QString& name, const QString& value, CliOptions& optio
 std::optional<CliOptions> parseCliArguments(const QStringList& arguments, QString& error) {
     CliOptions options;
     if (arguments.isEmpty()) {
-        error = QStringLiteral("missing command; expected: schedule (or --help)");
+        error = QStringLiteral("missing command; expected: schedule or growth (or --help)");
         return std::nullopt;
     }
     const QString& command = arguments.front();
@@ -153,7 +153,7 @@ std::optional<CliOptions> parseCliArguments(const QStringList& arguments, QStrin
         return options;
     }
     if (command != QLatin1String("schedule")) {
-        error = QStringLiteral("unknown command %1; expected: schedule (or --help)")
+        error = QStringLiteral("unknown command %1; expected: schedule or growth (or --help)")
                     .arg(quoted(command));
         return std::nullopt;
     }
@@ -194,6 +194,7 @@ std::optional<CliOptions> parseCliArguments(const QStringList& arguments, QStrin
 QString cliUsage() {
     return QStringLiteral(
         "Usage: tallowmere-cli schedule [options]\n"
+        "       tallowmere-cli growth [options]   (one cell year by year; growth --help)\n"
         "\n"
         "Prints the savings/rate schedule: 11 monthly savings amounts by 7 interest rates,\n"
         "each cell the future value of the balance plus that saving over the term.\n"

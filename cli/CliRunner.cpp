@@ -2,6 +2,7 @@
 
 #include "calc/ArithmeticError.h"
 #include "cli/CliOptions.h"
+#include "cli/GrowthCommand.h"
 #include "cli/ScheduleWriters.h"
 
 namespace {
@@ -12,6 +13,8 @@ constexpr int kExitBadInput = 2;
 } // namespace
 
 int runCli(const QStringList& arguments, QByteArray& out, QByteArray& err) {
+    if (!arguments.isEmpty() && arguments.front() == QLatin1String("growth"))
+        return runGrowthCommand(arguments.mid(1), out, err);
     QString error;
     const auto options = parseCliArguments(arguments, error);
     if (!options) {
