@@ -84,7 +84,10 @@ GrowthWindow::GrowthWindow(const Growth& growth, const RegionalSettings& regiona
                           QDialogButtonBox::ActionRole);
     btnClose =
         addButton(buttons, "btnClose", QStringLiteral("Close"), QDialogButtonBox::RejectRole);
-    btnClose->setDefault(true); // Enter closes, wherever the focus is
+    // Enter closes, wherever the focus is; the other two need their own keys.
+    btnCopy->setAutoDefault(false);
+    btnSaveAs->setAutoDefault(false);
+    btnClose->setDefault(true);
     layout->addWidget(buttons);
     connect(btnCopy, &QPushButton::clicked, this, [this] { btnCopyClick(); });
     connect(btnSaveAs, &QPushButton::clicked, this, [this] { btnSaveAsClick(); });
