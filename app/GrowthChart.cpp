@@ -6,6 +6,7 @@
 #include <QBarSet>
 #include <QCategoryAxis>
 #include <QChart>
+#include <QFontMetrics>
 #include <QStackedBarSeries>
 #include <cmath>
 
@@ -122,6 +123,10 @@ QChart* buildGrowthChart(const Growth& growth, const RegionalSettings& regional,
     QCategoryAxis* y = amountAxis(growth, regional);
     x->setLabelsFont(font);
     y->setLabelsFont(font);
+    // The last date stands under the last bar, near the right edge: room for
+    // its half that reaches beyond the plot.
+    const QString lastDate = growthDate(growth.rows.constLast());
+    chart->setMargins(QMargins(4, 4, 4 + QFontMetrics(font).horizontalAdvance(lastDate) / 2, 4));
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     series->attachAxis(x);

@@ -98,16 +98,26 @@ GrowthWindow::GrowthWindow(const Growth& growth, const RegionalSettings& regiona
     btnSaveAs->setEnabled(hasRows);
     if (QStackedBarSeries* series = growthSeries(chvGrowth->chart())) {
         connect(series, &QStackedBarSeries::hovered, this,
-                [this](bool entered, int index, QBarSet*) { showReadout(entered ? index : -1); });
+                [this](bool entered, int index, QBarSet*) {
+                    // Leaving a bar goes back to the table's current row.
+                    showReadout(entered ? index : tblGrowth->currentRow());
+                });
     }
     showReadout(tblGrowth->currentRow());
 
-    resize(userSettings().value(kSizeKey, kDefaultSize).toSize().expandedTo(minimumSizeHint()));
+    if (hasRows) {
+        resize(userSettings().value(kSizeKey, kDefaultSize).toSize().expandedTo(minimumSizeHint()));
+    } else {
+        // Only the heading and why there is nothing to show: a small window.
+        layout->insertStretch(layout->indexOf(buttons));
+        resize(sizeHint().expandedTo(QSize(kDefaultSize.width(), 0)));
+    }
     (hasRows ? static_cast<QWidget*>(tblGrowth) : btnClose)->setFocus();
 }
 
 void GrowthWindow::done(int result) {
-    userSettings().setValue(kSizeKey, size());
+    if (!m_growth.rows.isEmpty()) // the small window of an empty term is no choice of size
+        userSettings().setValue(kSizeKey, size());
     QDialog::done(result);
 }
 

@@ -197,6 +197,12 @@ void TestGrowthWindow::remembersItsSize() {
         window.resize(640, 520);
         QTest::keyClick(&window, Qt::Key_Escape);
     }
+    {
+        GrowthWindow empty(exampleGrowth(0), kUs);
+        empty.show();
+        QVERIFY(empty.height() < 300);
+        empty.reject();
+    }
     GrowthWindow again(exampleGrowth(), kUs);
     QCOMPARE(again.size(), QSize(640, 520));
 }
