@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScreen>
 #include <QSettings>
 #include <QStackedBarSeries>
 #include <QStandardPaths>
@@ -106,7 +107,11 @@ GrowthWindow::GrowthWindow(const Growth& growth, const RegionalSettings& regiona
     showReadout(tblGrowth->currentRow());
 
     if (hasRows) {
-        resize(userSettings().value(kSizeKey, kDefaultSize).toSize().expandedTo(minimumSizeHint()));
+        // A size remembered on a larger screen must not outgrow this one.
+        QSize size = userSettings().value(kSizeKey, kDefaultSize).toSize();
+        if (const QScreen* screen = this->screen())
+            size = size.boundedTo(screen->availableGeometry().size());
+        resize(size.expandedTo(minimumSizeHint()));
     } else {
         // Only the heading and why there is nothing to show: a small window.
         layout->insertStretch(layout->indexOf(buttons));

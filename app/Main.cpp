@@ -476,14 +476,14 @@ void TfrmMain::grdFVShowHintCell(int column, int row, QString& hintText) {
         hintText = *text;
 }
 
-// Saved inputs ----------------------------------------------------------------
-
 void TfrmMain::ShowGrowth(int column, int row) {
     if (column < 1 || column >= kGridColumns || row < 1 || row >= kGridRows)
         return;
     GrowthWindow window(computeGrowth(growthInputs(m_snapshot, column, row)), m_regional, this);
     window.exec();
 }
+
+// Saved inputs ----------------------------------------------------------------
 
 void TfrmMain::SaveValuesAtExit() {
     SavedInputs::Fields fields;
