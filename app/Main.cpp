@@ -3,6 +3,7 @@
 #include "app/About.h"
 #include "app/Disclaim.h"
 #include "app/ErrorRecovery.h"
+#include "app/GrowthWindow.h"
 #include "app/HintPauseStyle.h"
 #include "app/InputPanel.h"
 #include "app/InputReading.h"
@@ -12,6 +13,7 @@
 #include "app/ToolBarPanel.h"
 #include "app/WindowLook.h"
 #include "app/XJustOne.h"
+#include "calc/Growth.h"
 #include "calc/Term.h"
 #include "calc/Tooltip.h"
 #include "platform/HelpViewer.h"
@@ -246,6 +248,10 @@ void TfrmMain::connectInputs() {
     connect(rgSavings, &RadioGroup::clicked, this, recalculate);
     connect(rgInterest, &RadioGroup::clicked, this, recalculate);
     connect(grdFV, &TStringAlignGrid::clicked, this, recalculate);
+    // The press before it has recalculated already, as every click does.
+    connect(grdFV, &QTableWidget::cellDoubleClicked, this, [this](int row, int column) {
+        guarded([this, row, column] { ShowGrowth(column, row); })();
+    });
     connect(grdFV, &TStringAlignGrid::mouseMoved, this,
             [this](Qt::KeyboardModifiers shift, int x, int y) { grdFVMouseMove(shift, x, y); });
     grdFV->setHintCallback(
@@ -313,6 +319,7 @@ void TfrmMain::connectCommands() {
     onItem(m.mnuPopPrint, print);
     onItem(m.mnuPopAbout, about);
     onItem(m.mnuPopExit, exitApp);
+    onItem(m.mnuPopGrowth, [this] { ShowGrowth(m_popupCell.x(), m_popupCell.y()); });
 }
 
 // Creation --------------------------------------------------------------------
@@ -484,6 +491,13 @@ void TfrmMain::grdFVShowHintCell(int column, int row, QString& hintText) {
         hintText = *text;
 }
 
+void TfrmMain::ShowGrowth(int column, int row) {
+    if (column < 1 || column >= kGridColumns || row < 1 || row >= kGridRows)
+        return;
+    GrowthWindow window(computeGrowth(growthInputs(m_snapshot, column, row)), m_regional, this);
+    window.exec();
+}
+
 // Saved inputs ----------------------------------------------------------------
 
 void TfrmMain::SaveValuesAtExit() {
@@ -641,11 +655,20 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
         AppOnHint(static_cast<QStatusTipEvent*>(event)->tip());
         return true;
     }
-    case QEvent::ContextMenu:
+    case QEvent::ContextMenu: {
         if (!m_popupSources.contains(watched))
             break;
-        m_menus->mnuPop->popup(static_cast<QContextMenuEvent*>(event)->globalPos());
+        const auto* menuEvent = static_cast<QContextMenuEvent*>(event);
+        // Growth of the cell under the pointer; from the keyboard or away from
+        // the grid, of the base cell; a header cell has none.
+        m_popupCell = {kBaseColumn, kBaseRow};
+        if (menuEvent->reason() == QContextMenuEvent::Mouse && watched == grdFV->viewport())
+            grdFV->mouseToCell(menuEvent->pos().x(), menuEvent->pos().y(), m_popupCell.rx(),
+                               m_popupCell.ry());
+        m_menus->mnuPopGrowth->setEnabled(m_popupCell.x() >= 1 && m_popupCell.y() >= 1);
+        m_menus->mnuPop->popup(menuEvent->globalPos());
         return true;
+    }
     default:
         break;
     }

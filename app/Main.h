@@ -53,6 +53,8 @@ private slots:
     void cbLastMonthChange(QObject* sender);
     void grdFVMouseMove(Qt::KeyboardModifiers shift, int x, int y);
     void grdFVShowHintCell(int column, int row, QString& hintText);
+    // Opens the growth window for value cell (column, row); other cells open nothing.
+    void ShowGrowth(int column, int row);
 
     // Saved inputs.
     void SaveValuesAtExit();
@@ -141,6 +143,7 @@ private:
     bool m_handlerInstalled = false;
     int m_errorDepth = 0;
     QList<QObject*> m_popupSources;
+    QPoint m_popupCell{kBaseColumn, kBaseRow}; // the cell the pop-up menu's Growth item opens
     // Set when another window of the program took the activation from this one,
     // so that coming back (a dialog closed) puts the focus into the balance.
     bool m_focusOnActivate = true;

@@ -97,4 +97,6 @@ MainMenus::MainMenus(QMenuBar* bar, QWidget* window) {
     mnuPopAbout = item(mnuPop, "mnuPopAbout", QStringLiteral("&About..."));
     mnuPop->addSeparator();
     mnuPopExit = item(mnuPop, "mnuPopExit", QStringLiteral("E&xit"));
+    mnuPop->addSeparator();
+    mnuPopGrowth = item(mnuPop, "mnuPopGrowth", QStringLiteral("&Growth..."));
 }

@@ -46,4 +46,5 @@ struct MainMenus {
     QAction* mnuPopPrint;
     QAction* mnuPopAbout;
     QAction* mnuPopExit;
+    QAction* mnuPopGrowth;
 };

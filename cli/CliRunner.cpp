@@ -1,6 +1,7 @@
 #include "cli/CliRunner.h"
 
 #include "cli/CliOptions.h"
+#include "cli/GrowthCommand.h"
 #include "cli/ScheduleCommand.h"
 
 #include <algorithm>
@@ -11,6 +12,7 @@ namespace {
 // The subcommands, one line each.
 constexpr CliCommand kCommands[] = {
     {"schedule", runScheduleCommand, scheduleUsage},
+    {"growth", runGrowthCommand, growthUsage},
 };
 
 QString commandNames() {

@@ -12,6 +12,12 @@ const QString kFormat = QStringLiteral("format");
 void addScheduleOptions(CliCommandLine& commandLine) {
     addScheduleInputOptions(commandLine);
     addLocaleOption(commandLine);
+    addFormatOption(commandLine);
+}
+
+} // namespace
+
+void addFormatOption(CliCommandLine& commandLine) {
     commandLine.addValueOption(
         kFormat, QStringLiteral("FORMAT"),
         QStringLiteral("text (aligned table, default), csv (RFC 4180) or json"));
@@ -31,8 +37,6 @@ QString readFormat(const CliCommandLine& commandLine, ScheduleOptions::Format& f
     }
     return {};
 }
-
-} // namespace
 
 std::optional<ScheduleOptions> parseScheduleArguments(const QStringList& arguments,
                                                       QString& error) {

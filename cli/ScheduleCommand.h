@@ -20,6 +20,13 @@ struct ScheduleOptions {
     Format format = Format::Text;
 };
 
+class CliCommandLine;
+
+// --format text|csv|json, shared by the commands that print a table.
+void addFormatOption(CliCommandLine& commandLine);
+// Reads --format into `format`; returns an error line, or an empty text.
+QString readFormat(const CliCommandLine& commandLine, ScheduleOptions::Format& format);
+
 // Parses the arguments after "schedule". On bad input returns nullopt and sets
 // `error` to one line naming the problem and the accepted values.
 std::optional<ScheduleOptions> parseScheduleArguments(const QStringList& arguments, QString& error);

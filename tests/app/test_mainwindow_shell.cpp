@@ -156,7 +156,7 @@ private slots:
         QCOMPARE(action("mnuHelpContents")->shortcut(), QKeySequence(Qt::Key_F1));
         QCOMPARE(captions(control<QMenu>(w.get(), "mnuPop")),
                  QStringList({"&Reset", "-", "Print &Setup ...", "&Print...", "-", "&About...", "-",
-                              "E&xit"}));
+                              "E&xit", "-", "&Growth..."}));
         for (QAction* item : w->findChildren<QAction*>())
             QVERIFY2(item->statusTip().isEmpty(), qPrintable(item->objectName()));
     }

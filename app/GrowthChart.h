@@ -1,0 +1,23 @@
+#pragma once
+
+#include "calc/Growth.h"
+#include "calc/RegionalSettings.h"
+
+#include <QList>
+
+class QChart;
+class QFont;
+class QStackedBarSeries;
+
+// Evenly spaced axis values, 1, 2 or 5 times a power of ten apart, from at or
+// below `low` to at or above `high`, at most about `maxSteps` steps; 0 is
+// always one of them.
+QList<double> niceTicks(double low, double high, int maxSteps = 6);
+
+// The growth chart: a stacked bar of paid in and earned at every row, the
+// amount axis labelled in the regional currency and the date axis with at most
+// about eleven of the rows' dates, all texts in `font`. The caller owns the chart.
+QChart* buildGrowthChart(const Growth& growth, const RegionalSettings& regional, const QFont& font);
+
+// The chart's one series (paid in and earned), for its hover signal.
+QStackedBarSeries* growthSeries(QChart* chart);
