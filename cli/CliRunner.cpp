@@ -2,6 +2,7 @@
 
 #include "calc/ArithmeticError.h"
 #include "cli/CliOptions.h"
+#include "cli/ReportCommand.h"
 #include "cli/ScheduleWriters.h"
 
 namespace {
@@ -12,6 +13,8 @@ constexpr int kExitBadInput = 2;
 } // namespace
 
 int runCli(const QStringList& arguments, QByteArray& out, QByteArray& err) {
+    if (isReportCommand(arguments))
+        return runReportCommand(arguments, out, err);
     QString error;
     const auto options = parseCliArguments(arguments, error);
     if (!options) {

@@ -28,6 +28,8 @@ void drawFrame(QPainter& painter, const TfrView& v, const Mapping& m) {
                                           Qt::DashDotLine, Qt::DashDotDotLine, Qt::SolidLine};
     pen.setStyle(styles[std::min<std::uint16_t>(v.FrameStyle, 5)]);
     painter.setPen(pen);
+    // Rules stay crisp on the screen; on paper and PDF they are vectors anyway.
+    painter.setRenderHint(QPainter::Antialiasing, false);
     const QRectF r = m.rect(v);
     if (v.FrameTyp & frftTop)
         painter.drawLine(r.topLeft(), r.topRight());
