@@ -73,7 +73,7 @@ protected:
             const QRect r = pageRect(int(i));
             if (!r.intersects(rect()))
                 continue;
-            painter.fillRect(r.translated(2, 2), Qt::black); // a thin shadow
+            painter.fillRect(r.translated(3, 3), QColor(64, 64, 64)); // a thin shadow
             painter.fillRect(r, Qt::white);
             renderPage(painter, pages[i], QRectF(r));
         }
@@ -214,6 +214,7 @@ void TfrPreviewForm::buildButtons(QWidget* row) {
     m_zoomButton = add("btnZoom", QStyle::SP_FileDialogContentsView, QStringLiteral("100%"),
                        QStringLiteral("Zoom View of Page"), pbZoom);
     m_zoomButton->setPopupMode(QToolButton::InstantPopup);
+    m_zoomButton->setToolButtonStyle(Qt::ToolButtonTextOnly);
     m_zoomButton->setMinimumWidth(80);
     m_zoomMenu = new QMenu(m_zoomButton);
     m_zoomMenu->setObjectName(QStringLiteral("mnuZoom"));
