@@ -64,6 +64,20 @@ std::optional<QList<int>> printSequence(const PrintJob& job, int pageCount, int 
     return sequence;
 }
 
+namespace {
+
+// A stored bin number (1 upper, 2 lower, ... 15 form source; 65535 the
+// printer's default) as the printer's paper source.
+void setBin(QPrinter& printer, std::int32_t bin) {
+    if (printer.outputFormat() != QPrinter::NativeFormat || bin < 1 || bin > 15 || bin == 12 ||
+        bin == 13)
+        return;
+    const int source = bin <= 11 ? bin - 1 : bin - 3;
+    printer.setPaperSource(static_cast<QPrinter::PaperSource>(source));
+}
+
+} // namespace
+
 bool printPages(QPrinter& printer, const PreparedReport& report, const QList<int>& sequence) {
     QPainter painter;
     bool started = false;
@@ -72,6 +86,7 @@ bool printPages(QPrinter& printer, const PreparedReport& report, const QList<int
             continue;
         const PreparedPage& page = report.pages[std::size_t(number - 1)];
         const QPageLayout layout = pageLayoutOf(page, printer.pageLayout().margins());
+        setBin(printer, page.bin);
         if (started) {
             printer.setPageLayout(layout);
             if (!printer.newPage())
