@@ -77,14 +77,15 @@ private:
     void newPage(const TfrPage& page);
     void finishPage(bool last);
     void printBand(const TfrBandView& band, const std::vector<std::unique_ptr<TfrView>>& objects,
-                   int top);
+                   qint64 top);
     QString resolve(const QString& name);
 
     TfrReport& m_report;
     PreparedReport& m_out;
     BandSet m_bands;
-    int m_areaTop = 0, m_areaBottom = 0;
-    int m_y = 0;
+    // 64-bit, so that no template's geometry can overflow the arithmetic.
+    qint64 m_areaTop = 0, m_areaBottom = 0;
+    qint64 m_y = 0;
     int m_line = 0;
     int m_lineThrough = 0;
 };
@@ -115,14 +116,15 @@ void Preparer::finishPage(bool last) {
 }
 
 void Preparer::printBand(const TfrBandView& band,
-                         const std::vector<std::unique_ptr<TfrView>>& objects, int top) {
+                         const std::vector<std::unique_ptr<TfrView>>& objects, qint64 top) {
     Q_UNUSED(band);
     PreparedPage& page = m_out.pages.back();
     for (const auto& view : objects) {
         if (!view->Visible)
             continue;
         auto copy = view->clone();
-        copy->Top = top + view->Top;
+        copy->Top =
+            static_cast<std::int32_t>(std::clamp<qint64>(top + view->Top, INT32_MIN, INT32_MAX));
         if (copy->type() == FrObjectType::Memo) {
             for (QString& line : copy->Memo)
                 line = expandLine(line, [this](const QString& name) { return resolve(name); });
@@ -159,17 +161,17 @@ QString Preparer::resolve(const QString& name) {
 
 void Preparer::run(const TfrPage& page, const int unprintable[4]) {
     m_bands = bindObjects(page);
-    const int height = page.heightInUnits();
+    const qint64 height = page.heightInUnits();
     if (page.StretchToPrintable) {
         m_areaTop = 0;
         m_areaBottom = height;
     } else {
         m_areaTop = page.TopMargin != 0 ? page.TopMargin : (unprintable ? unprintable[1] : 0);
-        const int bottom =
+        const qint64 bottom =
             page.BottomMargin != 0 ? page.BottomMargin : (unprintable ? unprintable[3] : 0);
         m_areaBottom = height - bottom;
     }
-    const int limit = m_areaBottom - (m_bands.footer ? m_bands.footer->Height : 0);
+    const qint64 limit = m_areaBottom - (m_bands.footer ? m_bands.footer->Height : 0);
 
     newPage(page);
     if (m_bands.title) {
@@ -191,7 +193,7 @@ void Preparer::run(const TfrPage& page, const int unprintable[4]) {
             dataset->First();
             m_line = 1;
             while (!dataset->Eof()) {
-                const int rowHeight = m_bands.master->Height;
+                const qint64 rowHeight = m_bands.master->Height;
                 // A row that would cross the footer starts a new page, unless the
                 // page is still empty (a row taller than the page prints anyway).
                 if (m_y + rowHeight > limit && m_y > m_areaTop) {

@@ -73,6 +73,7 @@ TPrinterSetupDialog::TPrinterSetupDialog(QPrinter& printer, QWidget* parent)
 }
 
 void TPrinterSetupDialog::load() {
+    m_original = PrinterChoice::currentName(m_printer);
     m_printers->clear();
     m_printers->addItems(PrinterChoice::names());
     m_printers->setCurrentIndex(
@@ -86,6 +87,12 @@ void TPrinterSetupDialog::load() {
 int TPrinterSetupDialog::exec() {
     load();
     return QDialog::exec();
+}
+
+void TPrinterSetupDialog::reject() {
+    // Properties may have switched to the picked printer already.
+    PrinterChoice::select(m_printer, m_original);
+    QDialog::reject();
 }
 
 void TPrinterSetupDialog::accept() {

@@ -17,11 +17,13 @@ public:
     // Shows the printer's current choice, then runs modally.
     int exec() override;
     void accept() override;
+    void reject() override;
 
 private:
     void load();
 
     QPrinter& m_printer;
+    QString m_original; // the printer when the dialog opened
     QComboBox* m_printers = nullptr;
     QComboBox* m_paper = nullptr;
     QRadioButton* m_portrait = nullptr;

@@ -112,6 +112,13 @@ void TestReportOutput::longDatasetsBreakPages() {
     QCOMPARE(cells, firstPageRows * 8);
     QVERIFY(textsOf(pages[1], 0, 18).contains("r" + QString::number(firstPageRows) + "c1"));
     QVERIFY(textsOf(pages[1], 1008 - 74, 1008).contains("Tallowmere, 1.3.00"));
+
+    // A row taller than the page does not fit below the title, then prints
+    // alone on each further page, and the run ends.
+    g.rows = 3;
+    g.report.FindView("MasterData1")->Height = 5000;
+    g.report.PrepareReport();
+    QCOMPARE(g.report.prepared().pages.size(), std::size_t(4));
 }
 
 void TestReportOutput::expansion_data() {
