@@ -40,8 +40,10 @@ bool select(QPrinter& printer, const QString& name) {
 
 void initialise(QPrinter& printer) {
     const QPrinterInfo fallback = QPrinterInfo::defaultPrinter();
-    if (fallback.isNull() || !select(printer, fallback.printerName()))
+    if (fallback.isNull() || !select(printer, fallback.printerName())) {
         select(printer, pdfPrinterName());
+        printer.setPageSize(QPageSize(QPageSize::Letter)); // the report's paper
+    }
 }
 
 } // namespace PrinterChoice

@@ -20,7 +20,7 @@ QString currentName(const QPrinter& printer);
 // false when no such printer is installed (the printer is left unchanged).
 bool select(QPrinter& printer, const QString& name);
 // A fresh application printer: the system's default printer, or the PDF
-// printer when none is installed.
+// printer on Letter paper when none is installed.
 void initialise(QPrinter& printer);
 
 } // namespace PrinterChoice
