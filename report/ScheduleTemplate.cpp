@@ -15,7 +15,7 @@ const char kDisclaimer[] =
     "your particular financial question.  Please consult your own financial advisor before "
     "making any financial decision based upon these results.";
 
-struct MemoSpec {
+struct MemoLayout {
     const char* name;
     int left, top, width, height; // top on the sheet (band top + top in band)
     const char* text;
@@ -49,7 +49,7 @@ void addBand(TfrPage& page, const char* name, FrBandType kind, int top, int heig
     band.FormatText = QString::fromLatin1(dataSource);
 }
 
-void addMemo(TfrPage& page, const MemoSpec& s) {
+void addMemo(TfrPage& page, const MemoLayout& s) {
     auto& memo =
         add<TfrMemoView>(page, QString::fromLatin1(s.name), {s.left, s.top, s.width, s.height});
     memo.Flags = flStretched | flWordWrap | flHideZeros;
@@ -93,7 +93,7 @@ void buildScheduleTemplate(TfrReport& report) {
 
     const std::uint16_t bold = fsBold;
     // Sheet tops: report title band at 56, master data at 288, page footer at 884.
-    const MemoSpec title[] = {
+    const MemoLayout title[] = {
         {"lblReportTitle", 45, 60, 689, 30, "lblReportTitle", 16, bold, frtaLeft},
         {"lblHeader1", 45, 91, 689, 18, "lblHeader1", 12, fsBold | fsItalic, frtaLeft},
         {"lblHeader2", 45, 110, 689, 18, "lblHeader2", 10, bold, frtaRight},
