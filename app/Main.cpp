@@ -14,6 +14,7 @@
 #include "app/WindowLook.h"
 #include "app/XJustOne.h"
 #include "calc/Growth.h"
+#include "calc/NumberFormat.h"
 #include "calc/Term.h"
 #include "calc/Tooltip.h"
 #include "platform/HelpViewer.h"
@@ -21,6 +22,13 @@
 #include "platform/ProfileFile.h"
 #include "platform/SettingsLocation.h"
 #include "platform/Shell.h"
+#include "report/PrinterChoice.h"
+#include "report/ReportStream.h"
+#include "report/ScheduleReport.h"
+#include "report/ScheduleTemplate.h"
+#include "report/TPrinterSetupDialog.h"
+#include "report/TfrReport.h"
+#include "report/TfrUserDataset.h"
 #include "widgets/EditableComboBox.h"
 #include "widgets/FlatPictureButton.h"
 #include "widgets/HyperlinkLabel.h"
@@ -111,6 +119,7 @@ TfrmMain::TfrmMain(const RegionalSettings& regional, QWidget* parent)
     XJustOne1->setObjectName(QStringLiteral("XJustOne1"));
     XJustOne1->check();
 
+    createReport();
     FormCreate();
 }
 
@@ -535,9 +544,50 @@ void TfrmMain::btnResetClick() {
 // Commands --------------------------------------------------------------------
 
 QPrinter& TfrmMain::printer() {
-    if (!m_printer)
+    if (!m_printer) {
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        PrinterChoice::initialise(*m_printer);
+        // The printer the template was made on, when it is installed here.
+        if (!frTLMR->PrintToDefault)
+            PrinterChoice::select(*m_printer, frTLMR->PrinterName);
+    }
     return *m_printer;
+}
+
+void TfrmMain::createReport() {
+    frTLMRDataset = new TfrUserDataset(this);
+    frTLMRDataset->setObjectName(QStringLiteral("frTLMRDataset"));
+    frTLMRDataset->OnCheckEOF = [this](QObject* sender, bool& eof) {
+        frTLMRDatasetCheckEOF(sender, eof);
+    };
+    frTLMR = new TfrReport(this);
+    frTLMR->setObjectName(QStringLiteral("frTLMR"));
+    frTLMR->Dataset = frTLMRDataset;
+    frTLMR->Title = QLatin1String(ProductInfo::kTitle);
+    frTLMR->PreviewButtons = pbZoom | pbPrint | pbExit;
+    frTLMR->ShowProgress = false;
+    frTLMR->OnGetValue = [this](const QString& name, QVariant& value) {
+        frTLMRGetValue(name, value);
+    };
+    if (readReport(scheduleTemplateResource(), *frTLMR) != ReportReadResult::Ok)
+        Application::instance()->dialogs().messageBox(
+            this, QStringLiteral("Error"), reportReadErrorText(), DialogService::Icon::Warning,
+            DialogService::Buttons::Ok);
+}
+
+void TfrmMain::frTLMRDatasetCheckEOF(QObject*, bool& eof) {
+    eof = frTLMRDataset->RecordIndex >= grdFV->rowCount();
+}
+
+void TfrmMain::frTLMRGetValue(const QString& name, QVariant& value) {
+    const int row = frTLMRDataset->RecordIndex;
+    for (int n = 1; n <= kGridColumns; ++n) {
+        if (QString::compare(name, QStringLiteral("Cell%1").arg(n), Qt::CaseInsensitive) == 0) {
+            if (row >= 0 && row < grdFV->rowCount())
+                value = grdFV->cellText(n - 1, row);
+            return;
+        }
+    }
 }
 
 void TfrmMain::showInformation(const QString& text) {
@@ -547,7 +597,17 @@ void TfrmMain::showInformation(const QString& text) {
 }
 
 void TfrmMain::Print() {
-    showInformation(QStringLiteral("Printing is not available in this version yet."));
+    ScheduleReportTexts texts;
+    texts.balance = formatCurrency(static_cast<double>(edtBalance->value()), 10, 2, m_regional);
+    texts.savings = formatCurrency(static_cast<double>(edtSavings->value()), 10, 2, m_regional);
+    texts.rate = formatGeneral(edtInterest->value(), 15, m_regional);
+    texts.term = formatGeneral(edtTerm->value(), 15, m_regional);
+    texts.frequency = cbFrequency->currentText();
+    texts.futureValue = grdFV->cellText(kBaseColumn, kBaseRow);
+    texts.savingsIncrement = m_snapshot.strSavingsIncrement;
+    texts.rateIncrement = m_snapshot.strRateIncrement;
+    fillScheduleReport(*frTLMR, texts);
+    frTLMR->PreviewReport(printer(), this);
 }
 
 void TfrmMain::ShowUpdate() {
@@ -556,9 +616,9 @@ void TfrmMain::ShowUpdate() {
 }
 
 void TfrmMain::SetupPrinter() {
-    QPageSetupDialog dialog(&printer(), this);
-    dialog.setObjectName(QStringLiteral("dlgPrinterSetup"));
-    dialog.exec();
+    if (!PrinterSetupDialog)
+        PrinterSetupDialog = new TPrinterSetupDialog(printer(), this);
+    PrinterSetupDialog->exec();
 }
 
 void TfrmMain::ShowAbout() {

@@ -15,8 +15,12 @@ class HyperlinkLabel;
 class InputPanel;
 class QPrinter;
 class QStatusBar;
+class QVariant;
 class RadioGroup;
 class TFnpNumericEdit;
+class TPrinterSetupDialog;
+class TfrReport;
+class TfrUserDataset;
 class TNumEdit;
 class TStringAlignGrid;
 class TXJustOne;
@@ -129,6 +133,11 @@ private:
     void showInformation(const QString& text);
     template <typename Handler>
     auto guarded(Handler handler);
+    // The printed schedule: its report, the dataset that counts its rows and
+    // the callbacks through which the report reads the grid.
+    void createReport();
+    void frTLMRDatasetCheckEOF(QObject* sender, bool& eof);
+    void frTLMRGetValue(const QString& name, QVariant& value);
 
     RegionalSettings m_regional;
     QString m_programDir;
@@ -139,6 +148,9 @@ private:
     std::unique_ptr<MainMenus> m_menus;
     HelpViewer* m_help = nullptr;
     std::unique_ptr<QPrinter> m_printer;
+    TfrReport* frTLMR = nullptr;
+    TfrUserDataset* frTLMRDataset = nullptr;
+    TPrinterSetupDialog* PrinterSetupDialog = nullptr;
     Application::ExceptionHandler m_previousHandler;
     bool m_handlerInstalled = false;
     int m_errorDepth = 0;

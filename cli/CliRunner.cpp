@@ -2,6 +2,7 @@
 
 #include "cli/CliOptions.h"
 #include "cli/GrowthCommand.h"
+#include "cli/ReportCommand.h"
 #include "cli/ScheduleCommand.h"
 
 #include <algorithm>
@@ -13,6 +14,7 @@ namespace {
 constexpr CliCommand kCommands[] = {
     {"schedule", runScheduleCommand, scheduleUsage},
     {"growth", runGrowthCommand, growthUsage},
+    {"report", runReportCommand, reportUsage},
 };
 
 QString commandNames() {

@@ -1,9 +1,11 @@
 #include "cli/CliRunner.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -16,7 +18,12 @@ bool writeAll(std::FILE* stream, const QByteArray& data) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    // The report draws text, which needs the GUI application's fonts but no display.
+    const bool report = argc > 1 && std::strcmp(argv[1], "report") == 0;
+    if (report)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const auto app = report ? std::make_unique<QGuiApplication>(argc, argv)
+                            : std::make_unique<QCoreApplication>(argc, argv);
     QByteArray out;
     QByteArray err;
     int status = runCli(QCoreApplication::arguments().mid(1), out, err);
