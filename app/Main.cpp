@@ -17,6 +17,8 @@
 #include "platform/ProductInfo.h"
 #include "platform/ProfileFile.h"
 #include "platform/Shell.h"
+#include "update/UpdateWizard.h"
+#include "update/WUpdate.h"
 #include "widgets/EditableComboBox.h"
 #include "widgets/FlatPictureButton.h"
 #include "widgets/HyperlinkLabel.h"
@@ -103,6 +105,7 @@ TfrmMain::TfrmMain(const RegionalSettings& regional, QWidget* parent)
     XJustOne1 = new TXJustOne(this);
     XJustOne1->setObjectName(QStringLiteral("XJustOne1"));
     XJustOne1->check();
+    WebFileInfo = createProgramWebFileInfo(this);
 
     FormCreate();
 }
@@ -517,8 +520,9 @@ void TfrmMain::Print() {
 }
 
 void TfrmMain::ShowUpdate() {
-    showInformation(
-        QStringLiteral("Checking for an updated version is not available in this version yet."));
+    repaint(); // nothing stale behind the wizard
+    TfrmUpdate wizard(*WebFileInfo);
+    wizard.exec();
 }
 
 void TfrmMain::SetupPrinter() {

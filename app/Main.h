@@ -19,6 +19,7 @@ class RadioGroup;
 class TFnpNumericEdit;
 class TNumEdit;
 class TStringAlignGrid;
+class TWebFileInfo;
 class TXJustOne;
 class ToolBarPanel;
 struct MainMenus;
@@ -138,6 +139,8 @@ private:
     bool m_handlerInstalled = false;
     int m_errorDepth = 0;
     QList<QObject*> m_popupSources;
+    // The update component (objectName "WebFileInfo"), owned by the window.
+    TWebFileInfo* WebFileInfo = nullptr;
     // Set when another window of the program took the activation from this one,
     // so that coming back (a dialog closed) puts the focus into the balance.
     bool m_focusOnActivate = true;
