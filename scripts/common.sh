@@ -5,7 +5,7 @@ set -euo pipefail
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgl-dev libbenchmark-dev
           fonts-liberation fonts-dejavu-core
-          xvfb xauth xdotool imagemagick poppler-utils)
+          xvfb xauth xdotool imagemagick poppler-utils python3)
 
 install_missing_packages() {
     local missing=()

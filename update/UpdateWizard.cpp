@@ -14,6 +14,7 @@
 #include <QScreen>
 #include <QStyle>
 #include <QTimer>
+#include <cmath>
 
 TfrmUpdate* frmUpdate = nullptr;
 
@@ -35,38 +36,54 @@ void setColour(QLabel* label, const QColor& colour) {
     label->setPalette(palette);
 }
 
-// The wizard's picture: a globe with an arrow coming down from it.
+// The wizard's picture: a globe with an arrow coming down from it, in the
+// lower right of its area so that the labels beside it stay clear.
 QPixmap wizardPicture() {
     QPixmap picture(144, 155);
     picture.fill(Qt::white);
     QPainter p(&picture);
     p.setRenderHint(QPainter::Antialiasing);
-    QRadialGradient sea(QPointF(60, 50), 70);
+    const QRectF globe(44, 48, 92, 92);
+    QRadialGradient sea(globe.center() - QPointF(14, 14), 64);
     sea.setColorAt(0, QColor(120, 170, 235));
     sea.setColorAt(1, QColor(20, 70, 160));
     p.setPen(QPen(QColor(20, 50, 120), 2));
     p.setBrush(sea);
-    p.drawEllipse(QRectF(17, 8, 110, 110));
+    p.drawEllipse(globe);
     p.setPen(QPen(QColor(255, 255, 255, 150), 1.2));
     p.setBrush(Qt::NoBrush);
     for (int i = 1; i <= 3; ++i) {
-        const double w = 110.0 * i / 4;
-        p.drawEllipse(QRectF(72 - w / 2, 8, w, 110));
-        p.drawLine(QPointF(17 + 4, 8 + 110.0 * i / 4), QPointF(127 - 4, 8 + 110.0 * i / 4));
+        const double w = globe.width() * i / 4;
+        p.drawEllipse(QRectF(globe.center().x() - w / 2, globe.top(), w, globe.height()));
+        const double y = globe.top() + globe.height() * i / 4;
+        const double half = std::sqrt(46.0 * 46.0 - std::pow(y - globe.center().y(), 2));
+        p.drawLine(QPointF(globe.center().x() - half, y), QPointF(globe.center().x() + half, y));
     }
+    const double x = globe.center().x();
     QPainterPath arrow;
-    arrow.moveTo(62, 70);
-    arrow.lineTo(82, 70);
-    arrow.lineTo(82, 112);
-    arrow.lineTo(98, 112);
-    arrow.lineTo(72, 146);
-    arrow.lineTo(46, 112);
-    arrow.lineTo(62, 112);
+    arrow.moveTo(x - 9, 92);
+    arrow.lineTo(x + 9, 92);
+    arrow.lineTo(x + 9, 124);
+    arrow.lineTo(x + 22, 124);
+    arrow.lineTo(x, 152);
+    arrow.lineTo(x - 22, 124);
+    arrow.lineTo(x - 9, 124);
     arrow.closeSubpath();
     p.setPen(QPen(QColor(20, 90, 20), 2));
     p.setBrush(QColor(60, 170, 60));
     p.drawPath(arrow);
     return picture;
+}
+
+// Labels that are not of fixed size grow to their text, as the stored
+// layout's labels do; right-aligned ones keep their right edge.
+void fitLabel(QLabel* label, int width) {
+    const int needed = label->fontMetrics().horizontalAdvance(label->text()) + 2;
+    const int right = label->geometry().right();
+    const bool rightAligned = label->alignment().testFlag(Qt::AlignRight);
+    label->resize(std::max(width, needed), label->height());
+    if (rightAligned)
+        label->move(right - label->width() + 1, label->y());
 }
 
 } // namespace
@@ -157,6 +174,8 @@ QLabel* TfrmUpdate::addLabel(const char* name, int left, int top, int width, con
     label->setFont(arial11());
     label->setAlignment((rightAligned ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
     setColour(label, colour);
+    label->setProperty("layoutWidth", width);
+    setLabelText(label, caption);
     return label;
 }
 
@@ -171,9 +190,15 @@ QPushButton* TfrmUpdate::addButton(const char* name, int left, int width, const 
     return button;
 }
 
+void TfrmUpdate::setLabelText(QLabel* label, const QString& text) {
+    label->setText(text);
+    if (label != lblReadMe && label != lblURL) // these two keep a fixed size
+        fitLabel(label, label->property("layoutWidth").toInt());
+}
+
 void TfrmUpdate::FormCreate() {
-    lblCurrentVersion->setText(QLatin1String(ProductInfo::kVersion));
-    lblCurrentCompileDate->setText(QLatin1String(ProductInfo::kBuildDate));
+    setLabelText(lblCurrentVersion, QLatin1String(ProductInfo::kVersion));
+    setLabelText(lblCurrentCompileDate, QLatin1String(ProductInfo::kBuildDate));
 }
 
 void TfrmUpdate::showEvent(QShowEvent* event) {
@@ -219,19 +244,19 @@ void TfrmUpdate::CheckUpdate() {
         return;
     }
     setColour(lblUpdateStatus, Qt::red);
-    lblUpdateStatus->setText(QStringLiteral("Update Information"));
+    setLabelText(lblUpdateStatus, QStringLiteral("Update Information"));
     const std::pair<QLabel*, QString> values[] = {{lblDate, m_info.ProductDateStr()},
                                                   {lblVersion, m_info.ProductVersion()},
                                                   {lblReadMe, m_info.ProductReadMe()},
                                                   {lblURL, m_info.DownloadURL()}};
     for (const auto& [label, text] : values) {
         setColour(label, Qt::blue);
-        label->setText(text);
+        setLabelText(label, text);
     }
     if (IsUpdateAvailable())
         btnRetrieveUpdate->show();
     else
-        lblUpdateStatus->setText(QStringLiteral("No Updated Version Available"));
+        setLabelText(lblUpdateStatus, QStringLiteral("No Updated Version Available"));
 }
 
 bool TfrmUpdate::IsUpdateAvailable() const {

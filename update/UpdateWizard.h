@@ -31,6 +31,7 @@ protected:
 
 private:
     void FormCreate();
+    void setLabelText(QLabel* label, const QString& text);
     QLabel* addLabel(const char* name, int left, int top, int width, const QString& caption,
                      const QColor& colour, bool rightAligned = false);
     QPushButton* addButton(const char* name, int left, int width, const QString& caption,
@@ -42,29 +43,29 @@ private:
     bool m_left = false; // another window of the program took over since
 
 public:
-    QFrame* Panel1;
-    QLabel* Image1;
-    QLabel* Label7;
-    QLabel* Label1;
-    QLabel* lblApplicationName;
-    QLabel* Label2;
-    QLabel* lblDeveloper;
-    QLabel* Label8;
-    QLabel* lblCurrentVersion;
-    QLabel* Label10;
-    QLabel* lblCurrentCompileDate;
-    QLabel* Label5;
-    QLabel* lblReadMe;
-    QLabel* Label6;
-    QLabel* lblURL;
-    QLabel* lblUpdateStatus;
-    QLabel* Label4;
-    QLabel* lblVersion;
-    QLabel* Label3;
-    QLabel* lblDate;
-    QPushButton* btnCheckForUpdate;
-    QPushButton* btnRetrieveUpdate;
-    QPushButton* btnClose;
+    QFrame* Panel1 = nullptr;
+    QLabel* Image1 = nullptr;
+    QLabel* Label7 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* lblApplicationName = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* lblDeveloper = nullptr;
+    QLabel* Label8 = nullptr;
+    QLabel* lblCurrentVersion = nullptr;
+    QLabel* Label10 = nullptr;
+    QLabel* lblCurrentCompileDate = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* lblReadMe = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* lblURL = nullptr;
+    QLabel* lblUpdateStatus = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* lblVersion = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* lblDate = nullptr;
+    QPushButton* btnCheckForUpdate = nullptr;
+    QPushButton* btnRetrieveUpdate = nullptr;
+    QPushButton* btnClose = nullptr;
 };
 
 // The wizard while it exists, else null.
