@@ -137,6 +137,10 @@ bool TWebFileInfo::DownloadUpdate(const QString& path) {
         return false;
     m_localFileName =
         path.endsWith(u'/') || path.endsWith(u'\\') ? path + m_downloadFileName : path;
+    if (QFileInfo(m_localFileName).fileName().isEmpty()) {
+        m_lastError = QStringLiteral("the download address names no file");
+        return false;
+    }
     return DownloadFile(m_values.DownloadURL, m_localFileName, QStringLiteral("Downloading Update"),
                         m_values.Sha256);
 }

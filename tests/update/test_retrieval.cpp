@@ -266,6 +266,14 @@ void TestRetrieval::fileThatCannotBeCreatedRaises() {
     QVERIFY_THROWS_EXCEPTION(std::runtime_error,
                              m_info->DownloadUpdate(m_dir->filePath("missing/tlmr14.EXE")));
     QVERIFY(!m_info->httpClient()->busy());
+    // A folder gets the name from the address; an address ending in "/" gives none.
+    QVERIFY(m_info->DownloadUpdate(m_dir->path() + "/"));
+    QCOMPARE(read(m_dir->filePath("tlmr14")), QString::fromUtf8(m_download));
+    m_server->setResponse("/tlmr.htm",
+                          Response::ok(meta("version", "1.4") + meta("url", "http://h/")));
+    m_info->setActive(false);
+    QVERIFY(!m_info->DownloadUpdate(m_dir->path() + "/"));
+    QCOMPARE(m_info->LastError(), QStringLiteral("the download address names no file"));
 }
 
 TLMR_TEST_MAIN(TestRetrieval)

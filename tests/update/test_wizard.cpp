@@ -23,6 +23,7 @@ private slots:
     void secondWizardShowsTheHeldInformation();
     void declinedRetrievalLeavesTheWizardAsItWas();
     void mainWindowOpensTheWizard();
+    void errorDuringTheCheckReachesTheApplication();
 
 private:
     std::unique_ptr<TfrmUpdate> showWizard();
@@ -168,6 +169,25 @@ void TestWizard::mainWindowOpensTheWizard() {
     TfrmMain plain(RegionalSettings::unitedStates());
     QCOMPARE(plain.findChild<TWebFileInfo*>(QStringLiteral("WebFileInfo"))->HomeURL(),
              QStringLiteral("http://www.brindlecrest.example/tlmr.htm"));
+}
+
+void TestWizard::errorDuringTheCheckReachesTheApplication() {
+    QStringList errors;
+    Application::instance()->setExceptionHandler([&errors](QObject*, std::exception_ptr e) {
+        try {
+            std::rethrow_exception(e);
+        } catch (const std::exception& x) {
+            errors << QString::fromUtf8(x.what());
+        }
+    });
+    const auto restore = qScopeGuard([] { Application::instance()->setExceptionHandler({}); });
+    m_server->setResponse("/tlmr.htm", Response::ok(meta("version", "1.4") + meta("date", "Soon")));
+    auto wizard = showWizard();
+    QTRY_COMPARE(errors, QStringList{"'Soon' is not a valid date"});
+    QVERIFY(!QGuiApplication::overrideCursor());
+    QCOMPARE(wizard->lblUpdateStatus->text(), QStringLiteral("Update Status:  Unknown"));
+    QTest::qWait(200);
+    QCOMPARE(errors.size(), 1);
 }
 
 TLMR_TEST_MAIN(TestWizard)
