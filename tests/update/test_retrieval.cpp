@@ -25,6 +25,7 @@ private slots:
     void endsEarly();
     void cancelKeepsTheChosenFileAndThePart();
     void damagedDownloadIsNeverStarted();
+    void updateThatCannotBeStarted();
     void savedNameGetsTheFilterExtension_data();
     void savedNameGetsTheFilterExtension();
     void readMeFileThatCannotBeOpened();
@@ -207,6 +208,21 @@ void TestRetrieval::damagedDownloadIsNeverStarted() {
                        "damaged or altered on its way (its SHA-256 checksum does not match).\""));
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList());
     QVERIFY(m_opened.isEmpty());
+    QCOMPARE(m_terminated, 0);
+}
+
+void TestRetrieval::updateThatCannotBeStarted() {
+    publish("1.4");
+    m_info->setOptions(wfioRunUpdate); // without the exit: the question names no program
+    m_dialogs->setDefaultAnswer(Answer::Yes);
+    m_dialogs->setNextAnswer(Answer::Yes);
+    m_dialogs->setNextSaveFileName(m_dir->filePath("tlmr14.EXE"));
+    m_openResult = false;
+    QVERIFY(m_info->Execute()); // the download itself succeeded
+    const QStringList texts = m_dialogs->texts();
+    QCOMPARE(texts.mid(texts.size() - 2),
+             (QStringList{"Do you want to install the update now?", "Can not start program."}));
+    QCOMPARE(m_dialogs->last().caption, QStringLiteral("Error"));
     QCOMPARE(m_terminated, 0);
 }
 
