@@ -1,7 +1,6 @@
 #include "UpdateFixture.h"
 #include "tests/support/TestMain.h"
 
-#include <QTcpServer>
 
 using namespace UpdateFixture;
 using Response = LoopbackHttpServer::Response;
@@ -19,7 +18,6 @@ private slots:
     void cleanup();
     void getInfo_data();
     void getInfo();
-    void failedConnectionShowsTheStatus();
     void missingAddressOrTags();
     void heldInformationFetchesNothing();
     void setterRules();
@@ -122,21 +120,6 @@ void TestWebFileInfo::getInfo() {
     }
     if (!result)
         QCOMPARE(m_info->DownloadURL(), QString()); // values cleared
-}
-
-void TestWebFileInfo::failedConnectionShowsTheStatus() {
-    QTcpServer probe;
-    QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
-    const QString closed = QStringLiteral("http://127.0.0.1:%1/tlmr.htm").arg(probe.serverPort());
-    probe.close();
-    m_info->setHomeURL(closed);
-    QVERIFY(!m_info->GetInfo());
-    QCOMPARE(m_dialogs->texts(), QStringList{"404"});
-    QCOMPARE(m_info->LastError(), QStringLiteral("can't connect: Connection refused (Error #111)"));
-
-    m_info->setHomeURL(QStringLiteral("http://updates.brindlecrest.example/tlmr.htm"));
-    QVERIFY(!m_info->GetInfo());
-    QCOMPARE(m_info->LastError(), QStringLiteral("can't resolve hostname to IP address"));
 }
 
 void TestWebFileInfo::missingAddressOrTags() {
