@@ -29,6 +29,8 @@
 #include "report/TPrinterSetupDialog.h"
 #include "report/TfrReport.h"
 #include "report/TfrUserDataset.h"
+#include "update/UpdateWizard.h"
+#include "update/WUpdate.h"
 #include "widgets/EditableComboBox.h"
 #include "widgets/FlatPictureButton.h"
 #include "widgets/HyperlinkLabel.h"
@@ -118,6 +120,7 @@ TfrmMain::TfrmMain(const RegionalSettings& regional, QWidget* parent)
     XJustOne1 = new TXJustOne(this);
     XJustOne1->setObjectName(QStringLiteral("XJustOne1"));
     XJustOne1->check();
+    WebFileInfo = createProgramWebFileInfo(this);
 
     createReport();
     FormCreate();
@@ -611,8 +614,9 @@ void TfrmMain::Print() {
 }
 
 void TfrmMain::ShowUpdate() {
-    showInformation(
-        QStringLiteral("Checking for an updated version is not available in this version yet."));
+    repaint(); // nothing stale behind the wizard
+    TfrmUpdate wizard(*WebFileInfo);
+    wizard.exec();
 }
 
 void TfrmMain::SetupPrinter() {

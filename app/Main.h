@@ -23,6 +23,7 @@ class TfrReport;
 class TfrUserDataset;
 class TNumEdit;
 class TStringAlignGrid;
+class TWebFileInfo;
 class TXJustOne;
 class ToolBarPanel;
 struct MainMenus;
@@ -156,6 +157,8 @@ private:
     int m_errorDepth = 0;
     QList<QObject*> m_popupSources;
     QPoint m_popupCell{kBaseColumn, kBaseRow}; // the cell the pop-up menu's Growth item opens
+    // The update component (objectName "WebFileInfo"), owned by the window.
+    TWebFileInfo* WebFileInfo = nullptr;
     // Set when another window of the program took the activation from this one,
     // so that coming back (a dialog closed) puts the focus into the balance.
     bool m_focusOnActivate = true;

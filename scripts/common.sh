@@ -6,7 +6,7 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-charts-dev libgl-dev libbenchmark-dev
           fonts-liberation fonts-dejavu-core
           xvfb xauth xdotool imagemagick poppler-utils
-          desktop-file-utils appstream)
+          desktop-file-utils appstream python3)
 
 install_missing_packages() {
     local missing=()

@@ -526,18 +526,6 @@ private slots:
             QVERIFY(!qobject_cast<TAboutBox*>(top) && !qobject_cast<TfrmDisclaim*>(top));
     }
 
-    void updateOnlyInforms() {
-        w = openWindow();
-        ui(w).edtInterest->setFocus(Qt::TabFocusReason);
-        QTest::mouseClick(ui(w).btnUpdate, Qt::LeftButton);
-        action("mnuInternetUpdate")->trigger();
-        QCOMPARE(dialogs().count(), 2);
-        QVERIFY(dialogs().calls().at(0).text.contains(QStringLiteral("not available")));
-        QCOMPARE(dialogs().calls().at(1).text, dialogs().calls().at(0).text);
-        QCOMPARE(dialogs().calls().at(0).caption, QStringLiteral("Information"));
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(ui(w).edtInterest));
-    }
-
     void printerSetupShowsThePrinterSetupDialog() {
         w = openWindow();
         QString shown;
