@@ -25,8 +25,9 @@ void addGrowthOptions(CliCommandLine& commandLine) {
     addScheduleInputOptions(commandLine);
     addLocaleOption(commandLine);
     addFormatOption(commandLine);
-    commandLine.addValueOption(kColumn, QStringLiteral("N"),
-                               QStringLiteral("the rate column, 1-7 (default 4, the entered rate)"));
+    commandLine.addValueOption(
+        kColumn, QStringLiteral("N"),
+        QStringLiteral("the rate column, 1-7 (default 4, the entered rate)"));
     commandLine.addValueOption(
         kRow, QStringLiteral("N"),
         QStringLiteral("the savings row, 1-11 (default 1, the entered savings)"));
@@ -165,7 +166,8 @@ QString growthUsage() {
                "\n"
                "Options:\n") +
            commandLine.optionsUsage() +
-           QStringLiteral("\n"
-                          "Exit status: 0 success, 1 the values cannot be calculated, 2 bad input,\n"
-                          "3 the output could not be written.\n");
+           QStringLiteral(
+               "\n"
+               "Exit status: 0 success, 1 the values cannot be calculated, 2 bad input,\n"
+               "3 the output could not be written.\n");
 }

@@ -2,8 +2,8 @@
 
 #include "calc/ArithmeticError.h"
 #include "calc/NumberFormat.h"
-#include "cli/CliOptions.h"
 #include "cli/CliCommand.h"
+#include "cli/CliOptions.h"
 #include "report/PreparedReport.h"
 #include "report/ReportPdf.h"
 #include "report/ReportStream.h"

@@ -177,7 +177,8 @@ void TestCli::errorLinesAreKept() {
         runCli(arguments, out, err);
         return QString::fromUtf8(err);
     };
-    QCOMPARE(errorOf({}), "tallowmere-cli: missing command; expected: schedule (or --help)\n");
+    QCOMPARE(errorOf({}),
+             "tallowmere-cli: missing command; expected: schedule, growth, report (or --help)\n");
     QCOMPARE(errorOf({"schedule", "--colour=red"}),
              "tallowmere-cli: unknown option '--colour'; accepted options: --balance, --savings, "
              "--first, --last, --frequency, --rate, --savings-step, --rate-step, --locale, "

@@ -23,12 +23,13 @@ offered() {
 fail=0
 problem() { echo "$*"; fail=1; }
 
-offered tallowmere-cli "" | grep -qx schedule || problem "the command schedule is not offered"
-
-documented=$("$cli" --help | grep -o '^  --[a-z-]*' | sed 's/^  //' | sort)
-options=$(offered tallowmere-cli schedule -- | sort)
-[ "$documented" = "$options" ] ||
-    problem "options offered differ from --help:" $'\n'"$(diff <(echo "$documented") <(echo "$options"))"
+for command in schedule growth report; do
+    offered tallowmere-cli "" | grep -qx "$command" || problem "the command $command is not offered"
+    documented=$("$cli" "$command" --help | grep -o '^  --[a-z-]*' | sed 's/^  //' | sort)
+    options=$(offered tallowmere-cli "$command" -- | sort)
+    [ "$documented" = "$options" ] || problem "$command: options offered differ from --help:" \
+        $'\n'"$(diff <(echo "$documented") <(echo "$options"))"
+done
 
 for option in --frequency --format --savings-step --rate-step --locale --first --last; do
     values=$(offered tallowmere-cli schedule "$option" "")

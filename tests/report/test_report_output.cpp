@@ -1,5 +1,5 @@
 #include "calc/Schedule.h"
-#include "cli/ReportCommand.h"
+#include "cli/CliRunner.h"
 #include "report/PreparedReport.h"
 #include "report/ReportRenderer.h"
 #include "report/ReportStream.h"
@@ -180,7 +180,7 @@ void TestReportOutput::cliWritesTheLetterPdf() {
     QTemporaryDir dir;
     const QString file = dir.filePath("out.pdf");
     QByteArray out, err;
-    QCOMPARE(runReportCommand(QStringList{"report", "--pdf", file} + kInputs, out, err), 0);
+    QCOMPARE(runCli(QStringList{"report", "--pdf", file} + kInputs, out, err), 0);
     QVERIFY2(err.isEmpty(), err.constData());
     QProcess info;
     info.start("pdfinfo", {file});
@@ -241,7 +241,7 @@ void TestReportOutput::cliFailures() {
     QFETCH(int, status);
     QFETCH(QString, message);
     QByteArray out, err;
-    QCOMPARE(runReportCommand(arguments, out, err), status);
+    QCOMPARE(runCli(arguments, out, err), status);
     QVERIFY2(err.contains(message.toUtf8()), err.constData());
 }
 

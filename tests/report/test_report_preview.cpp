@@ -85,7 +85,7 @@ private slots:
 
 void TestReportPreview::printOnTheMainWindowPreviewsTheSchedule() {
     auto w = openWindow();
-    typeAndLeave(w->edtInterest, "0");
+    typeAndLeave(ui(w).edtInterest, "0");
     QString title;
     bool maximised = false;
     closeActiveModalLater(20, [&](QWidget* modal) {
@@ -94,7 +94,7 @@ void TestReportPreview::printOnTheMainWindowPreviewsTheSchedule() {
         QTest::keyClick(modal, Qt::Key_Escape);
     });
     QSettings(ProductInfo::kSettingsOrganisation, ProductInfo::kSettingsApplication).remove("Form");
-    QTest::mouseClick(w->btnPrint, Qt::LeftButton);
+    QTest::mouseClick(ui(w).btnPrint, Qt::LeftButton);
     QCOMPARE(title, QStringLiteral("Preview - Tallowmere"));
     QVERIFY(maximised); // nothing stored yet
     QCOMPARE(dialogs().count(), 0);
@@ -111,7 +111,7 @@ void TestReportPreview::printOnTheMainWindowPreviewsTheSchedule() {
     QCOMPARE(objectText(page, "lblReportTitle"), QStringLiteral("Tallowmere Schedule"));
     QCOMPARE(objectText(page, "lblHeader1"), QString());
     QCOMPARE(objectText(page, "lblInterestRate"), QStringLiteral("0%"));
-    QCOMPARE(objectText(page, "lblThree"), w->edtTerm->text() + " months");
+    QCOMPARE(objectText(page, "lblThree"), ui(w).edtTerm->text() + " months");
     QCOMPARE(objectText(page, "lblFutureValue"), cell(w.get(), 4, 1));
     QCOMPARE(objectText(page, "lblOne"), QStringLiteral("$0.00"));
     QCOMPARE(objectText(page, "lblURL"), QStringLiteral("www.brindlecrest.example"));
