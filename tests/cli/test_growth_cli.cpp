@@ -84,7 +84,8 @@ void TestGrowthCli::badInput_data() {
     QTest::newRow("column 0") << QStringList{"--column", "0"} << "1 to 7";
     QTest::newRow("row 12") << QStringList{"--row=12"} << "1 to 11";
     QTest::newRow("missing value") << QStringList{"--rate", "6", "--row"} << "--row needs";
-    QTest::newRow("value, not name") << QStringList{"--rate", "--column", "3"} << "--rate needs a value";
+    QTest::newRow("value, not name")
+        << QStringList{"--rate", "--column", "3"} << "--rate needs a value";
     QTest::newRow("unknown option") << QStringList{"--colour", "red"} << "--column, --row,";
     QTest::newRow("schedule's rules") << QStringList{"--first", "jan 2000"} << "Dec";
 }

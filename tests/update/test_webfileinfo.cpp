@@ -1,7 +1,6 @@
 #include "UpdateFixture.h"
 #include "tests/support/TestMain.h"
 
-
 using namespace UpdateFixture;
 using Response = LoopbackHttpServer::Response;
 using Kind = ScriptedDialogService::Kind;
