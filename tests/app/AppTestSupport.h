@@ -4,6 +4,8 @@
 #include "calc/RegionalSettings.h"
 #include "platform/Application.h"
 #include "tests/support/ScriptedDialogService.h"
+#include "tests/support/TestMain.h"
+#include "tests/support/WidgetDriving.h"
 #include "widgets/EditableComboBox.h"
 #include "widgets/RadioGroup.h"
 #include "widgets/TFnpNumericEdit.h"
@@ -18,13 +20,15 @@
 #include <QRadioButton>
 #include <QStandardPaths>
 #include <QStatusBar>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
 // Helpers shared by the main window's tests. Each test executable has a folder
 // of its own, so the settings file beside it belongs to that test alone.
 namespace AppTest {
+
+using TestSupport::cellCentre;
+using TestSupport::typeAndLeave;
 
 inline QString settingsPath() {
     return QCoreApplication::applicationDirPath() + QStringLiteral("/tlmr.ini");
@@ -127,15 +131,6 @@ inline QString cell(TfrmMain* window, int column, int row) {
     return control<TStringAlignGrid>(window, "grdFV")->item(row, column)->text();
 }
 
-// Types `text` over the whole content of `field` and leaves it with Tab.
-inline void typeAndLeave(QWidget* field, const QString& text) {
-    field->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(field, Qt::Key_Backspace);
-    QTest::keyClicks(field, text);
-    QTest::keyClick(field, Qt::Key_Tab);
-}
-
 // Replaces the whole text of the focused `field` through the clipboard, as a
 // user's paste does.
 inline void pasteOver(QWidget* field, const QString& text) {
@@ -155,20 +150,5 @@ inline void pickStep(RadioGroup* group, int index) {
 
 } // namespace AppTest
 
-// main() of a main-window test: a private runtime folder (the single-instance
-// lock of every test process is its own), the program's application object and
-// the scripted dialog service.
-#define TLMR_APP_TEST_MAIN(TestClass)                                                              \
-    int main(int argc, char** argv) {                                                              \
-        QTemporaryDir runtimeDir;                                                                  \
-        QFile::setPermissions(runtimeDir.path(), QFileDevice::ReadOwner |                          \
-                                                     QFileDevice::WriteOwner |                     \
-                                                     QFileDevice::ExeOwner);                       \
-        qputenv("XDG_RUNTIME_DIR", runtimeDir.path().toLocal8Bit());                               \
-        QStandardPaths::setTestModeEnabled(true);                                                  \
-        Application app(argc, argv);                                                               \
-        ScriptedDialogService::install(app);                                                       \
-        TestClass test;                                                                            \
-        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
-        return QTest::qExec(&test, argc, argv);                                                    \
-    }
+// The report preview's tests still name the main by its older name.
+#define TLMR_APP_TEST_MAIN(TestClass) TLMR_GUI_TEST_MAIN(TestClass)

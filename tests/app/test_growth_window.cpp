@@ -69,13 +69,10 @@ private:
         growthItem = control<QAction>(w.get(), "mnuPopGrowth");
         pickStep(control<RadioGroup>(w.get(), "rgSavings"), 1);
     }
-    QPoint cellCentre(int column, int row) const {
-        return grid->visualRect(grid->model()->index(row, column)).center();
-    }
     // What a real double-click delivers: a click, then the double-click event.
     void doubleClick(int column, int row) {
-        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cellCentre(column, row));
-        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cellCentre(column, row));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cellCentre(grid, column, row));
+        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cellCentre(grid, column, row));
     }
     void popupFrom(QWidget* target, QContextMenuEvent::Reason reason, QPoint at) {
         QContextMenuEvent event(reason, at, target->mapToGlobal(at));
@@ -237,14 +234,14 @@ private slots:
             doubleClick(cell.x(), cell.y());
         QTest::qWait(700);
         QVERIFY(!watchdog.tripped());
-        popupFrom(grid->viewport(), QContextMenuEvent::Mouse, cellCentre(2, 0));
+        popupFrom(grid->viewport(), QContextMenuEvent::Mouse, cellCentre(grid, 2, 0));
         QVERIFY(!growthItem->isEnabled());
         popup->hide();
     }
 
     void popupMenuOpensTheCellUnderThePointer() {
         openExample();
-        popupFrom(grid->viewport(), QContextMenuEvent::Mouse, cellCentre(7, 11));
+        popupFrom(grid->viewport(), QContextMenuEvent::Mouse, cellCentre(grid, 7, 11));
         QCOMPARE(popup->actions().constLast(), growthItem);
         QCOMPARE(lastRowOfWindowOpenedBy([&] { growthItem->trigger(); }).value(1),
                  QStringLiteral("$61,713.68"));
@@ -262,5 +259,5 @@ private slots:
     }
 };
 
-TLMR_APP_TEST_MAIN(TestGrowthWindow)
+TLMR_GUI_TEST_MAIN(TestGrowthWindow)
 #include "test_growth_window.moc"

@@ -21,9 +21,6 @@ private:
         typeAndLeave(ui(w).edtLastYear, QStringLiteral("2010"));
         typeAndLeave(ui(w).edtInterest, QStringLiteral("6"));
     }
-    QPoint cellCentre(int column, int row) const {
-        return ui(w).grdFV->visualRect(ui(w).grdFV->model()->index(row, column)).center();
-    }
 
 private slots:
     void init() {
@@ -139,18 +136,18 @@ private slots:
         pickStep(ui(w).rgSavings, 1);
         QWidget* viewport = ui(w).grdFV->viewport();
 
-        QTest::mouseMove(viewport, cellCentre(4, 1));
+        QTest::mouseMove(viewport, cellCentre(ui(w).grdFV, 4, 1));
         QTRY_VERIFY(QToolTip::isVisible());
         QCOMPARE(QToolTip::text(), QStringLiteral("Total Invested: $13,000\nTotal Earned: $5,207"));
 
-        QTest::mouseMove(viewport, cellCentre(0, 3));
+        QTest::mouseMove(viewport, cellCentre(ui(w).grdFV, 0, 3));
         QVERIFY(!ui(w).grdFV->cellHintsEnabled());
         QTRY_VERIFY(!QToolTip::isVisible());
-        QTest::mouseMove(viewport, cellCentre(2, 0));
+        QTest::mouseMove(viewport, cellCentre(ui(w).grdFV, 2, 0));
         QVERIFY(!ui(w).grdFV->cellHintsEnabled());
 
         // Row 2 saves 125 a month: 1000 + 120 x 125 invested.
-        QTest::mouseMove(viewport, cellCentre(4, 2));
+        QTest::mouseMove(viewport, cellCentre(ui(w).grdFV, 4, 2));
         QVERIFY(ui(w).grdFV->cellHintsEnabled());
         QTRY_VERIFY(QToolTip::isVisible());
         QVERIFY(QToolTip::text().startsWith(QStringLiteral("Total Invested: $16,000\n")));
@@ -165,7 +162,7 @@ private slots:
         QTest::keyClicks(ui(w).edtBalance, QStringLiteral("0"));
         for (const QPoint& at : {QPoint(2, 7), QPoint(0, 0), QPoint(7, 11), QPoint(4, 1)}) {
             QTest::mouseClick(ui(w).grdFV->viewport(), Qt::LeftButton, {},
-                              cellCentre(at.x(), at.y()));
+                              cellCentre(ui(w).grdFV, at.x(), at.y()));
             QCOMPARE(ui(w).grdFV->selectedColumn(), 4);
             QCOMPARE(ui(w).grdFV->selectedRow(), 1);
         }
@@ -332,5 +329,5 @@ private slots:
     }
 };
 
-TLMR_APP_TEST_MAIN(TestMainWindowGrid)
+TLMR_GUI_TEST_MAIN(TestMainWindowGrid)
 #include "test_mainwindow_grid.moc"

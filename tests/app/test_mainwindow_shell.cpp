@@ -588,5 +588,5 @@ private slots:
     }
 };
 
-TLMR_APP_TEST_MAIN(TestMainWindowShell)
+TLMR_GUI_TEST_MAIN(TestMainWindowShell)
 #include "test_mainwindow_shell.moc"

@@ -1,6 +1,7 @@
 #include "app/InputReading.h"
 #include "app/SavedInputs.h"
 #include "platform/ProfileFile.h"
+#include "tests/support/TestRegionalSettings.h"
 
 #include <QDir>
 #include <QFile>
@@ -27,12 +28,6 @@ private:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
     static RegionalSettings us() { return RegionalSettings::unitedStates(); }
-    static RegionalSettings decimalComma() {
-        RegionalSettings regional;
-        regional.decimalSeparator = u',';
-        regional.thousandsSeparator = u'.';
-        return regional;
-    }
     static SavedInputs::Fields typicalFields() {
         SavedInputs::Fields fields;
         fields.savings = 125.5;
@@ -118,14 +113,15 @@ private slots:
 
     void decimalSeparatorFollowsRegionalSettings() {
         write("[LastValues]\nInterest=7,25\n");
-        QCOMPARE(SavedInputs(m_path, decimalComma()).load().interest, 7.25);
+        QCOMPARE(SavedInputs(m_path, TestSupport::commaDecimalSettings()).load().interest, 7.25);
         write("[LastValues]\nInterest=7.25\n");
-        QVERIFY_THROWS_EXCEPTION(ConversionError, SavedInputs(m_path, decimalComma()).load());
+        QVERIFY_THROWS_EXCEPTION(ConversionError,
+                                 SavedInputs(m_path, TestSupport::commaDecimalSettings()).load());
 
         QFile::remove(m_path);
         auto fields = typicalFields();
         fields.interestText = QStringLiteral("7,250");
-        SavedInputs(m_path, decimalComma()).save(fields);
+        SavedInputs(m_path, TestSupport::commaDecimalSettings()).save(fields);
         QVERIFY(read().contains("\nSavings=125,5\n"));
         QVERIFY(read().contains("\nInterest=7,25\n"));
     }
@@ -211,7 +207,7 @@ private slots:
         QCOMPARE(SavedInputs(m_path, us()).load().balance, loaded);
         QString comma = text;
         comma.replace(u'.', u',');
-        QCOMPARE(SavedInputs::numberText(value, decimalComma()), comma);
+        QCOMPARE(SavedInputs::numberText(value, TestSupport::commaDecimalSettings()), comma);
     }
 
     void unreadableFileIsReportedNotReplaced() {

@@ -375,5 +375,5 @@ private slots:
     }
 };
 
-TLMR_TEST_MAIN(DialogsTest)
+TLMR_GUI_TEST_MAIN(DialogsTest)
 #include "test_dialogs.moc"

@@ -1,4 +1,5 @@
 #include "platform/InstanceLock.h"
+#include "tests/support/RuntimeFolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -58,7 +59,7 @@ private:
     bool holdsLock(const QProcess* process) const;
     QStringList programFolder() const;
 
-    QTemporaryDir m_runtime;
+    TestSupport::RuntimeFolder m_runtime{TestSupport::RuntimeFolder::Temp::Private};
     QTemporaryDir m_home;
     QTemporaryDir m_programDir;
     QString m_program;
@@ -70,9 +71,7 @@ void TestSingleInstance::initTestCase() {
     QVERIFY(m_runtime.isValid());
     QVERIFY(m_home.isValid());
     QVERIFY(m_programDir.isValid());
-    // The test's own lock must live where the copies look for theirs.
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_runtime.path()));
-    qputenv("TMPDIR", QFile::encodeName(m_runtime.path()));
+    // The test's own lock lives where the copies look for theirs (m_runtime).
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_home.path()));
     qputenv("HOME", QFile::encodeName(m_home.path()));
 

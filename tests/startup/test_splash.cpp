@@ -1,4 +1,5 @@
 #include "app/splash.h"
+#include "tests/support/TestMain.h"
 
 #include <QApplication>
 #include <QImage>
@@ -116,5 +117,5 @@ void TestSplash::centredAndLeavesFocusAlone() {
     QVERIFY(SplashScreen->isVisible());
 }
 
-QTEST_MAIN(TestSplash)
+TLMR_GUI_TEST_MAIN(TestSplash)
 #include "test_splash.moc"

@@ -1,9 +1,10 @@
 #include "app/XJustOne.h"
 #include "platform/InstanceLock.h"
+#include "tests/support/RuntimeFolder.h"
+#include "tests/support/TestMain.h"
 
 #include <QDir>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QWidget>
 #include <QtTest>
 
@@ -23,14 +24,12 @@ private slots:
     void longTitleIsCutTo255();
 
 private:
-    QTemporaryDir m_runtime;
+    // Private lock and socket folders, so no real copy of the program interferes.
+    TestSupport::RuntimeFolder m_runtime{TestSupport::RuntimeFolder::Temp::Private};
 };
 
 void TestXJustOne::initTestCase() {
     QVERIFY(m_runtime.isValid());
-    // Private lock and socket folders, so no real copy of the program interferes.
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_runtime.path()));
-    qputenv("TMPDIR", QFile::encodeName(m_runtime.path()));
 }
 
 void TestXJustOne::init() {
@@ -151,5 +150,5 @@ void TestXJustOne::longTitleIsCutTo255() {
     QTRY_COMPARE(activated.count(), 1);
 }
 
-QTEST_MAIN(TestXJustOne)
+TLMR_GUI_TEST_MAIN(TestXJustOne)
 #include "test_xjustone.moc"

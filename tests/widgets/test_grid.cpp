@@ -1,3 +1,5 @@
+#include "tests/support/TestMain.h"
+#include "tests/support/WidgetDriving.h"
 #include "widgets/GridCellDelegate.h"
 #include "widgets/TStringAlignGrid.h"
 
@@ -9,6 +11,8 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 #include <QtTest>
+
+using TestSupport::cellCentre;
 
 namespace {
 
@@ -47,7 +51,6 @@ private slots:
     void tooltipFollowsToAnotherCell();
 
 private:
-    QPoint cellCentre(int column, int row) const;
     void sendToolTipEvent(int column, int row);
     // Hints on over value cells, off over headers and outside.
     void switchHintsLikeTheWindow();
@@ -79,12 +82,8 @@ void TestGrid::cleanup() {
     m_window = nullptr;
 }
 
-QPoint TestGrid::cellCentre(int column, int row) const {
-    return m_grid->visualItemRect(m_grid->item(row, column)).center();
-}
-
 void TestGrid::sendToolTipEvent(int column, int row) {
-    const QPoint at = cellCentre(column, row);
+    const QPoint at = cellCentre(m_grid, column, row);
     QHelpEvent help(QEvent::ToolTip, at, m_grid->viewport()->mapToGlobal(at));
     QApplication::sendEvent(m_grid->viewport(), &help);
 }
@@ -128,7 +127,7 @@ void TestGrid::shapeAndCells() {
     m_grid->setCellText(-1, 0, QStringLiteral("x")); // outside: ignored
 
     // Double-clicking never opens an editor.
-    QTest::mouseDClick(m_grid->viewport(), Qt::LeftButton, {}, cellCentre(3, 7));
+    QTest::mouseDClick(m_grid->viewport(), Qt::LeftButton, {}, cellCentre(m_grid, 3, 7));
     QVERIFY(m_grid->findChildren<QLineEdit*>().isEmpty());
     QCOMPARE(m_grid->cellText(3, 7), QStringLiteral(" $1,250"));
 }
@@ -240,7 +239,7 @@ void TestGrid::longTextIsDrawnSmallerToFit() {
 void TestGrid::mouseToCell() {
     int column = 0;
     int row = 0;
-    const QPoint inside = cellCentre(3, 5);
+    const QPoint inside = cellCentre(m_grid, 3, 5);
     m_grid->mouseToCell(inside.x(), inside.y(), column, row);
     QCOMPARE(column, 3);
     QCOMPARE(row, 5);
@@ -268,19 +267,19 @@ void TestGrid::clickReportsTheCellAfterSelecting() {
     QSignalSpy clicked(m_grid, &TStringAlignGrid::clicked);
     connect(m_grid, &TStringAlignGrid::clicked, this, [this] { m_grid->selectCell(4, 1); });
 
-    QTest::mouseClick(m_grid->viewport(), Qt::LeftButton, {}, cellCentre(2, 3));
+    QTest::mouseClick(m_grid->viewport(), Qt::LeftButton, {}, cellCentre(m_grid, 2, 3));
     QCOMPARE(clicked.count(), 1);
     QCOMPARE(clicked.at(0).at(0).toInt(), 2);
     QCOMPARE(clicked.at(0).at(1).toInt(), 3);
     QCOMPARE(m_grid->selectedColumn(), 4);
     QCOMPARE(m_grid->selectedRow(), 1);
 
-    QTest::mouseClick(m_grid->viewport(), Qt::LeftButton, {}, cellCentre(0, 0));
+    QTest::mouseClick(m_grid->viewport(), Qt::LeftButton, {}, cellCentre(m_grid, 0, 0));
     QCOMPARE(clicked.count(), 2);
     QCOMPARE(clicked.at(1).at(0).toInt(), 0);
 
     // Right button and the empty area below the rows are no clicks.
-    QTest::mouseClick(m_grid->viewport(), Qt::RightButton, {}, cellCentre(5, 5));
+    QTest::mouseClick(m_grid->viewport(), Qt::RightButton, {}, cellCentre(m_grid, 5, 5));
     const QRect last = m_grid->visualItemRect(m_grid->item(Rows - 1, 2));
     QTest::mouseClick(m_grid->viewport(), Qt::LeftButton, {}, last.center() + QPoint(0, 18));
     QCOMPARE(clicked.count(), 2);
@@ -302,13 +301,13 @@ void TestGrid::keyboardMoveCountsAsClick() {
 
 void TestGrid::mouseMoveReportsPositionAndModifiers() {
     QSignalSpy moved(m_grid, &TStringAlignGrid::mouseMoved);
-    const QPoint at = cellCentre(5, 2);
+    const QPoint at = cellCentre(m_grid, 5, 2);
     QTest::mouseMove(m_grid->viewport(), at);
     QTRY_VERIFY(!moved.isEmpty());
     QCOMPARE(moved.last().at(1).toInt(), at.x());
     QCOMPARE(moved.last().at(2).toInt(), at.y());
 
-    const QPoint other = cellCentre(6, 3);
+    const QPoint other = cellCentre(m_grid, 6, 3);
     QMouseEvent shifted(QEvent::MouseMove, other, m_grid->viewport()->mapToGlobal(other),
                         Qt::NoButton, Qt::NoButton, Qt::ShiftModifier);
     QApplication::sendEvent(m_grid->viewport(), &shifted);
@@ -375,26 +374,26 @@ void TestGrid::tooltipFollowsToAnotherCell() {
     m_grid->setHintCallback([](int column, int row, QString& hint) {
         hint = QStringLiteral("cell %1/%2").arg(column).arg(row);
     });
-    QTest::mouseMove(m_grid->viewport(), cellCentre(2, 2));
+    QTest::mouseMove(m_grid->viewport(), cellCentre(m_grid, 2, 2));
     QTRY_VERIFY(m_grid->cellHintsEnabled());
     sendToolTipEvent(2, 2);
     QTRY_VERIFY(QToolTip::isVisible());
     QCOMPARE(QToolTip::text(), QStringLiteral("cell 2/2"));
 
     // Moving within the cell keeps the tip; reaching the next cell re-shows it there.
-    QTest::mouseMove(m_grid->viewport(), cellCentre(2, 2) + QPoint(3, 1));
+    QTest::mouseMove(m_grid->viewport(), cellCentre(m_grid, 2, 2) + QPoint(3, 1));
     QCOMPARE(QToolTip::text(), QStringLiteral("cell 2/2"));
     // At once, not after the toolkit's own tooltip delay.
-    QTest::mouseMove(m_grid->viewport(), cellCentre(3, 2));
+    QTest::mouseMove(m_grid->viewport(), cellCentre(m_grid, 3, 2));
     QCOMPARE(QToolTip::text(), QStringLiteral("cell 3/2"));
     QVERIFY(QToolTip::isVisible());
     QCOMPARE(visibleTip()->pos(), m_grid->hintPosition(3, 2));
 
     // A header cell switches hints off, which hides the tip.
-    QTest::mouseMove(m_grid->viewport(), cellCentre(0, 2));
+    QTest::mouseMove(m_grid->viewport(), cellCentre(m_grid, 0, 2));
     QTRY_VERIFY(!m_grid->cellHintsEnabled());
     QTRY_VERIFY(!QToolTip::isVisible());
 }
 
-QTEST_MAIN(TestGrid)
+TLMR_GUI_TEST_MAIN(TestGrid)
 #include "test_grid.moc"

@@ -4,6 +4,7 @@
 #include "widgets/RadioGroup.h"
 
 #include "FocusHarness.h"
+#include "tests/support/TestMain.h"
 
 #include <QAbstractItemView>
 #include <QEnterEvent>
@@ -377,5 +378,5 @@ void TestMiscWidgets::linkWorksWithKeys() {
     QCOMPARE(opened, 2);
 }
 
-QTEST_MAIN(TestMiscWidgets)
+TLMR_GUI_TEST_MAIN(TestMiscWidgets)
 #include "test_misc_widgets.moc"

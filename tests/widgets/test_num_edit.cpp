@@ -1,24 +1,14 @@
 #include "widgets/TNumEdit.h"
 
 #include "FocusHarness.h"
+#include "tests/support/TestMain.h"
+#include "tests/support/TestRegionalSettings.h"
 
 #include <QClipboard>
 #include <QSignalSpy>
 #include <QtTest>
 
-namespace {
-
-RegionalSettings germanStyle() {
-    RegionalSettings r;
-    r.currencySymbol = QStringLiteral("€");
-    r.thousandsSeparator = u'.';
-    r.decimalSeparator = u',';
-    r.positiveCurrencyFormat = 3; // 1 €
-    r.negativeCurrencyFormat = 8; // -1 €
-    return r;
-}
-
-} // namespace
+using TestSupport::commaDecimalSettings;
 
 class TestNumEdit : public QObject {
     Q_OBJECT
@@ -323,7 +313,7 @@ void TestNumEdit::contextMenuFocusChangeIsNotAnExit() {
 }
 
 void TestNumEdit::otherRegionalSettings() {
-    edit()->setRegionalSettings(germanStyle());
+    edit()->setRegionalSettings(commaDecimalSettings());
     edit()->setValue(-1234.5);
     QCOMPARE(edit()->text(), QStringLiteral("-1.234,50 €"));
     m_form->enter();
@@ -361,7 +351,7 @@ void TestNumEdit::currencySymbolIsNoPartOfTheFigure() {
     QCOMPARE(static_cast<double>(edit()->value()), 2.505);
 
     // Nor a thousands separator.
-    RegionalSettings krone = germanStyle();
+    RegionalSettings krone = commaDecimalSettings();
     krone.currencySymbol = QStringLiteral("kr.");
     edit()->setRegionalSettings(krone);
     edit()->setValue(1500);
@@ -369,5 +359,5 @@ void TestNumEdit::currencySymbolIsNoPartOfTheFigure() {
     QTRY_COMPARE(edit()->text(), QStringLiteral("1.500,00"));
 }
 
-QTEST_MAIN(TestNumEdit)
+TLMR_GUI_TEST_MAIN(TestNumEdit)
 #include "test_num_edit.moc"

@@ -1,6 +1,8 @@
 #include "widgets/TFnpNumericEdit.h"
 
 #include "FocusHarness.h"
+#include "tests/support/TestMain.h"
+#include "tests/support/TestRegionalSettings.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -156,9 +158,7 @@ void TestNumericEdit::readOnlyFieldCannotBeTyped() {
 }
 
 void TestNumericEdit::otherDecimalSeparator() {
-    RegionalSettings comma = RegionalSettings::unitedStates();
-    comma.decimalSeparator = u',';
-    comma.thousandsSeparator = u'.';
+    const RegionalSettings comma = TestSupport::commaDecimalSettings();
     edit()->setValue(7.75);
     edit()->setRegionalSettings(comma);
     QCOMPARE(edit()->text(), QStringLiteral("7,750"));
@@ -176,5 +176,5 @@ void TestNumericEdit::otherDecimalSeparator() {
     QTRY_COMPARE(edit()->text(), QStringLiteral("4,500"));
 }
 
-QTEST_MAIN(TestNumericEdit)
+TLMR_GUI_TEST_MAIN(TestNumericEdit)
 #include "test_numeric_edit.moc"
