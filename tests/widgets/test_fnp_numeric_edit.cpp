@@ -7,7 +7,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-class TestNumericEdit : public QObject {
+class TestFnpNumericEdit : public QObject {
     Q_OBJECT
 private slots:
     void init();
@@ -28,18 +28,18 @@ private:
     TFnpNumericEdit* edit() { return m_form->widget; }
 };
 
-void TestNumericEdit::init() {
+void TestFnpNumericEdit::init() {
     m_form = new FocusHarness<TFnpNumericEdit>(3);
     edit()->setRegionalSettings(RegionalSettings::unitedStates());
     QVERIFY(m_form->ready());
 }
 
-void TestNumericEdit::cleanup() {
+void TestFnpNumericEdit::cleanup() {
     delete m_form;
     m_form = nullptr;
 }
 
-void TestNumericEdit::valueIsWrittenInThePattern_data() {
+void TestFnpNumericEdit::valueIsWrittenInThePattern_data() {
     QTest::addColumn<int>("decimals");
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("text");
@@ -53,7 +53,7 @@ void TestNumericEdit::valueIsWrittenInThePattern_data() {
     QTest::newRow("no thousands separators") << 3 << 12345.5 << "12345.500";
 }
 
-void TestNumericEdit::valueIsWrittenInThePattern() {
+void TestFnpNumericEdit::valueIsWrittenInThePattern() {
     QFETCH(int, decimals);
     QFETCH(double, value);
     QFETCH(QString, text);
@@ -63,7 +63,7 @@ void TestNumericEdit::valueIsWrittenInThePattern() {
     QVERIFY(edit()->hasNumber());
 }
 
-void TestNumericEdit::changingDecimalsRewritesTheText() {
+void TestFnpNumericEdit::changingDecimalsRewritesTheText() {
     TFnpNumericEdit fresh;
     QCOMPARE(fresh.text(), QStringLiteral("0"));
     edit()->setValue(7.75);
@@ -72,7 +72,7 @@ void TestNumericEdit::changingDecimalsRewritesTheText() {
     QCOMPARE(edit()->value(), 7.8);
 }
 
-void TestNumericEdit::typingIsFiltered_data() {
+void TestFnpNumericEdit::typingIsFiltered_data() {
     QTest::addColumn<int>("decimals");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("text");
@@ -88,7 +88,7 @@ void TestNumericEdit::typingIsFiltered_data() {
                                << "6.25";
 }
 
-void TestNumericEdit::typingIsFiltered() {
+void TestFnpNumericEdit::typingIsFiltered() {
     QFETCH(int, decimals);
     QFETCH(QString, typed);
     QFETCH(QString, text);
@@ -99,7 +99,7 @@ void TestNumericEdit::typingIsFiltered() {
     QCOMPARE(edit()->text(), text);
 }
 
-void TestNumericEdit::leavingRewritesInThePatternBeforeExited() {
+void TestFnpNumericEdit::leavingRewritesInThePatternBeforeExited() {
     QString seenText;
     double seenValue = -1;
     connect(edit(), &TFnpNumericEdit::exited, this, [&] {
@@ -118,7 +118,7 @@ void TestNumericEdit::leavingRewritesInThePatternBeforeExited() {
     QCOMPARE(seenValue, 12.0);
 }
 
-void TestNumericEdit::leftFieldAlwaysHoldsANumber() {
+void TestFnpNumericEdit::leftFieldAlwaysHoldsANumber() {
     edit()->setValue(7.75);
     QSignalSpy exited(edit(), &TFnpNumericEdit::exited);
     m_form->enter();
@@ -142,7 +142,7 @@ void TestNumericEdit::leftFieldAlwaysHoldsANumber() {
     QCOMPARE(edit()->value(), 7.75);
 }
 
-void TestNumericEdit::readOnlyFieldCannotBeTyped() {
+void TestFnpNumericEdit::readOnlyFieldCannotBeTyped() {
     edit()->setDecimals(0);
     edit()->setValue(360);
     edit()->setReadOnly(true);
@@ -157,7 +157,7 @@ void TestNumericEdit::readOnlyFieldCannotBeTyped() {
     QCOMPARE(edit()->text(), QStringLiteral("-1"));
 }
 
-void TestNumericEdit::otherDecimalSeparator() {
+void TestFnpNumericEdit::otherDecimalSeparator() {
     const RegionalSettings comma = TestSupport::commaDecimalSettings();
     edit()->setValue(7.75);
     edit()->setRegionalSettings(comma);
@@ -176,5 +176,5 @@ void TestNumericEdit::otherDecimalSeparator() {
     QTRY_COMPARE(edit()->text(), QStringLiteral("4,500"));
 }
 
-TLMR_GUI_TEST_MAIN(TestNumericEdit)
-#include "test_numeric_edit.moc"
+TLMR_GUI_TEST_MAIN(TestFnpNumericEdit)
+#include "test_fnp_numeric_edit.moc"

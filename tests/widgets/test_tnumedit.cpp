@@ -10,7 +10,7 @@
 
 using TestSupport::commaDecimalSettings;
 
-class TestNumEdit : public QObject {
+class TestTNumEdit : public QObject {
     Q_OBJECT
 private slots:
     void init();
@@ -41,7 +41,7 @@ private:
     void paste(const QString& text);
 };
 
-void TestNumEdit::init() {
+void TestTNumEdit::init() {
     m_form = new FocusHarness<TNumEdit>();
     edit()->setRegionalSettings(RegionalSettings::unitedStates());
     QVERIFY(m_form->ready());
@@ -50,12 +50,12 @@ void TestNumEdit::init() {
     QTRY_VERIFY(!edit()->hasFocus());
 }
 
-void TestNumEdit::cleanup() {
+void TestTNumEdit::cleanup() {
     delete m_form;
     m_form = nullptr;
 }
 
-void TestNumEdit::typeAndLeave(const QString& text) {
+void TestTNumEdit::typeAndLeave(const QString& text) {
     m_form->enter();
     edit()->selectAll();
     QTest::keyClick(edit(), Qt::Key_Backspace);
@@ -65,13 +65,13 @@ void TestNumEdit::typeAndLeave(const QString& text) {
 }
 
 // Replaces the whole text through the clipboard, as the user's paste does.
-void TestNumEdit::paste(const QString& text) {
+void TestTNumEdit::paste(const QString& text) {
     QApplication::clipboard()->setText(text);
     QTest::keyClick(edit(), Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(edit(), Qt::Key_V, Qt::ControlModifier);
 }
 
-void TestNumEdit::displayWithoutFocus_data() {
+void TestTNumEdit::displayWithoutFocus_data() {
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("display");
     QTest::newRow("thousands") << 1500.0 << "$1,500.00";
@@ -82,14 +82,14 @@ void TestNumEdit::displayWithoutFocus_data() {
     QTest::newRow("twelve digits") << 999999999999.0 << "$999,999,999,999.00";
 }
 
-void TestNumEdit::displayWithoutFocus() {
+void TestTNumEdit::displayWithoutFocus() {
     QFETCH(double, value);
     QFETCH(QString, display);
     edit()->setValue(value);
     QCOMPARE(edit()->text(), display);
 }
 
-void TestNumEdit::focusedTextIsThePlainFigure_data() {
+void TestTNumEdit::focusedTextIsThePlainFigure_data() {
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("focused");
     QTest::addColumn<QString>("display");
@@ -106,7 +106,7 @@ void TestNumEdit::focusedTextIsThePlainFigure_data() {
                           << "($12,345,678,901.20)";
 }
 
-void TestNumEdit::focusedTextIsThePlainFigure() {
+void TestTNumEdit::focusedTextIsThePlainFigure() {
     QFETCH(double, value);
     QFETCH(QString, focused);
     QFETCH(QString, display);
@@ -119,7 +119,7 @@ void TestNumEdit::focusedTextIsThePlainFigure() {
     QCOMPARE(edit()->text(), display);
 }
 
-void TestNumEdit::leavingParsesTheTypedText_data() {
+void TestTNumEdit::leavingParsesTheTypedText_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<double>("stored");
     QTest::addColumn<QString>("display");
@@ -137,7 +137,7 @@ void TestNumEdit::leavingParsesTheTypedText_data() {
     QTest::newRow("separator last") << "7." << 7.0 << "$7.00";
 }
 
-void TestNumEdit::leavingParsesTheTypedText() {
+void TestTNumEdit::leavingParsesTheTypedText() {
     QFETCH(QString, typed);
     QFETCH(double, stored);
     QFETCH(QString, display);
@@ -150,7 +150,7 @@ void TestNumEdit::leavingParsesTheTypedText() {
     QCOMPARE(edit()->text(), display);
 }
 
-void TestNumEdit::valueIsStoredBeforeExitedFires() {
+void TestTNumEdit::valueIsStoredBeforeExitedFires() {
     long double seenValue = -1;
     QString seenText;
     connect(edit(), &TNumEdit::exited, this, [&] {
@@ -163,7 +163,7 @@ void TestNumEdit::valueIsStoredBeforeExitedFires() {
     QVERIFY(seenValue == 0.125L);
 }
 
-void TestNumEdit::passingThroughKeepsTheExactValue() {
+void TestTNumEdit::passingThroughKeepsTheExactValue() {
     const long double exact = 2.0L / 3.0L;
     edit()->setValue(exact);
     QSignalSpy exited(edit(), &TNumEdit::exited);
@@ -180,7 +180,7 @@ void TestNumEdit::passingThroughKeepsTheExactValue() {
     QVERIFY(edit()->value() == 0.67L);
 }
 
-void TestNumEdit::hugeValueSurvivesAFocusPass() {
+void TestTNumEdit::hugeValueSurvivesAFocusPass() {
     // Too large for the currency form: the display falls back to exponent form,
     // whose digits alone would be a different number.
     edit()->setValue(1e15L);
@@ -195,7 +195,7 @@ void TestNumEdit::hugeValueSurvivesAFocusPass() {
     QCOMPARE(edit()->text(), display);
 }
 
-void TestNumEdit::refusedKeys() {
+void TestTNumEdit::refusedKeys() {
     m_form->enter();
     edit()->clear();
     QTest::keyClicks(edit(), QStringLiteral("1a2 3$4(5)+6e7_8"));
@@ -206,7 +206,7 @@ void TestNumEdit::refusedKeys() {
     QCOMPARE(edit()->text(), QStringLiteral("1234567,8"));
 }
 
-void TestNumEdit::oneDecimalSeparatorAndOneMinus() {
+void TestTNumEdit::oneDecimalSeparatorAndOneMinus() {
     m_form->enter();
     edit()->clear();
     QTest::keyClicks(edit(), QStringLiteral("-1.2.3-"));
@@ -218,7 +218,7 @@ void TestNumEdit::oneDecimalSeparatorAndOneMinus() {
     QCOMPARE(edit()->text(), QStringLiteral("-1.23"));
 }
 
-void TestNumEdit::navigationAndClipboardKeysStillWork() {
+void TestTNumEdit::navigationAndClipboardKeysStillWork() {
     m_form->enter();
     edit()->clear();
     QTest::keyClicks(edit(), QStringLiteral("1500"));
@@ -251,7 +251,7 @@ void TestNumEdit::navigationAndClipboardKeysStillWork() {
     QCOMPARE(static_cast<double>(edit()->value()), 1500.0);
 }
 
-void TestNumEdit::lengthLimitGrowsWithSeparatorAndMinus() {
+void TestTNumEdit::lengthLimitGrowsWithSeparatorAndMinus() {
     m_form->enter();
     edit()->clear();
     QTest::keyClicks(edit(), QStringLiteral("1234567890123"));
@@ -275,7 +275,7 @@ void TestNumEdit::lengthLimitGrowsWithSeparatorAndMinus() {
     QCOMPARE(edit()->text(), QStringLiteral("123456789012"));
 }
 
-void TestNumEdit::pastedTwoSeparatorsKeepsThePreviousValue() {
+void TestTNumEdit::pastedTwoSeparatorsKeepsThePreviousValue() {
     edit()->setValue(250);
     QSignalSpy exited(edit(), &TNumEdit::exited);
     m_form->enter();
@@ -296,7 +296,7 @@ void TestNumEdit::pastedTwoSeparatorsKeepsThePreviousValue() {
     QCOMPARE(static_cast<double>(edit()->value()), 1234.5);
 }
 
-void TestNumEdit::contextMenuFocusChangeIsNotAnExit() {
+void TestTNumEdit::contextMenuFocusChangeIsNotAnExit() {
     edit()->setValue(10);
     m_form->enter();
     QTRY_VERIFY(edit()->hasFocus());
@@ -312,7 +312,7 @@ void TestNumEdit::contextMenuFocusChangeIsNotAnExit() {
     QCOMPARE(static_cast<double>(edit()->value()), 10.0);
 }
 
-void TestNumEdit::otherRegionalSettings() {
+void TestTNumEdit::otherRegionalSettings() {
     edit()->setRegionalSettings(commaDecimalSettings());
     edit()->setValue(-1234.5);
     QCOMPARE(edit()->text(), QStringLiteral("-1.234,50 €"));
@@ -334,7 +334,7 @@ void TestNumEdit::otherRegionalSettings() {
     QCOMPARE(edit()->text(), QStringLiteral("3,25 €"));
 }
 
-void TestNumEdit::currencySymbolIsNoPartOfTheFigure() {
+void TestTNumEdit::currencySymbolIsNoPartOfTheFigure() {
     // A symbol holding the decimal separator must not give the focused text a
     // second one, which would make the next edit unreadable.
     RegionalSettings sol = RegionalSettings::unitedStates();
@@ -359,5 +359,5 @@ void TestNumEdit::currencySymbolIsNoPartOfTheFigure() {
     QTRY_COMPARE(edit()->text(), QStringLiteral("1.500,00"));
 }
 
-TLMR_GUI_TEST_MAIN(TestNumEdit)
-#include "test_num_edit.moc"
+TLMR_GUI_TEST_MAIN(TestTNumEdit)
+#include "test_tnumedit.moc"
