@@ -61,108 +61,108 @@ InputPanel::InputPanel(const RegionalSettings& regional, QWidget* parent)
 
     // Row 1: balance, savings, term.
     addLabel("lblBalance", QStringLiteral("Initial Balance"), kColumnX[0], kLabelY[0]);
-    edtBalance = named(new TNumEdit(this), "edtBalance",
-                       QStringLiteral(" Enter the starting balance of your investment"));
-    edtBalance->setGeometry(kColumnX[0], kFieldY[0], kFieldWidth, kFieldHeight);
+    m_balance = named(new TNumEdit(this), "edtBalance",
+                      QStringLiteral(" Enter the starting balance of your investment"));
+    m_balance->setGeometry(kColumnX[0], kFieldY[0], kFieldWidth, kFieldHeight);
 
     addLabel("lblSavings", QStringLiteral("Monthly Savings"), kColumnX[1], kLabelY[0]);
-    edtSavings = named(new TNumEdit(this), "edtSavings",
-                       QStringLiteral(" Enter the amount saved each month"));
-    edtSavings->setGeometry(kColumnX[1], kFieldY[0], kFieldWidth, kFieldHeight);
+    m_savings = named(new TNumEdit(this), "edtSavings",
+                      QStringLiteral(" Enter the amount saved each month"));
+    m_savings->setGeometry(kColumnX[1], kFieldY[0], kFieldWidth, kFieldHeight);
 
     addLabel("lblTerm", QStringLiteral("Term in Months"), kColumnX[2], kLabelY[0]);
-    edtTerm =
+    m_term =
         named(new TFnpNumericEdit(0, this), "edtTerm", QStringLiteral("Displays term in months"));
-    edtTerm->setGeometry(kColumnX[2], kFieldY[0], 56, kFieldHeight);
-    edtTerm->setReadOnly(true);
-    edtTerm->setFocusPolicy(Qt::ClickFocus);
-    QPalette termPalette = edtTerm->palette();
+    m_term->setGeometry(kColumnX[2], kFieldY[0], 56, kFieldHeight);
+    m_term->setReadOnly(true);
+    m_term->setFocusPolicy(Qt::ClickFocus);
+    QPalette termPalette = m_term->palette();
     termPalette.setColor(QPalette::Base, QColor(WindowLook::kHighlight));
     termPalette.setColor(QPalette::Text, Qt::black);
-    edtTerm->setPalette(termPalette);
+    m_term->setPalette(termPalette);
 
     // Row 2: the first and the last month, each a month name and a year.
     const QStringList months = monthNames();
     addLabel("lblFirstMonth", QStringLiteral("First Month"), kColumnX[0], kLabelY[1]);
-    cbFirstMonth = makeCombo(this, "cbFirstMonth", QStringLiteral("Choose the beginning month"),
+    m_firstMonth = makeCombo(this, "cbFirstMonth", QStringLiteral("Choose the beginning month"),
                              months, QStringLiteral("Jan"));
-    cbFirstMonth->setGeometry(kColumnX[0], kFieldY[1], kMonthWidth, kFieldHeight);
-    edtFirstYear = named(new TFnpNumericEdit(0, this), "edtFirstYear",
-                         QStringLiteral("Enter the initial year"));
-    edtFirstYear->setGeometry(kColumnX[0] + kFieldWidth - kYearWidth, kFieldY[1], kYearWidth,
-                              kFieldHeight);
+    m_firstMonth->setGeometry(kColumnX[0], kFieldY[1], kMonthWidth, kFieldHeight);
+    m_firstYear = named(new TFnpNumericEdit(0, this), "edtFirstYear",
+                        QStringLiteral("Enter the initial year"));
+    m_firstYear->setGeometry(kColumnX[0] + kFieldWidth - kYearWidth, kFieldY[1], kYearWidth,
+                             kFieldHeight);
 
     addLabel("lblLastMonth", QStringLiteral("Last Month"), kColumnX[1], kLabelY[1]);
-    cbLastMonth = makeCombo(this, "cbLastMonth", QStringLiteral("Choose the last month"), months,
+    m_lastMonth = makeCombo(this, "cbLastMonth", QStringLiteral("Choose the last month"), months,
                             QStringLiteral("Jan"));
-    cbLastMonth->setGeometry(kColumnX[1], kFieldY[1], kMonthWidth, kFieldHeight);
-    edtLastYear =
+    m_lastMonth->setGeometry(kColumnX[1], kFieldY[1], kMonthWidth, kFieldHeight);
+    m_lastYear =
         named(new TFnpNumericEdit(0, this), "edtLastYear", QStringLiteral("Enter the final year"));
-    edtLastYear->setGeometry(kColumnX[1] + kFieldWidth - kYearWidth, kFieldY[1], kYearWidth,
-                             kFieldHeight);
+    m_lastYear->setGeometry(kColumnX[1] + kFieldWidth - kYearWidth, kFieldY[1], kYearWidth,
+                            kFieldHeight);
 
     // A field kept from an earlier design; it is never shown and nothing reads it.
     QLabel* increaseLabel =
         addLabel("lblIncrease", QStringLiteral("% Annual Increase"), kColumnX[2], kLabelY[1]);
     increaseLabel->hide();
-    edtIncrease = named(new TFnpNumericEdit(3, this), "edtIncrease", QString());
-    edtIncrease->setGeometry(kColumnX[2], kFieldY[1], 60, kFieldHeight);
-    edtIncrease->hide();
+    m_increase = named(new TFnpNumericEdit(3, this), "edtIncrease", QString());
+    m_increase->setGeometry(kColumnX[2], kFieldY[1], 60, kFieldHeight);
+    m_increase->hide();
 
     // Row 3: frequency and rate.
     addLabel("lblFrequency", QStringLiteral("Compounded"), kColumnX[0], kLabelY[2]);
-    cbFrequency = makeCombo(this, "cbFrequency", QStringLiteral("Choose the compounding frequency"),
+    m_frequency = makeCombo(this, "cbFrequency", QStringLiteral("Choose the compounding frequency"),
                             offeredFrequencyNames(), QStringLiteral("Monthly"));
-    cbFrequency->setGeometry(kColumnX[0], kFieldY[2], kFieldWidth, kFieldHeight);
+    m_frequency->setGeometry(kColumnX[0], kFieldY[2], kFieldWidth, kFieldHeight);
 
     addLabel("lblInterest", QStringLiteral("Interest Rate"), kColumnX[1], kLabelY[2]);
-    edtInterest = named(new TFnpNumericEdit(3, this), "edtInterest",
-                        QStringLiteral(" Enter the interest rate"));
-    edtInterest->setGeometry(kColumnX[1], kFieldY[2], kFieldWidth, kFieldHeight);
+    m_interest = named(new TFnpNumericEdit(3, this), "edtInterest",
+                       QStringLiteral(" Enter the interest rate"));
+    m_interest->setGeometry(kColumnX[1], kFieldY[2], kFieldWidth, kFieldHeight);
 
-    rgSavings = new RadioGroup(QStringLiteral("Increment Monthly Savings By:"),
-                               stepLabels(savingsSteps()), 3, this);
-    rgSavings->setObjectName(QStringLiteral("rgSavings"));
+    m_savingsStep = new RadioGroup(QStringLiteral("Increment Monthly Savings By:"),
+                                   stepLabels(savingsSteps()), 3, this);
+    m_savingsStep->setObjectName(QStringLiteral("rgSavings"));
     const int interestX = kWidth - kGroupGap - kGroupWidth;
-    rgSavings->setGeometry(interestX - kGroupGap - kGroupWidth, kGroupTop, kGroupWidth,
-                           kGroupHeight);
-    rgSavings->setItemIndex(0);
+    m_savingsStep->setGeometry(interestX - kGroupGap - kGroupWidth, kGroupTop, kGroupWidth,
+                               kGroupHeight);
+    m_savingsStep->setItemIndex(0);
 
-    rgInterest = new RadioGroup(QStringLiteral("Increment Interest Rates By:"),
-                                stepLabels(rateSteps()), 3, this);
-    rgInterest->setObjectName(QStringLiteral("rgInterest"));
-    rgInterest->setGeometry(interestX, kGroupTop, kGroupWidth, kGroupHeight);
+    m_interestStep = new RadioGroup(QStringLiteral("Increment Interest Rates By:"),
+                                    stepLabels(rateSteps()), 3, this);
+    m_interestStep->setObjectName(QStringLiteral("rgInterest"));
+    m_interestStep->setGeometry(interestX, kGroupTop, kGroupWidth, kGroupHeight);
     // Three narrow columns of items: tighter than the style's default spacing.
-    for (RadioGroup* group : {rgSavings, rgInterest}) {
+    for (RadioGroup* group : {m_savingsStep, m_interestStep}) {
         if (auto* grid = qobject_cast<QGridLayout*>(group->layout())) {
             grid->setContentsMargins(6, 4, 2, 4);
             grid->setHorizontalSpacing(6);
         }
     }
-    rgInterest->setItemIndex(3);
+    m_interestStep->setItemIndex(3);
 
-    for (TNumEdit* edit : {edtBalance, edtSavings})
+    for (TNumEdit* edit : {m_balance, m_savings})
         edit->setRegionalSettings(regional);
-    for (TFnpNumericEdit* edit : {edtFirstYear, edtLastYear, edtTerm, edtInterest, edtIncrease})
+    for (TFnpNumericEdit* edit : {m_firstYear, m_lastYear, m_term, m_interest, m_increase})
         edit->setRegionalSettings(regional);
-    edtBalance->setValue(0);
-    edtSavings->setValue(0);
-    edtFirstYear->setValue(2000);
-    edtLastYear->setValue(2030);
-    edtTerm->setValue(0);
-    edtInterest->setValue(0);
-    edtIncrease->setValue(0);
-    for (TFnpNumericEdit* year : {edtFirstYear, edtLastYear})
+    m_balance->setValue(0);
+    m_savings->setValue(0);
+    m_firstYear->setValue(2000);
+    m_lastYear->setValue(2030);
+    m_term->setValue(0);
+    m_interest->setValue(0);
+    m_increase->setValue(0);
+    for (TFnpNumericEdit* year : {m_firstYear, m_lastYear})
         year->setMaxLength(kYearDigits);
 
-    setTabOrder(edtBalance, edtSavings);
-    setTabOrder(edtSavings, cbFirstMonth);
-    setTabOrder(cbFirstMonth, edtFirstYear);
-    setTabOrder(edtFirstYear, cbLastMonth);
-    setTabOrder(cbLastMonth, edtLastYear);
-    setTabOrder(edtLastYear, edtTerm);
-    setTabOrder(edtTerm, cbFrequency);
-    setTabOrder(cbFrequency, edtInterest);
+    setTabOrder(m_balance, m_savings);
+    setTabOrder(m_savings, m_firstMonth);
+    setTabOrder(m_firstMonth, m_firstYear);
+    setTabOrder(m_firstYear, m_lastMonth);
+    setTabOrder(m_lastMonth, m_lastYear);
+    setTabOrder(m_lastYear, m_term);
+    setTabOrder(m_term, m_frequency);
+    setTabOrder(m_frequency, m_interest);
     // The step groups follow in creation order.
 }
 

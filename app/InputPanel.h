@@ -23,19 +23,34 @@ public:
 
     InputPanel(const RegionalSettings& regional, QWidget* parent = nullptr);
 
-    TNumEdit* edtBalance;
-    TNumEdit* edtSavings;
-    EditableComboBox* cbFirstMonth;
-    TFnpNumericEdit* edtFirstYear;
-    EditableComboBox* cbLastMonth;
-    TFnpNumericEdit* edtLastYear;
-    TFnpNumericEdit* edtTerm;
-    EditableComboBox* cbFrequency;
-    TFnpNumericEdit* edtInterest;
-    TFnpNumericEdit* edtIncrease; // never shown, never read
-    RadioGroup* rgSavings;
-    RadioGroup* rgInterest;
+    // The inputs, for the window to read and connect; each control's
+    // objectName is the name the window and outside tools know it by.
+    TNumEdit* balance() const { return m_balance; }
+    TNumEdit* savings() const { return m_savings; }
+    EditableComboBox* firstMonth() const { return m_firstMonth; }
+    TFnpNumericEdit* firstYear() const { return m_firstYear; }
+    EditableComboBox* lastMonth() const { return m_lastMonth; }
+    TFnpNumericEdit* lastYear() const { return m_lastYear; }
+    TFnpNumericEdit* term() const { return m_term; }
+    EditableComboBox* frequency() const { return m_frequency; }
+    TFnpNumericEdit* interest() const { return m_interest; }
+    TFnpNumericEdit* increase() const { return m_increase; } // never shown, never read
+    RadioGroup* savingsStep() const { return m_savingsStep; }
+    RadioGroup* interestStep() const { return m_interestStep; }
 
 private:
+    TNumEdit* m_balance;
+    TNumEdit* m_savings;
+    EditableComboBox* m_firstMonth;
+    TFnpNumericEdit* m_firstYear;
+    EditableComboBox* m_lastMonth;
+    TFnpNumericEdit* m_lastYear;
+    TFnpNumericEdit* m_term;
+    EditableComboBox* m_frequency;
+    TFnpNumericEdit* m_interest;
+    TFnpNumericEdit* m_increase;
+    RadioGroup* m_savingsStep;
+    RadioGroup* m_interestStep;
+
     QLabel* addLabel(const char* name, const QString& text, int x, int y);
 };

@@ -32,7 +32,6 @@
 #include "update/UpdateWizard.h"
 #include "update/WUpdate.h"
 #include "widgets/EditableComboBox.h"
-#include "widgets/FlatPictureButton.h"
 #include "widgets/HyperlinkLabel.h"
 #include "widgets/RadioGroup.h"
 #include "widgets/TFnpNumericEdit.h"
@@ -156,28 +155,21 @@ void TfrmMain::buildFrame() {
 
     pnlToolBar = new ToolBarPanel(client);
     pnlToolBar->setGeometry(0, 0, kClientWidth, ToolBarPanel::kHeight);
-    btnPrint = pnlToolBar->btnPrint;
-    btnPrinterSetup = pnlToolBar->btnPrinterSetup;
-    btnReset = pnlToolBar->btnReset;
-    btnDisclaim = pnlToolBar->btnDisclaim;
-    btnUpdate = pnlToolBar->btnUpdate;
-    btnHelp = pnlToolBar->btnHelp;
-    btnExit = pnlToolBar->btnExit;
 
     pnlInput = new InputPanel(m_regional, client);
     pnlInput->setGeometry(0, ToolBarPanel::kHeight, kClientWidth, InputPanel::kHeight);
-    edtBalance = pnlInput->edtBalance;
-    edtSavings = pnlInput->edtSavings;
-    cbFirstMonth = pnlInput->cbFirstMonth;
-    edtFirstYear = pnlInput->edtFirstYear;
-    cbLastMonth = pnlInput->cbLastMonth;
-    edtLastYear = pnlInput->edtLastYear;
-    edtTerm = pnlInput->edtTerm;
-    cbFrequency = pnlInput->cbFrequency;
-    edtInterest = pnlInput->edtInterest;
-    edtIncrease = pnlInput->edtIncrease;
-    rgSavings = pnlInput->rgSavings;
-    rgInterest = pnlInput->rgInterest;
+    edtBalance = pnlInput->balance();
+    edtSavings = pnlInput->savings();
+    cbFirstMonth = pnlInput->firstMonth();
+    edtFirstYear = pnlInput->firstYear();
+    cbLastMonth = pnlInput->lastMonth();
+    edtLastYear = pnlInput->lastYear();
+    edtTerm = pnlInput->term();
+    cbFrequency = pnlInput->frequency();
+    edtInterest = pnlInput->interest();
+    edtIncrease = pnlInput->increase();
+    rgSavings = pnlInput->savingsStep();
+    rgInterest = pnlInput->interestStep();
 
     grdFV = new TStringAlignGrid(kGridColumns, kGridRows, client);
     grdFV->setObjectName(QStringLiteral("grdFV"));
@@ -271,15 +263,13 @@ void TfrmMain::connectInputs() {
 }
 
 void TfrmMain::connectCommands() {
-    const MainMenus& m = *m_menus;
+    using Command = MainMenus::Command;
     const auto bind = [this](auto* source, auto signal, auto handler) {
         connect(source, signal, this, guarded(handler));
     };
-    const auto onButton = [&](FlatPictureButton* button, auto handler) {
-        bind(button, &QAbstractButton::clicked, handler);
-    };
-    const auto onItem = [&](QAction* action, auto handler) {
-        bind(action, &QAction::triggered, handler);
+    const auto onCommand = [&](Command command, auto handler) {
+        for (QAction* item : m_menus->items(command))
+            bind(item, &QAction::triggered, handler);
     };
 
     const auto print = [this] { Print(); };
@@ -290,48 +280,32 @@ void TfrmMain::connectCommands() {
     const auto about = [this] { ShowAbout(); };
     const auto exitApp = [this] { ExitApplication(); };
 
-    onButton(btnPrint, print);
-    onButton(btnPrinterSetup, setup);
-    onButton(btnReset, reset);
-    onButton(btnDisclaim, [this] { ShowDisclaim(); });
-    onButton(btnUpdate, update);
-    onButton(btnHelp, help);
-    onButton(btnExit, exitApp);
+    bind(pnlToolBar, &ToolBarPanel::printClicked, print);
+    bind(pnlToolBar, &ToolBarPanel::printerSetupClicked, setup);
+    bind(pnlToolBar, &ToolBarPanel::resetClicked, reset);
+    bind(pnlToolBar, &ToolBarPanel::disclaimClicked, [this] { ShowDisclaim(); });
+    bind(pnlToolBar, &ToolBarPanel::updateClicked, update);
+    bind(pnlToolBar, &ToolBarPanel::helpClicked, help);
+    bind(pnlToolBar, &ToolBarPanel::exitClicked, exitApp);
 
-    onItem(m.mnuFileReset, reset);
-    onItem(m.mnuFilePrintSetup, setup);
-    onItem(m.mnuFilePrint, print);
-    onItem(m.mnuFileExit, exitApp);
+    onCommand(Command::Reset, reset);
+    onCommand(Command::PrintSetup, setup);
+    onCommand(Command::Print, print);
+    onCommand(Command::Exit, exitApp);
+    onCommand(Command::Update, update);
+    onCommand(Command::HelpContents, help);
+    onCommand(Command::HelpSearch, [this] { mnuHelpSearchClick(); });
+    onCommand(Command::HelpHow, [this] { mnuHelpHowClick(); });
+    onCommand(Command::About, about);
+    onCommand(Command::Growth, [this] { ShowGrowth(m_popupCell.x(), m_popupCell.y()); });
 
     // Each item opens the address of its hidden link label, which beeps when
     // nothing can open it; an item whose link has no address does nothing.
-    const auto link = [this](QAction* item, const QString& name) {
+    for (const auto& [item, name] : m_menus->linkItems()) {
         auto* label = pnlLinks->findChild<HyperlinkLabel*>(name);
         if (label && !label->address().isEmpty())
             connect(item, &QAction::triggered, label, &HyperlinkLabel::activate);
-    };
-    link(m.mnuInternetCalcSite, QStringLiteral("UrlCalcSite"));
-    link(m.mnuInternetWebHome, QStringLiteral("UrlBrindlecrest"));
-    link(m.mnuInternetWebFreeware, QStringLiteral("UrlFreeware"));
-    link(m.mnuInternetWebSuggest, QStringLiteral("UrlSuggest"));
-    link(m.mnuInternetEmailSuggest, QStringLiteral("UrlEmailSuggest"));
-    link(m.mnuInternetEmailSupport, QStringLiteral("UrlEmailSupport"));
-    link(m.mnuHelpSupportAddress, QStringLiteral("UrlEmailSupport"));
-    for (int i = 0; i < 4; ++i)
-        link(m.mnuInternetDownloadProduct[i], QStringLiteral("UrlProduct%1").arg(i + 1));
-    onItem(m.mnuInternetUpdate, update);
-
-    onItem(m.mnuHelpContents, help);
-    onItem(m.mnuHelpSearch, [this] { mnuHelpSearchClick(); });
-    onItem(m.mnuHelpHow, [this] { mnuHelpHowClick(); });
-    onItem(m.mnuHelpAbout, about);
-
-    onItem(m.mnuPopReset, reset);
-    onItem(m.mnuPopPrintSetup, setup);
-    onItem(m.mnuPopPrint, print);
-    onItem(m.mnuPopAbout, about);
-    onItem(m.mnuPopExit, exitApp);
-    onItem(m.mnuPopGrowth, [this] { ShowGrowth(m_popupCell.x(), m_popupCell.y()); });
+    }
 }
 
 // Creation --------------------------------------------------------------------
@@ -729,8 +703,7 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
         if (menuEvent->reason() == QContextMenuEvent::Mouse && watched == grdFV->viewport())
             grdFV->mouseToCell(menuEvent->pos().x(), menuEvent->pos().y(), m_popupCell.rx(),
                                m_popupCell.ry());
-        m_menus->mnuPopGrowth->setEnabled(m_popupCell.x() >= 1 && m_popupCell.y() >= 1);
-        m_menus->mnuPop->popup(menuEvent->globalPos());
+        m_menus->popUp(menuEvent->globalPos(), m_popupCell.x() >= 1 && m_popupCell.y() >= 1);
         return true;
     }
     default:

@@ -9,7 +9,6 @@
 #include <memory>
 
 class EditableComboBox;
-class FlatPictureButton;
 class HelpViewer;
 class HyperlinkLabel;
 class InputPanel;
@@ -91,7 +90,8 @@ private:
     // The printer shared by printer setup and printing, created on first use.
     QPrinter& printer();
 
-    // Input panel; every control's objectName is its member name.
+    // The input panel's controls, taken from it once; every control's
+    // objectName is its member name.
     TNumEdit* edtBalance;
     TNumEdit* edtSavings;
     EditableComboBox* cbFirstMonth;
@@ -105,14 +105,6 @@ private:
     RadioGroup* rgSavings;
     RadioGroup* rgInterest;
     TStringAlignGrid* grdFV;
-
-    FlatPictureButton* btnPrint;
-    FlatPictureButton* btnPrinterSetup;
-    FlatPictureButton* btnReset;
-    FlatPictureButton* btnDisclaim;
-    FlatPictureButton* btnUpdate;
-    FlatPictureButton* btnHelp;
-    FlatPictureButton* btnExit;
 
     QStatusBar* StatusBar1;
     TXJustOne* XJustOne1;

@@ -4,6 +4,7 @@
 
 #include <QMenu>
 #include <QMenuBar>
+#include <QPoint>
 
 namespace {
 
@@ -99,4 +100,50 @@ MainMenus::MainMenus(QMenuBar* bar, QWidget* window) {
     mnuPopExit = item(mnuPop, "mnuPopExit", QStringLiteral("E&xit"));
     mnuPop->addSeparator();
     mnuPopGrowth = item(mnuPop, "mnuPopGrowth", QStringLiteral("&Growth..."));
+}
+
+QList<QAction*> MainMenus::items(Command command) const {
+    switch (command) {
+    case Command::Reset:
+        return {mnuFileReset, mnuPopReset};
+    case Command::PrintSetup:
+        return {mnuFilePrintSetup, mnuPopPrintSetup};
+    case Command::Print:
+        return {mnuFilePrint, mnuPopPrint};
+    case Command::Exit:
+        return {mnuFileExit, mnuPopExit};
+    case Command::Update:
+        return {mnuInternetUpdate};
+    case Command::HelpContents:
+        return {mnuHelpContents};
+    case Command::HelpSearch:
+        return {mnuHelpSearch};
+    case Command::HelpHow:
+        return {mnuHelpHow};
+    case Command::About:
+        return {mnuHelpAbout, mnuPopAbout};
+    case Command::Growth:
+        return {mnuPopGrowth};
+    }
+    return {};
+}
+
+QList<std::pair<QAction*, QString>> MainMenus::linkItems() const {
+    QList<std::pair<QAction*, QString>> links = {
+        {mnuInternetCalcSite, QStringLiteral("UrlCalcSite")},
+        {mnuInternetWebHome, QStringLiteral("UrlBrindlecrest")},
+        {mnuInternetWebFreeware, QStringLiteral("UrlFreeware")},
+        {mnuInternetWebSuggest, QStringLiteral("UrlSuggest")},
+        {mnuInternetEmailSuggest, QStringLiteral("UrlEmailSuggest")},
+        {mnuInternetEmailSupport, QStringLiteral("UrlEmailSupport")},
+        {mnuHelpSupportAddress, QStringLiteral("UrlEmailSupport")},
+    };
+    for (int i = 0; i < 4; ++i)
+        links.append({mnuInternetDownloadProduct[i], QStringLiteral("UrlProduct%1").arg(i + 1)});
+    return links;
+}
+
+void MainMenus::popUp(const QPoint& globalPos, bool growthEnabled) {
+    mnuPopGrowth->setEnabled(growthEnabled);
+    mnuPop->popup(globalPos);
 }

@@ -1,18 +1,46 @@
 #pragma once
 
+#include <QList>
+#include <QString>
 #include <array>
+#include <utility>
 
 class QAction;
 class QMenu;
 class QMenuBar;
+class QPoint;
 class QWidget;
 
 // The main window's menu bar and its pop-up menu: captions, shortcuts and object
 // names. Commands are connected by the window; this only builds the items.
 // Menu items carry no status tip, so highlighting one blanks the status line.
-struct MainMenus {
+class MainMenus {
+public:
+    // What the items do, for the window to connect.
+    enum class Command {
+        Reset,
+        PrintSetup,
+        Print,
+        Exit,
+        Update,
+        HelpContents,
+        HelpSearch,
+        HelpHow,
+        About,
+        Growth
+    };
+
     MainMenus(QMenuBar* bar, QWidget* window);
 
+    // Every item, in the menu bar and the pop-up menu, that runs `command`.
+    QList<QAction*> items(Command command) const;
+    // The items that open an address, each with the objectName of the hidden
+    // link label that holds it.
+    QList<std::pair<QAction*, QString>> linkItems() const;
+    // Shows the pop-up menu at `globalPos`, its Growth item enabled or not.
+    void popUp(const QPoint& globalPos, bool growthEnabled);
+
+private:
     QMenu* mnuFile;
     QAction* mnuFileReset;
     QAction* mnuFilePrintSetup;

@@ -28,17 +28,23 @@ ToolBarPanel::ToolBarPanel(QWidget* parent)
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setLineWidth(1);
 
-    btnPrint =
-        makeButton(this, "btnPrint", 5, ":/icons/print.svg", 20, QStringLiteral("Print ..."));
-    btnPrinterSetup = makeButton(this, "btnPrinterSetup", 30, ":/icons/printer-setup.svg", 20,
-                                 QStringLiteral(" Printer Setup ..."));
-    btnReset = makeButton(this, "btnReset", 55, ":/icons/reset.svg", 18,
-                          QStringLiteral("Reset Default Values ..."));
-    btnDisclaim = makeButton(this, "btnDisclaim", 80, ":/icons/disclaimer.svg", 20,
-                             QStringLiteral(" Disclaimer ..."));
-    btnUpdate = makeButton(this, "btnUpdate", 105, ":/icons/update.svg", 16,
-                           QStringLiteral(" Check for Updated Version ..."));
-    btnHelp = makeButton(this, "btnHelp", 130, ":/icons/help.svg", 20, QStringLiteral(" Help ..."));
-    btnExit = makeButton(this, "btnExit", 593, ":/icons/exit.svg", 17,
-                         QStringLiteral("Close Tallowmere"));
+    const auto add = [this](const char* name, int x, const char* icon, int iconSize,
+                            const QString& hint, void (ToolBarPanel::*clicked)()) {
+        connect(makeButton(this, name, x, icon, iconSize, hint), &QAbstractButton::clicked, this,
+                clicked);
+    };
+    add("btnPrint", 5, ":/icons/print.svg", 20, QStringLiteral("Print ..."),
+        &ToolBarPanel::printClicked);
+    add("btnPrinterSetup", 30, ":/icons/printer-setup.svg", 20,
+        QStringLiteral(" Printer Setup ..."), &ToolBarPanel::printerSetupClicked);
+    add("btnReset", 55, ":/icons/reset.svg", 18, QStringLiteral("Reset Default Values ..."),
+        &ToolBarPanel::resetClicked);
+    add("btnDisclaim", 80, ":/icons/disclaimer.svg", 20, QStringLiteral(" Disclaimer ..."),
+        &ToolBarPanel::disclaimClicked);
+    add("btnUpdate", 105, ":/icons/update.svg", 16,
+        QStringLiteral(" Check for Updated Version ..."), &ToolBarPanel::updateClicked);
+    add("btnHelp", 130, ":/icons/help.svg", 20, QStringLiteral(" Help ..."),
+        &ToolBarPanel::helpClicked);
+    add("btnExit", 593, ":/icons/exit.svg", 17, QStringLiteral("Close Tallowmere"),
+        &ToolBarPanel::exitClicked);
 }

@@ -2,8 +2,6 @@
 
 #include <QFrame>
 
-class FlatPictureButton;
-
 // The strip of flat picture buttons along the top of the main window. Each
 // button's hint is its status tip; none shows a pop-up tip.
 class ToolBarPanel : public QFrame {
@@ -13,11 +11,13 @@ public:
 
     explicit ToolBarPanel(QWidget* parent = nullptr);
 
-    FlatPictureButton* btnPrint;
-    FlatPictureButton* btnPrinterSetup;
-    FlatPictureButton* btnReset;
-    FlatPictureButton* btnDisclaim;
-    FlatPictureButton* btnUpdate;
-    FlatPictureButton* btnHelp;
-    FlatPictureButton* btnExit;
+signals:
+    // A button was clicked; the buttons themselves stay inside the panel.
+    void printClicked();
+    void printerSetupClicked();
+    void resetClicked();
+    void disclaimClicked();
+    void updateClicked();
+    void helpClicked();
+    void exitClicked();
 };
