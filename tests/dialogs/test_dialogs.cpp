@@ -1,12 +1,17 @@
 #include "app/About.h"
 #include "app/Disclaim.h"
+#include "app/Main.h"
+#include "calc/RegionalSettings.h"
 #include "platform/Application.h"
 #include "platform/ProductInfo.h"
 #include "platform/Shell.h"
+#include "tests/support/ModalWatchdog.h"
 #include "tests/support/TestMain.h"
 #include "widgets/FlatPictureButton.h"
 #include "widgets/HyperlinkLabel.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QLabel>
 #include <QPointer>
 #include <QScreen>
@@ -189,30 +194,6 @@ private slots:
         QCOMPARE(box.lblCopyright->text(), QString::fromUtf8(ProductInfo::kCopyright));
     }
 
-    void openedTwiceAsTheMainWindowDoesLeavesNothingBehind() {
-        for (int round = 0; round < 2; ++round) {
-            QString caption;
-            QString version;
-            QTimer::singleShot(0, this, [&] {
-                // Runs inside the modal loop: read what is shown, then press OK.
-                auto* box = qobject_cast<TAboutBox*>(QApplication::activeModalWidget());
-                QVERIFY(box);
-                QVERIFY(box->isVisible());
-                caption = box->windowTitle();
-                version = box->lblVersion->text();
-                QTest::mouseClick(box->btnClose, Qt::LeftButton);
-            });
-            QPointer<TAboutBox> shown = new TAboutBox(nullptr);
-            const int result = shown->exec();
-            QVERIFY(shown);
-            QCOMPARE(result, int(QDialog::Accepted));
-            delete shown.data();
-            QVERIFY(shown.isNull());
-            QCOMPARE(caption, QStringLiteral(" About Tallowmere, 1.3.00"));
-            QCOMPARE(version, QStringLiteral("1.3.00"));
-        }
-    }
-
     void okEnterAndEscapeClose_data() {
         QTest::addColumn<bool>("disclaimer");
         QTest::addColumn<QString>("how");
@@ -361,17 +342,46 @@ private slots:
                       QStringLiteral("Close Disclaimer window."));
     }
 
-    void disclaimerOpenedAsTheMainWindowDoes() {
-        QPointer<TfrmDisclaim> dialog = new TfrmDisclaim(nullptr);
-        QTimer::singleShot(0, this, [&dialog] {
-            QWidget* modal = QApplication::activeModalWidget();
-            QVERIFY(modal);
-            QCOMPARE(modal, dialog.data());
-            QTest::keyClick(modal, Qt::Key_Return);
-        });
-        QCOMPARE(dialog->exec(), int(QDialog::Accepted));
-        QVERIFY(dialog);
-        delete dialog.data();
+    // The main window's own controls open each dialog modal, a fresh one every
+    // time, showing its texts; closed, it is freed (see cleanup) and the main
+    // window is active again.
+    void mainWindowOpensAndFreesTheDialogs_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("caption");
+        const QString about = QStringLiteral(" About Tallowmere, 1.3.00");
+        QTest::newRow("Help menu About") << QStringLiteral("mnuHelpAbout") << about;
+        QTest::newRow("pop-up menu About") << QStringLiteral("mnuPopAbout") << about;
+        QTest::newRow("disclaimer button")
+            << QStringLiteral("btnDisclaim") << QStringLiteral("Disclaimer");
+    }
+
+    void mainWindowOpensAndFreesTheDialogs() {
+        QFETCH(QString, control);
+        QFETCH(QString, caption);
+        TfrmMain window(RegionalSettings::unitedStates());
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto* button = window.findChild<QAbstractButton*>(control);
+        auto* item = window.findChild<QAction*>(control);
+        QVERIFY(button || item);
+
+        for (int round = 0; round < 2; ++round) {
+            QString shownCaption;
+            QPointer<QWidget> shown;
+            closeActiveModalLater(0, [&](QWidget* modal) {
+                shown = modal;
+                shownCaption = modal->windowTitle();
+                QTest::keyClick(modal, Qt::Key_Return);
+            });
+            if (button)
+                QTest::mouseClick(button, Qt::LeftButton);
+            else
+                item->trigger();
+            QCOMPARE(shownCaption, caption);
+            QVERIFY(shown.isNull());
+            QTRY_VERIFY(window.isActiveWindow());
+        }
     }
 };
 
