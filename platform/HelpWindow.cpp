@@ -35,6 +35,38 @@ QPushButton* makeButton(const QString& text, const char* name, QWidget* parent) 
     return button;
 }
 
+// The topic pane: a topic's address is "topic:<id>", loaded from the help
+// file, so the browser's own history is the way back and forward.
+class TopicBrowser : public QTextBrowser {
+public:
+    TopicBrowser(const HelpFile& file, QWidget* parent)
+        : QTextBrowser(parent)
+        , m_file(file) {}
+
+    static QUrl address(const QString& id) {
+        QUrl url;
+        url.setScheme(QStringLiteral("topic"));
+        url.setPath(id);
+        return url;
+    }
+
+protected:
+    QVariant loadResource(int type, const QUrl& name) override {
+        if (type != QTextDocument::HtmlResource || name.scheme() != u"topic")
+            return QTextBrowser::loadResource(type, name);
+        const QString id = name.path();
+        if (const HelpFile::Topic* topic = m_file.topic(id))
+            return topic->html;
+        return QStringLiteral("<h3>%1</h3><p></p>")
+            .arg(HelpWindow::tr("The topic \"%1\" is not in the help file.")
+                     .arg(id)
+                     .toHtmlEscaped());
+    }
+
+private:
+    const HelpFile& m_file;
+};
+
 } // namespace
 
 HelpWindow::HelpWindow(QWidget* parent)
@@ -75,7 +107,7 @@ HelpWindow::HelpWindow(QWidget* parent)
     panelLayout->addWidget(m_display, 0, Qt::AlignRight);
     m_keywordPanel->hide();
 
-    m_text = new QTextBrowser(this);
+    m_text = new TopicBrowser(m_file, this);
     m_text->setObjectName(QStringLiteral("helpText"));
     m_text->setOpenLinks(false);
 
@@ -96,8 +128,9 @@ HelpWindow::HelpWindow(QWidget* parent)
         else
             m_keywordPanel->hide();
     });
-    connect(m_back, &QPushButton::clicked, this, &HelpWindow::goBack);
-    connect(m_forward, &QPushButton::clicked, this, &HelpWindow::goForward);
+    connect(m_back, &QPushButton::clicked, m_text, &QTextBrowser::backward);
+    connect(m_forward, &QPushButton::clicked, m_text, &QTextBrowser::forward);
+    connect(m_text, &QTextBrowser::historyChanged, this, &HelpWindow::updateButtons);
     connect(m_display, &QPushButton::clicked, this, &HelpWindow::displaySelectedKeyword);
     connect(m_keywordEdit, &QLineEdit::textEdited, this, &HelpWindow::keywordTyped);
     connect(m_keywordEdit, &QLineEdit::returnPressed, this, &HelpWindow::displaySelectedKeyword);
@@ -131,8 +164,8 @@ void HelpWindow::load(const QString& path) {
     m_path = path;
     m_modified = QFileInfo(path).lastModified();
     m_loaded = m_file.load(path);
-    m_history.clear();
-    m_historyPos = -1;
+    // A topic shown next starts a new history.
+    m_topicShown = false;
     fillKeywordList();
     if (m_loaded && !m_file.title().isEmpty())
         setWindowTitle(m_file.title());
@@ -187,42 +220,27 @@ void HelpWindow::showIndex() {
 void HelpWindow::showTopic(const QString& id) {
     if (!m_loaded)
         return;
-    // Going somewhere new drops the topics ahead of the current one.
-    if (m_historyPos >= 0 && m_history.at(m_historyPos) == id) {
-        displayTopic(id);
-        return;
-    }
-    m_history.erase(m_history.begin() + (m_historyPos + 1), m_history.end());
-    m_history.append(id);
-    m_historyPos = m_history.size() - 1;
-    displayTopic(id);
-}
-
-QString HelpWindow::currentTopic() const {
-    return m_historyPos >= 0 ? m_history.at(m_historyPos) : QString();
-}
-
-void HelpWindow::displayTopic(const QString& id) {
-    if (const HelpFile::Topic* topic = m_file.topic(id))
-        m_text->setHtml(topic->html);
+    // The browser drops the topics ahead of the current one when going
+    // somewhere new; the same topic again is read afresh (it may have been
+    // replaced by a message meanwhile).
+    const QUrl address = TopicBrowser::address(id);
+    if (m_text->source() == address)
+        m_text->reload();
     else
-        showError(tr("The topic \"%1\" is not in the help file.").arg(id), QString());
+        m_text->setSource(address);
+    if (!m_topicShown)
+        m_text->clearHistory();
+    m_topicShown = true;
     updateButtons();
 }
 
-void HelpWindow::goBack() {
-    if (m_historyPos > 0)
-        displayTopic(m_history.at(--m_historyPos));
-}
-
-void HelpWindow::goForward() {
-    if (m_historyPos + 1 < m_history.size())
-        displayTopic(m_history.at(++m_historyPos));
+QString HelpWindow::currentTopic() const {
+    return m_topicShown ? m_text->source().path() : QString();
 }
 
 void HelpWindow::updateButtons() {
-    m_back->setEnabled(m_historyPos > 0);
-    m_forward->setEnabled(m_historyPos + 1 < m_history.size());
+    m_back->setEnabled(m_topicShown && m_text->isBackwardAvailable());
+    m_forward->setEnabled(m_topicShown && m_text->isForwardAvailable());
     m_display->setEnabled(m_keywordList->count() > 0);
 }
 

@@ -38,10 +38,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void displayTopic(const QString& id);
     void showError(const QString& heading, const QString& reason);
-    void goBack();
-    void goForward();
     void updateButtons();
     void fillKeywordList();
     void keywordTyped(const QString& text);
@@ -52,8 +49,9 @@ private:
     QString m_path;
     QDateTime m_modified;
     bool m_loaded = false;
-    QStringList m_history;
-    qsizetype m_historyPos = -1;
+    // Whether a topic was shown since the file was loaded; the topics seen
+    // are the text pane's own history.
+    bool m_topicShown = false;
 
     QTextBrowser* m_text = nullptr;
     QWidget* m_keywordPanel = nullptr;
