@@ -23,6 +23,15 @@ public:
     // The save-file dialog; an empty result means cancelled.
     virtual QString getSaveFileName(QWidget* parent, const QString& caption,
                                     const QString& suggestedPath, const QString& filter) = 0;
+    // The save-file dialog that also reports which entry of `filter` (entries
+    // separated by ";;", counted from 0) was selected when it closed.
+    virtual QString getSaveFileName(QWidget* parent, const QString& caption,
+                                    const QString& suggestedPath, const QString& filter,
+                                    int* selectedFilter) {
+        if (selectedFilter)
+            *selectedFilter = 0;
+        return getSaveFileName(parent, caption, suggestedPath, filter);
+    }
 };
 
 // The real, modal Qt dialogs.
@@ -33,6 +42,8 @@ public:
     void showMessage(const QString& text) override;
     QString getSaveFileName(QWidget* parent, const QString& caption, const QString& suggestedPath,
                             const QString& filter) override;
+    QString getSaveFileName(QWidget* parent, const QString& caption, const QString& suggestedPath,
+                            const QString& filter, int* selectedFilter) override;
 
     // CR LF, LF CR and lone CR become LF, so Qt shows every intended break.
     static QString visibleText(const QString& text);

@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <algorithm>
 
 namespace {
 
@@ -76,4 +77,15 @@ void QtDialogService::showMessage(const QString& text) {
 QString QtDialogService::getSaveFileName(QWidget* parent, const QString& caption,
                                          const QString& suggestedPath, const QString& filter) {
     return QFileDialog::getSaveFileName(parent, caption, suggestedPath, filter);
+}
+
+QString QtDialogService::getSaveFileName(QWidget* parent, const QString& caption,
+                                         const QString& suggestedPath, const QString& filter,
+                                         int* selectedFilter) {
+    QString selected;
+    const QString path =
+        QFileDialog::getSaveFileName(parent, caption, suggestedPath, filter, &selected);
+    if (selectedFilter)
+        *selectedFilter = std::max(0, int(filter.split(QStringLiteral(";;")).indexOf(selected)));
+    return path;
 }

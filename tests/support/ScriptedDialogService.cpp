@@ -36,6 +36,15 @@ QString ScriptedDialogService::getSaveFileName(QWidget* parent, const QString& c
     return m_saveNames.isEmpty() ? QString() : m_saveNames.dequeue();
 }
 
+QString ScriptedDialogService::getSaveFileName(QWidget* parent, const QString& caption,
+                                               const QString& suggestedPath, const QString& filter,
+                                               int* selectedFilter) {
+    const int index = m_saveFilters.isEmpty() ? 0 : m_saveFilters.dequeue();
+    if (selectedFilter)
+        *selectedFilter = index;
+    return getSaveFileName(parent, caption, suggestedPath, filter);
+}
+
 QStringList ScriptedDialogService::texts() const {
     QStringList out;
     for (const Call& call : m_calls) {

@@ -36,12 +36,16 @@ public:
     void showMessage(const QString& text) override;
     QString getSaveFileName(QWidget* parent, const QString& caption, const QString& suggestedPath,
                             const QString& filter) override;
+    QString getSaveFileName(QWidget* parent, const QString& caption, const QString& suggestedPath,
+                            const QString& filter, int* selectedFilter) override;
 
     // Answers for the next Yes/No boxes, in order.
     void setNextAnswer(Answer answer) { m_answers.enqueue(answer); }
     void setDefaultAnswer(Answer answer) { m_defaultAnswer = answer; }
     // Results of the next save-file dialogs, in order (empty = cancelled).
     void setNextSaveFileName(const QString& path) { m_saveNames.enqueue(path); }
+    // Filter entries (counted from 0) selected in the next save-file dialogs; 0 unless set.
+    void setNextSaveFilter(int index) { m_saveFilters.enqueue(index); }
 
     // Runs inside each call, after it is recorded and before it returns, as
     // code would run while a real modal dialog is open.
@@ -60,6 +64,7 @@ private:
     QList<Call> m_calls;
     QQueue<Answer> m_answers;
     QQueue<QString> m_saveNames;
+    QQueue<int> m_saveFilters;
     Answer m_defaultAnswer = Answer::No;
     std::function<void(const Call&)> m_onCall;
 };

@@ -1,0 +1,97 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QTimer>
+#include <cstdint>
+#include <functional>
+#include <stdexcept>
+
+class QIODevice;
+class QNetworkAccessManager;
+#include <QNetworkReply>
+
+// The HTTP client's own error: raised by StartGet while a request runs.
+class EHttpException : public std::runtime_error {
+public:
+    explicit EHttpException(const QString& message)
+        : std::runtime_error(message.toStdString())
+        , m_message(message) {}
+    const QString& message() const { return m_message; }
+
+private:
+    QString m_message;
+};
+
+enum class THttpRequest { httpGET };
+
+// Asynchronous HTTP GET on the GUI thread's event loop. One request at a time;
+// the body goes piece by piece into ReceiveTarget. Relocations are followed
+// here, so callers see the final response only. The client's own failures
+// (name lookup, connection, time-out, a body over the memory limit, cancel)
+// end the request with status 404, a reason text and a non-zero Error.
+// OnRequestDone comes exactly once per request, after the last OnDocData, and
+// always from the event loop (never from inside StartGet or CancelRequest).
+class THttpCli : public QObject {
+    Q_OBJECT
+public:
+    using RequestDoneEvent =
+        std::function<void(THttpCli* sender, THttpRequest rqType, std::uint16_t error)>;
+    using DocDataEvent = std::function<void(THttpCli* sender, const char* buffer, int len)>;
+    // Tells whether a host name resolves; tests inject one so that no lookup
+    // ever leaves the machine. Unset, the network layer resolves by itself.
+    using HostLookup = std::function<bool(const QString& host)>;
+
+    static constexpr int kDefaultTimeoutMs = 30000;
+    static constexpr int kMaxRedirects = 10;
+
+    explicit THttpCli(QObject* parent = nullptr);
+    ~THttpCli() override;
+
+    QString URL;
+    QString Proxy;
+    QString ProxyPort = QStringLiteral("80");
+    QIODevice* ReceiveTarget = nullptr;
+    RequestDoneEvent OnRequestDone;
+    DocDataEvent OnDocData;
+
+    void StartGet();
+    void CancelRequest();
+    bool busy() const { return m_reply != nullptr || m_pendingDone; }
+
+    int ResponseStatus() const { return m_status; }
+    const QString& ResponseReason() const { return m_reason; }
+    int AnnouncedLength() const { return m_announced; }
+    int ReceivedCount() const { return m_received; }
+
+    // Body bytes allowed in total; beyond it the request fails. Negative: no limit.
+    void setBodyLimit(qint64 bytes) { m_bodyLimit = bytes; }
+    qint64 bodyLimit() const { return m_bodyLimit; }
+    // Silence (no data at all) longer than this ends the request.
+    void setTimeoutMs(int ms) { m_timeoutMs = ms; }
+    void setHostLookup(HostLookup lookup) { m_lookup = std::move(lookup); }
+
+private:
+    void onMetaData();
+    void onReadyRead();
+    void onFinished();
+    void onTimeout();
+    // Ends the running request as the client's own failure.
+    void fail(const QString& reason);
+    // Drops the reply and raises OnRequestDone from the event loop.
+    void finish(std::uint16_t error);
+    void readHeaders();
+
+    QNetworkAccessManager* m_manager;
+    QPointer<QNetworkReply> m_reply;
+    QTimer m_idle;
+    HostLookup m_lookup;
+    int m_status = 0;
+    QString m_reason;
+    int m_announced = -1;
+    int m_received = 0;
+    qint64 m_bodyLimit = -1;
+    int m_timeoutMs = kDefaultTimeoutMs;
+    bool m_pendingDone = false;
+};
