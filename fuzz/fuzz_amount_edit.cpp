@@ -49,9 +49,15 @@ RegionalSettings regionalFor(std::uint8_t choice) {
     return r;
 }
 
+// One field of each kind for the whole run (building widgets would take most
+// of the time); each input starts from the same state.
+Driven<TNumEdit>* amountEdit = nullptr;
+Driven<TFnpNumericEdit>* fixedEdit = nullptr;
+
 void checkAmount(const QString& text, const RegionalSettings& r) {
-    Driven<TNumEdit> edit;
+    Driven<TNumEdit>& edit = *amountEdit;
     edit.setRegionalSettings(r);
+    edit.setValue(12.5);
     edit.enter();
     edit.paste(text);
     edit.leave();
@@ -77,7 +83,8 @@ void checkAmount(const QString& text, const RegionalSettings& r) {
 }
 
 void checkFixed(const QString& text, int decimals, const RegionalSettings& r) {
-    Driven<TFnpNumericEdit> edit(decimals);
+    Driven<TFnpNumericEdit>& edit = *fixedEdit;
+    edit.setDecimals(decimals);
     edit.setRegionalSettings(r);
     edit.setValue(12.5);
     edit.enter();
@@ -96,6 +103,8 @@ void checkFixed(const QString& text, int decimals, const RegionalSettings& r) {
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     app = new QApplication(*argc, *argv);
+    amountEdit = new Driven<TNumEdit>;
+    fixedEdit = new Driven<TFnpNumericEdit>;
     return 0;
 }
 
