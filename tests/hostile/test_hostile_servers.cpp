@@ -245,14 +245,21 @@ void TestHostileServers::scenario() {
             server.setScript("/dl/tlmr14", script);
             QVERIFY(info->GetInfo());
         }
+        // The user's Cancel, pressed once the progress window is up.
         QTimer cancel;
-        cancel.setSingleShot(true);
-        cancel.callOnTimeout([] {
-            if (auto* window = qobject_cast<TWebDlProgress*>(QApplication::activeModalWidget()))
+        cancel.callOnTimeout([&cancel] {
+            if (auto* window = qobject_cast<TWebDlProgress*>(QApplication::activeModalWidget())) {
                 window->btnCancel->click();
+                cancel.stop();
+            }
         });
         if (cancelAfterMs >= 0)
             cancel.start(cancelAfterMs);
+        // A request that never ends is cancelled here, so the test itself ends.
+        QTimer::singleShot(kTimeoutMs + kMarginMs + 500, info, [info] {
+            if (THttpCli* http = info->httpClient())
+                http->CancelRequest();
+        });
         watch = std::make_unique<Watch>();
         clock.start();
         succeeded = path == Path::Info ? info->GetInfo() : info->DownloadUpdate(chosen);
