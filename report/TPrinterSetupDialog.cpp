@@ -1,6 +1,7 @@
 #include "report/TPrinterSetupDialog.h"
 
 #include "report/PrinterChoice.h"
+#include "report/PrinterRow.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -26,19 +27,9 @@ TPrinterSetupDialog::TPrinterSetupDialog(QPrinter& printer, QWidget* parent)
     setWindowTitle(QStringLiteral("Print Setup"));
     auto* layout = new QVBoxLayout(this);
 
-    auto* printerBox = new QGroupBox(QStringLiteral("Printer"), this);
-    auto* printerRow = new QHBoxLayout(printerBox);
-    auto* nameLabel = new QLabel(QStringLiteral("&Name:"), printerBox);
-    m_printers = new QComboBox(printerBox);
-    m_printers->setObjectName(QStringLiteral("cbPrinter"));
-    m_printers->setMinimumWidth(240);
-    nameLabel->setBuddy(m_printers);
-    auto* properties = new QPushButton(QStringLiteral("&Properties"), printerBox);
-    properties->setObjectName(QStringLiteral("btnProperties"));
-    printerRow->addWidget(nameLabel);
-    printerRow->addWidget(m_printers, 1);
-    printerRow->addWidget(properties);
-    layout->addWidget(printerBox);
+    const PrinterRow printerRow = addPrinterRow(layout, this, QStringLiteral("&Properties"));
+    m_printers = printerRow.printers;
+    auto* properties = printerRow.properties;
 
     auto* row = new QHBoxLayout;
     auto* paperBox = new QGroupBox(QStringLiteral("Paper"), this);

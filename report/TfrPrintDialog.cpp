@@ -3,6 +3,7 @@
 #include "platform/Application.h"
 #include "report/PreparedReport.h"
 #include "report/PrinterChoice.h"
+#include "report/PrinterRow.h"
 #include "report/TfrReport.h"
 
 #include <QCheckBox>
@@ -43,21 +44,11 @@ TfrPrintDialog::TfrPrintDialog(TfrReport& report, QPrinter& printer, int current
     setWindowTitle(QStringLiteral("Print"));
     auto* layout = new QVBoxLayout(this);
 
-    auto* printerBox = new QGroupBox(QStringLiteral("Printer"), this);
-    auto* printerRow = new QHBoxLayout(printerBox);
-    auto* nameLabel = new QLabel(QStringLiteral("&Name:"), printerBox);
-    m_printers = new QComboBox(printerBox);
-    m_printers->setObjectName(QStringLiteral("cbPrinter"));
+    const PrinterRow printerRow = addPrinterRow(layout, this, QStringLiteral("Properties"));
+    m_printers = printerRow.printers;
     m_printers->addItems(PrinterChoice::names());
     m_printers->setCurrentIndex(std::max(0, int(m_printers->findText(m_originalPrinter))));
-    m_printers->setMinimumWidth(240);
-    nameLabel->setBuddy(m_printers);
-    auto* properties = new QPushButton(QStringLiteral("Properties"), printerBox);
-    properties->setObjectName(QStringLiteral("btnProperties"));
-    printerRow->addWidget(nameLabel);
-    printerRow->addWidget(m_printers, 1);
-    printerRow->addWidget(properties);
-    layout->addWidget(printerBox);
+    auto* properties = printerRow.properties;
 
     auto* middle = new QHBoxLayout;
     auto* rangeBox = new QGroupBox(QStringLiteral("Page range"), this);
