@@ -21,6 +21,19 @@ QString systemError(int code) {
         .arg(code);
 }
 
+// Writes all of `data`. A short write (a disk filling up) is tried again for
+// the rest, so that a failure comes with the device's reason: the system's
+// text for errno ("No space left on device") in the case of a file.
+bool writeAll(QIODevice& device, const QByteArray& data) {
+    for (qint64 done = 0; done < data.size();) {
+        const qint64 written = device.write(data.constData() + done, data.size() - done);
+        if (written <= 0)
+            return false;
+        done += written;
+    }
+    return true;
+}
+
 int clampToInt(qint64 value) {
     return value > INT_MAX ? INT_MAX : int(value);
 }
@@ -38,6 +51,9 @@ THttpCli::THttpCli(QObject* parent)
     m_manager->setRedirectPolicy(QNetworkRequest::NoLessSafeRedirectPolicy);
     m_idle.setSingleShot(true);
     connect(&m_idle, &QTimer::timeout, this, &THttpCli::onTimeout);
+    m_deadline.setSingleShot(true);
+    connect(&m_deadline, &QTimer::timeout, this, &THttpCli::onTimeout);
+    connect(&m_rateCheck, &QTimer::timeout, this, &THttpCli::onRateCheck);
 }
 
 THttpCli::~THttpCli() {
@@ -55,6 +71,8 @@ void THttpCli::StartGet() {
     m_reason.clear();
     m_announced = -1;
     m_received = 0;
+    m_bodyBytes = 0;
+    m_windowStart = 0;
 
     const QUrl url(URL);
     const QString scheme = url.scheme().toLower();
@@ -96,6 +114,10 @@ void THttpCli::StartGet() {
     connect(m_reply, &QNetworkReply::finished, this, &THttpCli::onFinished);
     connect(m_reply, &QNetworkReply::redirected, this, [this] { m_idle.start(m_timeoutMs); });
     m_idle.start(m_timeoutMs);
+    if (m_deadlineMs >= 0)
+        m_deadline.start(m_deadlineMs);
+    if (m_minRate > 0 && m_rateWindowMs > 0)
+        m_rateCheck.start(m_rateWindowMs);
 }
 
 void THttpCli::CancelRequest() {
@@ -128,12 +150,13 @@ void THttpCli::onReadyRead() {
     const QByteArray piece = m_reply->readAll();
     if (piece.isEmpty())
         return;
-    if (m_bodyLimit >= 0 && qint64(m_received) + piece.size() > m_bodyLimit) {
+    if (m_bodyLimit >= 0 && m_bodyBytes + piece.size() > m_bodyLimit) {
         fail(QStringLiteral("response larger than %1 bytes").arg(m_bodyLimit));
         return;
     }
-    m_received = clampToInt(qint64(m_received) + piece.size());
-    if (ReceiveTarget && ReceiveTarget->write(piece) != piece.size()) {
+    m_bodyBytes += piece.size();
+    m_received = clampToInt(m_bodyBytes);
+    if (ReceiveTarget && !writeAll(*ReceiveTarget, piece)) {
         fail(QStringLiteral("can't write the received data: %1").arg(ReceiveTarget->errorString()));
         return;
     }
@@ -192,6 +215,18 @@ void THttpCli::onTimeout() {
         fail(systemError(ETIMEDOUT));
 }
 
+void THttpCli::onRateCheck() {
+    if (!m_reply)
+        return;
+    if (m_bodyBytes - m_windowStart < qint64(m_minRate) * m_rateWindowMs / 1000) {
+        fail(QStringLiteral("transfer too slow: less than %1 bytes a second for %2 seconds")
+                 .arg(m_minRate)
+                 .arg(m_rateWindowMs / 1000.0));
+        return;
+    }
+    m_windowStart = m_bodyBytes;
+}
+
 void THttpCli::fail(const QString& reason) {
     m_status = 404;
     m_reason = reason;
@@ -200,6 +235,8 @@ void THttpCli::fail(const QString& reason) {
 
 void THttpCli::finish(std::uint16_t error) {
     m_idle.stop();
+    m_deadline.stop();
+    m_rateCheck.stop();
     if (m_reply) {
         QNetworkReply* reply = m_reply;
         m_reply = nullptr;

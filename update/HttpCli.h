@@ -29,8 +29,9 @@ enum class THttpRequest { httpGET };
 // Asynchronous HTTP GET on the GUI thread's event loop. One request at a time;
 // the body goes piece by piece into ReceiveTarget. Relocations are followed
 // here, so callers see the final response only. The client's own failures
-// (name lookup, connection, time-out, a body over the memory limit, cancel)
-// end the request with status 404, a reason text and a non-zero Error.
+// (name lookup, connection, time-out, a transfer too slow, a body over the
+// memory limit, a write to ReceiveTarget that fails, cancel) end the request
+// with status 404, a reason text and a non-zero Error.
 // OnRequestDone comes exactly once per request, after the last OnDocData, and
 // always from the event loop (never from inside StartGet or CancelRequest).
 class THttpCli : public QObject {
@@ -70,6 +71,16 @@ public:
     qint64 bodyLimit() const { return m_bodyLimit; }
     // Silence (no data at all) longer than this ends the request.
     void setTimeoutMs(int ms) { m_timeoutMs = ms; }
+    // The whole request, relocations included, ends as timed out after this
+    // long, however steadily data comes. Negative: no bound (the default).
+    void setDeadlineMs(int ms) { m_deadlineMs = ms; }
+    // Window after window of `windowMs` from the start, a request that
+    // received fewer body bytes than `bytesPerSecond` a second on average ends
+    // as too slow. 0: no floor (the default). Applies from the next StartGet.
+    void setMinimumRate(int bytesPerSecond, int windowMs) {
+        m_minRate = bytesPerSecond;
+        m_rateWindowMs = windowMs;
+    }
     void setHostLookup(HostLookup lookup) { m_lookup = std::move(lookup); }
 
 private:
@@ -77,6 +88,7 @@ private:
     void onReadyRead();
     void onFinished();
     void onTimeout();
+    void onRateCheck();
     // Ends the running request as the client's own failure.
     void fail(const QString& reason);
     // Drops the reply and raises OnRequestDone from the event loop.
@@ -86,6 +98,8 @@ private:
     QNetworkAccessManager* m_manager;
     QPointer<QNetworkReply> m_reply;
     QTimer m_idle;
+    QTimer m_deadline;
+    QTimer m_rateCheck;
     HostLookup m_lookup;
     int m_status = 0;
     QString m_reason;
@@ -93,5 +107,10 @@ private:
     int m_received = 0;
     qint64 m_bodyLimit = -1;
     int m_timeoutMs = kDefaultTimeoutMs;
+    int m_deadlineMs = -1;
+    int m_minRate = 0;
+    int m_rateWindowMs = 0;
+    qint64 m_bodyBytes = 0;   // unclamped count of m_received
+    qint64 m_windowStart = 0; // m_bodyBytes when the current window began
     bool m_pendingDone = false;
 };

@@ -16,12 +16,16 @@
 #include <QProcess>
 #include <QScopeGuard>
 #include <QUrl>
+#include <algorithm>
+#include <climits>
 #include <filesystem>
 #include <system_error>
 
 namespace {
 
 constexpr char kSaveFilter[] = "Application (*.EXE);;Zipped File (*.ZIP);;All Files (*.*)";
+// Slowest average a download may keep up (see DownloadFile).
+constexpr int kMinDownloadRate = 1024;
 
 QString versionsText(const TWebFileInfo& info) {
     return QStringLiteral("Current version is %1.\rVersion %2 is available.\r")
@@ -55,7 +59,9 @@ public:
 
 // A download goes into "<path>.part" and replaces `localPath` only once it has
 // arrived whole (and matches `sha256` when one is given). A failed or cancelled
-// download leaves the chosen file as it was and what arrived as the part.
+// download leaves the chosen file as it was and what arrived as the part,
+// unless writing it failed: then the part is removed (it is incomplete, and
+// on a full disk it holds the space that is missing).
 bool TWebFileInfo::DownloadFile(const QString& address, const QString& localPath,
                                 const QString& caption, const QString& sha256) {
     m_lastError.clear();
@@ -64,13 +70,21 @@ bool TWebFileInfo::DownloadFile(const QString& address, const QString& localPath
     QFile file(partPath);
     // A new file, never one that exists (nor a link planted in its place).
     QFile::remove(partPath);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+    // Unbuffered: every piece reaches the system at once, so a full disk is
+    // met by the write that fills it and reported with the system's reason.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
         throw EFCreateError(QStringLiteral("Cannot create file \"%1\". %2")
                                 .arg(QDir::toNativeSeparators(partPath), file.errorString())
                                 .toStdString());
     m_http->ReceiveTarget = &file;
     m_http->OnDocData = [this](THttpCli*, const char*, int) { HttpDocData(); };
     m_http->setBodyLimit(-1);
+    // A download may take long on a slow line, so it has no overall deadline.
+    // Besides the idle time-out, it ends once a window of twice that time-out
+    // (a minute by default) brought less than 1 KiB a second: a server that
+    // drips bytes forever is given up on, a slow modem line still gets there.
+    m_http->setDeadlineMs(-1);
+    m_http->setMinimumRate(kMinDownloadRate, int(std::min<qint64>(2ll * m_timeoutMs, INT_MAX)));
     const auto release = qScopeGuard([this, &file] {
         m_progressWindow = nullptr;
         if (m_http) {
@@ -94,11 +108,20 @@ bool TWebFileInfo::DownloadFile(const QString& address, const QString& localPath
     bool ok = m_http->ResponseStatus() <= 200 && m_lastError.isEmpty();
     if (!ok && m_lastError.isEmpty())
         m_lastError = m_http->ResponseReason();
-    if (!file.flush() && ok) {
-        ok = false;
-        m_lastError = file.errorString();
-    }
+    // Closing clears an earlier write error when the close itself succeeds.
+    bool writeFailed = file.error() != QFileDevice::NoError;
+    QString writeError = file.errorString();
     file.close();
+    if (!writeFailed && file.error() != QFileDevice::NoError) {
+        writeFailed = true;
+        writeError = file.errorString();
+    }
+    if (writeFailed) {
+        QFile::remove(partPath);
+        if (ok || m_lastError.isEmpty())
+            m_lastError = QStringLiteral("can't write the received data: %1").arg(writeError);
+        return false;
+    }
     if (ok && !sha256.isEmpty() && !matchesSha256(partPath, sha256)) {
         QFile::remove(partPath);
         m_lastError = QStringLiteral(

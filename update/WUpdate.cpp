@@ -5,6 +5,8 @@
 #include <QBuffer>
 #include <QScopeGuard>
 #include <QWidget>
+#include <algorithm>
+#include <climits>
 
 // The installed error hook: calls the component while it exists, so a hook
 // left behind by someone who saved it can never reach a destroyed component.
@@ -113,6 +115,11 @@ bool TWebFileInfo::fetchText(const QString& address, TWaitWindow& wait, QByteArr
             m_http->ReceiveTarget = nullptr;
     });
     m_http->setBodyLimit(kMaxTextBytes);
+    // Pages and read-me texts are small: one that has not arrived whole within
+    // twice the idle time-out (a minute by default) never will, however
+    // steadily the server drips it.
+    m_http->setDeadlineMs(int(std::min<qint64>(2ll * m_timeoutMs, INT_MAX)));
+    m_http->setMinimumRate(0, 0);
     m_lastError.clear();
     m_http->URL = address;
     m_http->StartGet();
