@@ -28,7 +28,7 @@ bool FixedDialog::openAddress(const QString& address) {
 }
 
 FlatPictureButton* FixedDialog::addCloseButton(const QRect& geometry, const QString& statusTip) {
-    auto* button = new FlatPictureButton(QIcon(QStringLiteral(":/icons/ok.svg")), QSize(18, 18),
+    auto* button = new FlatPictureButton(QIcon(QStringLiteral(":/icons/ok.png")), QSize(18, 18),
                                          QStringLiteral(" &OK"), this);
     button->setObjectName(QStringLiteral("btnClose"));
     button->setGeometry(geometry);

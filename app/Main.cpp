@@ -3,7 +3,6 @@
 #include "app/About.h"
 #include "app/Disclaim.h"
 #include "app/ErrorRecovery.h"
-#include "app/GrowthWindow.h"
 #include "app/HintPauseStyle.h"
 #include "app/InputPanel.h"
 #include "app/InputReading.h"
@@ -17,20 +16,15 @@
 #include "calc/NumberFormat.h"
 #include "calc/Term.h"
 #include "calc/Tooltip.h"
+#include "growth/GrowthFeature.h"
+#include "platform/FeatureModule.h"
 #include "platform/HelpViewer.h"
 #include "platform/ProductInfo.h"
 #include "platform/ProfileFile.h"
 #include "platform/SettingsLocation.h"
 #include "platform/Shell.h"
-#include "report/PrinterChoice.h"
-#include "report/ReportStream.h"
-#include "report/ScheduleReport.h"
-#include "report/ScheduleTemplate.h"
-#include "report/TPrinterSetupDialog.h"
-#include "report/TfrReport.h"
-#include "report/TfrUserDataset.h"
-#include "update/UpdateWizard.h"
-#include "update/WUpdate.h"
+#include "report/ReportFeature.h"
+#include "update/UpdateFeature.h"
 #include "widgets/EditableComboBox.h"
 #include "widgets/HyperlinkLabel.h"
 #include "widgets/RadioGroup.h"
@@ -38,7 +32,6 @@
 #include "widgets/TNumEdit.h"
 #include "widgets/TStringAlignGrid.h"
 
-#include <QAbstractPrintDialog>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QFileDialog>
@@ -47,9 +40,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPageSetupDialog>
 #include <QPointer>
-#include <QPrinter>
 #include <QScopeGuard>
 #include <QScreen>
 #include <QStatusBar>
@@ -78,9 +69,9 @@ QString welcomeText() {
 // Windows of the toolkit or the desktop rather than of this program: coming back
 // from them is not a return to the main window in the program's sense.
 bool isSystemDialog(const QWidget* window) {
+    // The print dialogs are named, not cast to: their library loads only with printing.
     return qobject_cast<const QMessageBox*>(window) || qobject_cast<const QFileDialog*>(window) ||
-           qobject_cast<const QPageSetupDialog*>(window) ||
-           qobject_cast<const QAbstractPrintDialog*>(window);
+           window->inherits("QPageSetupDialog") || window->inherits("QAbstractPrintDialog");
 }
 
 // Opens one of the program's own dialogs: created without owner, modal,
@@ -119,9 +110,6 @@ TfrmMain::TfrmMain(const RegionalSettings& regional, QWidget* parent)
     XJustOne1 = new TXJustOne(this);
     XJustOne1->setObjectName(QStringLiteral("XJustOne1"));
     XJustOne1->check();
-    WebFileInfo = createProgramWebFileInfo(this);
-
-    createReport();
     FormCreate();
 }
 
@@ -480,8 +468,8 @@ void TfrmMain::grdFVShowHintCell(int column, int row, QString& hintText) {
 void TfrmMain::ShowGrowth(int column, int row) {
     if (column < 1 || column >= kGridColumns || row < 1 || row >= kGridRows)
         return;
-    GrowthWindow window(computeGrowth(growthInputs(m_snapshot, column, row)), m_regional, this);
-    window.exec();
+    if (auto* growth = feature(m_growth, kGrowthModule, kGrowthEntry))
+        growth->show(computeGrowth(growthInputs(m_snapshot, column, row)), m_regional);
 }
 
 // Saved inputs ----------------------------------------------------------------
@@ -520,51 +508,20 @@ void TfrmMain::btnResetClick() {
 
 // Commands --------------------------------------------------------------------
 
-QPrinter& TfrmMain::printer() {
-    if (!m_printer) {
-        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        PrinterChoice::initialise(*m_printer);
-        // The printer the template was made on, when it is installed here.
-        if (!frTLMR->PrintToDefault)
-            PrinterChoice::select(*m_printer, frTLMR->PrinterName);
+template <typename Feature>
+Feature* TfrmMain::feature(Feature*& loaded, const char* module, const char* entry) {
+    if (!loaded) {
+        QString error;
+        loaded = FeatureModule::create<Feature>(QLatin1String(module), entry, this, &error);
+        if (!loaded)
+            Application::instance()->dialogs().messageBox(
+                this, QStringLiteral("Error"),
+                QStringLiteral("This part of Tallowmere is missing or damaged; reinstalling the "
+                               "program mends it.\n\n%1")
+                    .arg(error),
+                DialogService::Icon::Warning, DialogService::Buttons::Ok);
     }
-    return *m_printer;
-}
-
-void TfrmMain::createReport() {
-    frTLMRDataset = new TfrUserDataset(this);
-    frTLMRDataset->setObjectName(QStringLiteral("frTLMRDataset"));
-    frTLMRDataset->OnCheckEOF = [this](QObject* sender, bool& eof) {
-        frTLMRDatasetCheckEOF(sender, eof);
-    };
-    frTLMR = new TfrReport(this);
-    frTLMR->setObjectName(QStringLiteral("frTLMR"));
-    frTLMR->Dataset = frTLMRDataset;
-    frTLMR->Title = QLatin1String(ProductInfo::kTitle);
-    frTLMR->PreviewButtons = pbZoom | pbPrint | pbExit;
-    frTLMR->ShowProgress = false;
-    frTLMR->OnGetValue = [this](const QString& name, QVariant& value) {
-        frTLMRGetValue(name, value);
-    };
-    if (readReport(scheduleTemplateResource(), *frTLMR) != ReportReadResult::Ok)
-        Application::instance()->dialogs().messageBox(
-            this, QStringLiteral("Error"), reportReadErrorText(), DialogService::Icon::Warning,
-            DialogService::Buttons::Ok);
-}
-
-void TfrmMain::frTLMRDatasetCheckEOF(QObject*, bool& eof) {
-    eof = frTLMRDataset->RecordIndex >= grdFV->rowCount();
-}
-
-void TfrmMain::frTLMRGetValue(const QString& name, QVariant& value) {
-    const int row = frTLMRDataset->RecordIndex;
-    for (int n = 1; n <= kGridColumns; ++n) {
-        if (QString::compare(name, QStringLiteral("Cell%1").arg(n), Qt::CaseInsensitive) == 0) {
-            if (row >= 0 && row < grdFV->rowCount())
-                value = grdFV->cellText(n - 1, row);
-            return;
-        }
-    }
+    return loaded;
 }
 
 void TfrmMain::showInformation(const QString& text) {
@@ -583,20 +540,21 @@ void TfrmMain::Print() {
     texts.futureValue = grdFV->cellText(kBaseColumn, kBaseRow);
     texts.savingsIncrement = m_snapshot.strSavingsIncrement;
     texts.rateIncrement = m_snapshot.strRateIncrement;
-    fillScheduleReport(*frTLMR, texts);
-    frTLMR->PreviewReport(printer(), this);
+    if (auto* report = feature(m_report, kReportModule, kReportEntry))
+        report->preview(texts, {kGridColumns, grdFV->rowCount(), [this](int column, int row) {
+                                    return grdFV->cellText(column, row);
+                                }});
 }
 
 void TfrmMain::ShowUpdate() {
     repaint(); // nothing stale behind the wizard
-    TfrmUpdate wizard(*WebFileInfo);
-    wizard.exec();
+    if (auto* update = feature(m_update, kUpdateModule, kUpdateEntry))
+        update->showWizard();
 }
 
 void TfrmMain::SetupPrinter() {
-    if (!PrinterSetupDialog)
-        PrinterSetupDialog = new TPrinterSetupDialog(printer(), this);
-    PrinterSetupDialog->exec();
+    if (auto* report = feature(m_report, kReportModule, kReportEntry))
+        report->setupPrinter();
 }
 
 void TfrmMain::ShowAbout() {

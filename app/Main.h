@@ -9,21 +9,18 @@
 #include <memory>
 
 class EditableComboBox;
+class GrowthFeature;
 class HelpViewer;
 class HyperlinkLabel;
 class InputPanel;
-class QPrinter;
 class QStatusBar;
-class QVariant;
 class RadioGroup;
+class ReportFeature;
 class TFnpNumericEdit;
-class TPrinterSetupDialog;
-class TfrReport;
-class TfrUserDataset;
 class TNumEdit;
 class TStringAlignGrid;
-class TWebFileInfo;
 class TXJustOne;
+class UpdateFeature;
 class ToolBarPanel;
 struct MainMenus;
 
@@ -87,9 +84,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The printer shared by printer setup and printing, created on first use.
-    QPrinter& printer();
-
     // The input panel's controls, taken from it once; every control's
     // objectName is its member name.
     TNumEdit* edtBalance;
@@ -126,11 +120,10 @@ private:
     void showInformation(const QString& text);
     template <typename Handler>
     auto guarded(Handler handler);
-    // The printed schedule: its report, the dataset that counts its rows and
-    // the callbacks through which the report reads the grid.
-    void createReport();
-    void frTLMRDatasetCheckEOF(QObject* sender, bool& eof);
-    void frTLMRGetValue(const QString& name, QVariant& value);
+    // The feature in `loaded`, its module loaded on first use; null, after a
+    // message, when the module cannot be loaded.
+    template <typename Feature>
+    Feature* feature(Feature*& loaded, const char* module, const char* entry);
 
     RegionalSettings m_regional;
     QString m_programDir;
@@ -140,17 +133,16 @@ private:
     QWidget* pnlLinks = nullptr;
     std::unique_ptr<MainMenus> m_menus;
     HelpViewer* m_help = nullptr;
-    std::unique_ptr<QPrinter> m_printer;
-    TfrReport* frTLMR = nullptr;
-    TfrUserDataset* frTLMRDataset = nullptr;
-    TPrinterSetupDialog* PrinterSetupDialog = nullptr;
+    // Printing (frTLMR, PrinterSetupDialog), the update check (WebFileInfo)
+    // and the growth window, each created on first use.
+    ReportFeature* m_report = nullptr;
+    UpdateFeature* m_update = nullptr;
+    GrowthFeature* m_growth = nullptr;
     Application::ExceptionHandler m_previousHandler;
     bool m_handlerInstalled = false;
     int m_errorDepth = 0;
     QList<QObject*> m_popupSources;
     QPoint m_popupCell{kBaseColumn, kBaseRow}; // the cell the pop-up menu's Growth item opens
-    // The update component (objectName "WebFileInfo"), owned by the window.
-    TWebFileInfo* WebFileInfo = nullptr;
     // Set when another window of the program took the activation from this one,
     // so that coming back (a dialog closed) puts the focus into the balance.
     bool m_focusOnActivate = true;

@@ -1,22 +1,15 @@
 #include "app/TitlePicture.h"
 
+#include <QImage>
 #include <QPainter>
-#include <QPixmapCache>
-#include <QSvgRenderer>
 
 QPixmap titlePicture(qreal devicePixelRatio) {
-    // Rendered once per pixel ratio: the splash and every About box share it.
-    const QString key = QStringLiteral("tlmr-title@%1").arg(devicePixelRatio);
-    if (QPixmap cached; QPixmapCache::find(key, &cached))
-        return cached;
-    QPixmap picture(kTitlePictureSize * devicePixelRatio);
-    picture.setDevicePixelRatio(devicePixelRatio);
+    // Rendered at build time at its size and at twice it.
+    const QImage drawing(devicePixelRatio > 1 ? QStringLiteral(":/images/title@2x.png")
+                                              : QStringLiteral(":/images/title.png"));
+    QPixmap picture(drawing.size());
     picture.fill(Qt::white);
-    QSvgRenderer renderer(QStringLiteral(":/images/title.svg"));
-    if (renderer.isValid()) {
-        QPainter painter(&picture);
-        renderer.render(&painter, QRectF(QPointF(0, 0), kTitlePictureSize));
-    }
-    QPixmapCache::insert(key, picture);
+    QPainter(&picture).drawImage(0, 0, drawing);
+    picture.setDevicePixelRatio(qreal(picture.width()) / kTitlePictureSize.width());
     return picture;
 }

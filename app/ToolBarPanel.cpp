@@ -33,18 +33,18 @@ ToolBarPanel::ToolBarPanel(QWidget* parent)
         connect(makeButton(this, name, x, icon, iconSize, hint), &QAbstractButton::clicked, this,
                 clicked);
     };
-    add("btnPrint", 5, ":/icons/print.svg", 20, QStringLiteral("Print ..."),
+    add("btnPrint", 5, ":/icons/print.png", 20, QStringLiteral("Print ..."),
         &ToolBarPanel::printClicked);
-    add("btnPrinterSetup", 30, ":/icons/printer-setup.svg", 20,
+    add("btnPrinterSetup", 30, ":/icons/printer-setup.png", 20,
         QStringLiteral(" Printer Setup ..."), &ToolBarPanel::printerSetupClicked);
-    add("btnReset", 55, ":/icons/reset.svg", 18, QStringLiteral("Reset Default Values ..."),
+    add("btnReset", 55, ":/icons/reset.png", 18, QStringLiteral("Reset Default Values ..."),
         &ToolBarPanel::resetClicked);
-    add("btnDisclaim", 80, ":/icons/disclaimer.svg", 20, QStringLiteral(" Disclaimer ..."),
+    add("btnDisclaim", 80, ":/icons/disclaimer.png", 20, QStringLiteral(" Disclaimer ..."),
         &ToolBarPanel::disclaimClicked);
-    add("btnUpdate", 105, ":/icons/update.svg", 16,
+    add("btnUpdate", 105, ":/icons/update.png", 16,
         QStringLiteral(" Check for Updated Version ..."), &ToolBarPanel::updateClicked);
-    add("btnHelp", 130, ":/icons/help.svg", 20, QStringLiteral(" Help ..."),
+    add("btnHelp", 130, ":/icons/help.png", 20, QStringLiteral(" Help ..."),
         &ToolBarPanel::helpClicked);
-    add("btnExit", 593, ":/icons/exit.svg", 17, QStringLiteral("Close Tallowmere"),
+    add("btnExit", 593, ":/icons/exit.png", 17, QStringLiteral("Close Tallowmere"),
         &ToolBarPanel::exitClicked);
 }

@@ -15,7 +15,10 @@ QFont windowFont() {
 }
 
 void applyToApplication() {
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128})
+        icon.addFile(QStringLiteral(":/icons/app-%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
     QFont font = QApplication::font();
     font.setFamilies(windowFont().families());
     QApplication::setFont(font);

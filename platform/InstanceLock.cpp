@@ -3,14 +3,19 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QScopeGuard>
+#include <QSocketNotifier>
 #include <QStandardPaths>
+#include <QTimer>
 
 #include <cerrno>
 #include <fcntl.h>
+#include <memory>
+#include <poll.h>
 #include <sys/file.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace {
@@ -41,6 +46,30 @@ QString fileNamePart(const QString& name) {
 // temporary folder would let any other user create the lock file first.
 QString defaultDirectory() {
     return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+}
+
+// The socket's file: a plain server name lives in the temporary folder.
+QByteArray socketFile(const QString& serverName) {
+    return QFile::encodeName(QDir::isAbsolutePath(serverName)
+                                 ? serverName
+                                 : QDir(QDir::tempPath()).filePath(serverName));
+}
+
+sockaddr_un socketAddress(const QByteArray& file) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    qstrncpy(address.sun_path, file.constData(), sizeof address.sun_path);
+    return address;
+}
+
+// A time-bounded wait for `events` on `fd`; false on time-out or error.
+bool waitFor(int fd, short events, int timeoutMs) {
+    pollfd p{fd, events, 0};
+    int rc;
+    do {
+        rc = ::poll(&p, 1, timeoutMs);
+    } while (rc < 0 && errno == EINTR);
+    return rc > 0 && (p.revents & events);
 }
 
 void warnUnprotected(const QString& reason) {
@@ -120,45 +149,71 @@ bool InstanceLock::tryLock() {
     return true;
 }
 
+// The activation server is a plain local socket watched by the event loop
+// (no network library needed at start-up).
 void InstanceLock::startServer() {
-    m_server = new QLocalServer(this);
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    // A socket file left by a copy that died would make listen() fail. Removing
+    const QByteArray file = socketFile(serverName());
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    const sockaddr_un address = socketAddress(file);
+    // A socket file left by a copy that died would make bind() fail. Removing
     // it is safe only because we hold the lock: no live holder can own it.
-    QLocalServer::removeServer(serverName());
-    if (!m_server->listen(serverName())) {
+    ::unlink(file.constData());
+    if (fd < 0 || ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
+        ::chmod(file.constData(), 0600) != 0 || ::listen(fd, 8) != 0) {
         // The lock still holds; only activation requests cannot arrive.
-        qWarning("Cannot listen for activation requests on %s: %s", qPrintable(serverName()),
-                 qPrintable(m_server->errorString()));
+        qWarning("Cannot listen for activation requests on %s: %s", file.constData(),
+                 qPrintable(qt_error_string(errno)));
+        if (fd >= 0)
+            ::close(fd);
         return;
     }
-    connect(m_server, &QLocalServer::newConnection, this, &InstanceLock::acceptConnections);
+    m_serverFd = fd;
+    m_serverFile = file;
+    auto* notifier = new QSocketNotifier(fd, QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, this, &InstanceLock::acceptConnections);
+    m_server = notifier;
 }
 
 void InstanceLock::acceptConnections() {
-    while (QLocalSocket* socket = m_server->nextPendingConnection()) {
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readRequest(socket); });
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        // The request may have arrived with the connection.
-        if (socket->bytesAvailable() > 0)
-            readRequest(socket);
+    // A caller's socket, closed when its notifier and timer are gone.
+    struct Caller {
+        explicit Caller(int socket)
+            : fd(socket) {}
+        Caller(const Caller&) = delete;
+        Caller& operator=(const Caller&) = delete;
+        ~Caller() { ::close(fd); }
+        const int fd;
+        QByteArray request;
+    };
+    int fd;
+    while ((fd = ::accept4(m_serverFd, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK)) >= 0) {
+        const auto caller = std::make_shared<Caller>(fd);
+        // Each caller has a moment to send its request, then is dropped.
+        auto* notifier = new QSocketNotifier(fd, QSocketNotifier::Read, m_server);
+        const auto drop = [notifier] {
+            notifier->setEnabled(false);
+            notifier->deleteLater();
+        };
+        QTimer::singleShot(2000, notifier, drop);
+        connect(notifier, &QSocketNotifier::activated, notifier, [this, caller, drop] {
+            char buffer[64];
+            const ssize_t n = ::read(caller->fd, buffer, sizeof buffer);
+            if (n < 0 && (errno == EAGAIN || errno == EINTR))
+                return;
+            if (n > 0)
+                caller->request.append(buffer, n);
+            // Wait for a whole line, unless the caller hung up or sent more
+            // than a request: that is not one of ours.
+            if (n > 0 && !caller->request.contains('\n') &&
+                caller->request.size() <= kActivate.size())
+                return;
+            drop();
+            if (caller->request == kActivate) {
+                (void)::send(caller->fd, "ok\n", 3, MSG_NOSIGNAL);
+                emit activationRequested();
+            }
+        });
     }
-}
-
-void InstanceLock::readRequest(QLocalSocket* socket) {
-    if (!socket->canReadLine()) {
-        // Anything longer than a request is not one of ours.
-        if (socket->bytesAvailable() > kActivate.size())
-            socket->abort();
-        return;
-    }
-    const QByteArray line = socket->readLine(kActivate.size() + 1);
-    if (line == kActivate) {
-        socket->write("ok\n");
-        socket->flush();
-        emit activationRequested();
-    }
-    socket->disconnectFromServer();
 }
 
 bool InstanceLock::requestActivation(int timeoutMs) {
@@ -166,25 +221,37 @@ bool InstanceLock::requestActivation(int timeoutMs) {
     clock.start();
     const auto remaining = [&] { return int(qMax<qint64>(0, timeoutMs - clock.elapsed())); };
 
-    QLocalSocket socket;
-    socket.connectToServer(serverName());
-    if (!socket.waitForConnected(remaining()))
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0)
         return false;
-    socket.write(kActivate);
-    if (!socket.waitForBytesWritten(remaining()))
+    const auto closeSocket = qScopeGuard([fd] { ::close(fd); });
+    const sockaddr_un address = socketAddress(socketFile(serverName()));
+    if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 &&
+        !(errno == EAGAIN && waitFor(fd, POLLOUT, remaining())))
         return false;
+    qsizetype sent = 0;
+    while (sent < kActivate.size()) {
+        const ssize_t n =
+            ::send(fd, kActivate.constData() + sent, kActivate.size() - sent, MSG_NOSIGNAL);
+        if (n > 0)
+            sent += n;
+        else if (!(n < 0 && (errno == EAGAIN || errno == EINTR) &&
+                   waitFor(fd, POLLOUT, remaining())))
+            return false;
+    }
     // Delivered once the holder's socket has the request. Its answer is waited
     // for only briefly: the holder runs its event loop in another process.
-    socket.waitForReadyRead(qMin(remaining(), 200));
-    socket.disconnectFromServer();
+    waitFor(fd, POLLIN, qMin(remaining(), 200));
     return true;
 }
 
 void InstanceLock::release() {
     if (m_server) {
-        m_server->close();
-        delete m_server;
+        delete m_server; // and every caller's notifier with it
         m_server = nullptr;
+        ::close(m_serverFd);
+        ::unlink(m_serverFile.constData());
+        m_serverFd = -1;
     }
     if (m_fd >= 0) {
         ::close(m_fd);

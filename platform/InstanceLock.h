@@ -3,8 +3,7 @@
 #include <QObject>
 #include <QString>
 
-class QLocalServer;
-class QLocalSocket;
+class QSocketNotifier;
 
 // One running copy per user and name. The lock is flock() on a file in the
 // user's private runtime folder, which the kernel drops when the process dies;
@@ -46,10 +45,11 @@ private:
     QString directory() const;
     void startServer();
     void acceptConnections();
-    void readRequest(QLocalSocket* socket);
 
     QString m_name;
     QString m_directory;
     int m_fd = -1;
-    QLocalServer* m_server = nullptr;
+    int m_serverFd = -1;
+    QByteArray m_serverFile;
+    QSocketNotifier* m_server = nullptr; // parent of the callers' notifiers
 };

@@ -1,6 +1,6 @@
-#include "app/GrowthWindow.h"
 #include "calc/Growth.h"
 #include "calc/GrowthTexts.h"
+#include "growth/GrowthWindow.h"
 #include "platform/Application.h"
 
 #include <QPixmap>

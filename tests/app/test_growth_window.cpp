@@ -1,7 +1,7 @@
 #include "AppTestSupport.h"
-#include "app/GrowthChart.h"
-#include "app/GrowthWindow.h"
 #include "calc/GrowthTexts.h"
+#include "growth/GrowthChart.h"
+#include "growth/GrowthWindow.h"
 #include "platform/ProductInfo.h"
 #include "tests/support/ModalWatchdog.h"
 

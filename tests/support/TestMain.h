@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Application.h"
+#include "tests/support/LinkedFeatures.h"
 #include "tests/support/ModalWatchdog.h"
 #include "tests/support/RuntimeFolder.h"
 #include "tests/support/ScriptedDialogService.h"
@@ -15,6 +16,7 @@
         QStandardPaths::setTestModeEnabled(true);                                                  \
         Application app(argc, argv);                                                               \
         app.setAttribute(Qt::AA_Use96Dpi, true);                                                   \
+        TestSupport::provideLinkedFeatures();                                                      \
         TestClass test;                                                                            \
         QTEST_SET_MAIN_SOURCE_PATH                                                                 \
         return QTest::qExec(&test, argc, argv);                                                    \
@@ -32,6 +34,7 @@
         Application app(argc, argv);                                                               \
         app.setAttribute(Qt::AA_Use96Dpi, true);                                                   \
         ScriptedDialogService::install(app);                                                       \
+        TestSupport::provideLinkedFeatures();                                                      \
         ModalWatchdog watchdog;                                                                    \
         TestClass test;                                                                            \
         QTEST_SET_MAIN_SOURCE_PATH                                                                 \

@@ -1,7 +1,7 @@
-#include "app/GrowthWindow.h"
+#include "growth/GrowthWindow.h"
 
-#include "app/GrowthChart.h"
 #include "calc/GrowthTexts.h"
+#include "growth/GrowthChart.h"
 #include "platform/Application.h"
 #include "platform/ProductInfo.h"
 

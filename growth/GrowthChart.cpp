@@ -1,4 +1,4 @@
-#include "app/GrowthChart.h"
+#include "growth/GrowthChart.h"
 
 #include "calc/GrowthTexts.h"
 #include "calc/NumberFormat.h"
