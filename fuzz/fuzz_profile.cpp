@@ -24,7 +24,8 @@ bool usableSection(const QString& s) {
 }
 bool usableKey(const QString& k) {
     return !k.isEmpty() && k == k.trimmed() && !k.contains(u'\n') && !k.contains(u'\r') &&
-           !k.contains(u'=') && !k.startsWith(u';') && !k.startsWith(u'[');
+           !k.contains(u'=') && !k.startsWith(u';') && !k.startsWith(u'[') &&
+           !k.startsWith(QChar(0xFEFF));
 }
 
 QString expectedValue(QString value) {
