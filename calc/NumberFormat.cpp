@@ -3,8 +3,10 @@
 #include "calc/DecimalDigits.h"
 #include "calc/TextBuffer.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <string>
 
 namespace {
@@ -64,6 +66,37 @@ void writeGeneralDigits(TextBuffer& out, const DecimalDigits& d, int precision, 
         out.append(char16_t(*p));
 }
 
+// Whether the digits lie beyond the largest double, where no reader takes
+// them back as a number.
+bool beyondLargestDouble(const DecimalDigits& d) {
+    static const DecimalDigits largest =
+        DecimalDigits::fromDouble(std::numeric_limits<double>::max());
+    if (d.exponent != largest.exponent)
+        return d.exponent > largest.exponent;
+    for (int i = 0; i < d.count; ++i) {
+        const int limit = i < largest.count ? largest.digits[i] : 0;
+        if (d.digits[i] != limit)
+            return d.digits[i] > limit;
+    }
+    return false;
+}
+
+// `precision` significant digits of `value`, rounded half away from zero; a
+// value so near the largest double that this would pass it is cut toward zero
+// instead, so the text always reads back as a finite number.
+DecimalDigits roundedReadable(double value, int precision) {
+    const DecimalDigits exact = DecimalDigits::fromDouble(value);
+    DecimalDigits d = exact;
+    d.roundToSignificant(precision, Rounding::HalfAwayFromZero);
+    if (!beyondLargestDouble(d))
+        return d;
+    d = exact;
+    d.count = std::min(d.count, precision);
+    while (d.count > 0 && d.digits[d.count - 1] == 0)
+        --d.count;
+    return d;
+}
+
 void writeGeneral(TextBuffer& out, double value, int precision, int minExponent,
                   QChar decimalSeparator) {
     if (!std::isfinite(value)) {
@@ -72,8 +105,7 @@ void writeGeneral(TextBuffer& out, double value, int precision, int minExponent,
     }
     if (precision < 1)
         precision = 1;
-    DecimalDigits d = DecimalDigits::fromDouble(value);
-    d.roundToSignificant(precision, Rounding::HalfAwayFromZero);
+    const DecimalDigits d = roundedReadable(value, precision);
     writeGeneralDigits(out, d, precision, minExponent, decimalSeparator);
 }
 
@@ -181,16 +213,11 @@ QString formatAmountDisplay(long double value, const RegionalSettings& regional)
     return out.toString();
 }
 
-QString formatFixed(double value, int decimals, const RegionalSettings& regional) {
-    TextBuffer out;
-    if (!std::isfinite(value)) {
-        writeNonFinite(out, value);
-        return out.toString();
-    }
-    if (decimals < 0)
-        decimals = 0;
-    DecimalDigits d = DecimalDigits::fromDouble(value);
-    d.roundToDecimals(decimals, Rounding::HalfAwayFromZero);
+namespace {
+
+// Digits already rounded to `decimals` decimals, in the fixed pattern.
+void writeFixedDigits(TextBuffer& out, const DecimalDigits& d, int decimals,
+                      const RegionalSettings& regional) {
     if (d.negative)
         out.append(u'-');
     const int whole = d.integerDigits();
@@ -203,6 +230,33 @@ QString formatFixed(double value, int decimals, const RegionalSettings& regional
         for (int place = -1; place >= -decimals; --place)
             out.appendDigit(d.digitAt(place));
     }
+}
+
+} // namespace
+
+QString formatFixed(double value, int decimals, const RegionalSettings& regional) {
+    TextBuffer out;
+    if (!std::isfinite(value)) {
+        writeNonFinite(out, value);
+        return out.toString();
+    }
+    if (decimals < 0)
+        decimals = 0;
+    DecimalDigits d = DecimalDigits::fromDouble(value);
+    d.roundToDecimals(decimals, Rounding::HalfAwayFromZero);
+    writeFixedDigits(out, d, decimals, regional);
+    return out.toString();
+}
+
+QString formatAmountPlain(long double value, const RegionalSettings& regional) {
+    TextBuffer out;
+    if (!std::isfinite(value)) {
+        writeNonFinite(out, static_cast<double>(value));
+        return out.toString();
+    }
+    DecimalDigits d = DecimalDigits::fromLongDouble(value);
+    d.roundToDecimals(2, Rounding::HalfToEven);
+    writeFixedDigits(out, d, 2, regional);
     return out.toString();
 }
 

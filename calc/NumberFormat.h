@@ -23,6 +23,11 @@ QString formatAmountDisplay(long double value, const RegionalSettings& regional)
 // Fixed pattern "0" or "0.000": `decimals` decimals, no thousands separators.
 QString formatFixed(double value, int decimals, const RegionalSettings& regional);
 
+// The amount display's figure in full: rounded half to even to 2 decimals like
+// formatAmountDisplay, then every whole digit, 2 decimals, no thousands
+// separators, a leading minus (1000000000000000.00).
+QString formatAmountPlain(long double value, const RegionalSettings& regional);
+
 // The settings file's general number text: 15 significant digits, no thousands
 // separators, exponent form (1E20, 1E-7) when needed.
 QString formatProfileNumber(double value, const RegionalSettings& regional);

@@ -71,11 +71,6 @@ void checkAmount(const QString& text, const RegionalSettings& r) {
     const QString editing = edit.text();
     edit.leaveField();
     FUZZ_CHECK(edit.value() == value);
-    // An amount of more than 12 whole digits (only pasted) shows in exponent
-    // form, and its editing text is built from the value rounded to a double,
-    // so retyping it shows other digits. Reported; left out until mended.
-    if (shown.contains(u'E'))
-        return;
     edit.enterField();
     edit.paste(editing);
     edit.leaveField();
@@ -105,6 +100,11 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     app = new QApplication(*argc, *argv);
     amountEdit = new Driven<TNumEdit>;
     fixedEdit = new Driven<TFnpNumericEdit>;
+    // The fields' texts, values and focus handling stay as they are; only
+    // Qt's laying out of the shown glyphs (most of the time per input, and
+    // none of the program's code) is left out.
+    amountEdit->setEchoMode(QLineEdit::NoEcho);
+    fixedEdit->setEchoMode(QLineEdit::NoEcho);
     return 0;
 }
 

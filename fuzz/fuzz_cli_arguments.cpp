@@ -21,10 +21,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(options.has_value() == error.isEmpty());
     }
 
+    // The option in any spelling the parser takes: "--pdf", "-pdf", "--pdf=F".
     if (!arguments.isEmpty() && arguments.front() == QLatin1String("report")) {
-        for (const QString& a : arguments)
-            if (a == QLatin1String("--pdf") || a.startsWith(QLatin1String("--pdf=")))
+        for (const QString& a : arguments) {
+            QStringView name = QStringView(a).left(a.indexOf(u'='));
+            while (name.startsWith(u'-'))
+                name = name.sliced(1);
+            if (a.startsWith(u'-') && name == QLatin1String("pdf"))
                 return 0;
+        }
     }
     QByteArray out;
     QByteArray err;

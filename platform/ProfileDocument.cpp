@@ -47,9 +47,10 @@ bool hasLineBreak(const QString& s) {
 bool validNames(const QString& section, const QString& key) {
     if (section.trimmed().isEmpty() || hasLineBreak(section) || section.contains(u']'))
         return false;
+    // A key starts its line, and a byte-order mark there is read as none.
     const QString k = key.trimmed();
     return !k.isEmpty() && !hasLineBreak(key) && !key.contains(u'=') && !k.startsWith(u';') &&
-           !k.startsWith(u'[');
+           !k.startsWith(u'[') && !k.startsWith(QChar(0xFEFF));
 }
 
 } // namespace

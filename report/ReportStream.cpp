@@ -3,7 +3,9 @@
 #include "report/TfrReport.h"
 
 #include <QtEndian>
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -16,6 +18,19 @@ constexpr std::uint8_t kTagAddInObject = 10;
 constexpr std::uint16_t kDictionaryMarker = 65534;
 
 // Writing ---------------------------------------------------------------------
+
+// A frame width in thousandths, as the reader takes it back. Stored values of
+// 10 or less mean whole widths (older templates), so a frame thinner than
+// 0.011 is written as 0.011 (still drawn); no frame (zero or less) as 0; and
+// nothing beyond what 32 bits hold.
+std::int32_t storedFrameWidth(double width) {
+    constexpr std::int32_t thinnest = 11;
+    if (!(width > 0))
+        return 0;
+    if (width * 1000 >= double(std::numeric_limits<std::int32_t>::max()))
+        return std::numeric_limits<std::int32_t>::max();
+    return std::max(thinnest, static_cast<std::int32_t>(std::lround(width * 1000)));
+}
 
 class Writer {
 public:
@@ -64,7 +79,7 @@ public:
         i32(v.Height);
         u16(v.Flags);
         u16(v.FrameTyp);
-        i32(static_cast<std::int32_t>(std::lround(v.FrameWidth * 1000)));
+        i32(storedFrameWidth(v.FrameWidth));
         i32(v.FrameColor);
         u16(v.FrameStyle);
         i32(v.FillColor);

@@ -92,9 +92,11 @@ QString TNumEdit::editTextForValue() const {
     if (!m_regional.currencySymbol.isEmpty())
         shown.remove(m_regional.currencySymbol);
     // An amount too large for the currency form is shown in exponent form;
-    // editing starts from its plain digits instead.
+    // editing starts from all its digits instead (the stored value, beyond
+    // what a double holds, rounded to cents as shown), so retyping them
+    // changes nothing.
     if (shown.contains(u'E', Qt::CaseInsensitive))
-        shown = formatFixed(static_cast<double>(m_value), 2, m_regional);
+        shown = formatAmountPlain(m_value, m_regional);
 
     QString plain;
     bool nonZero = false;

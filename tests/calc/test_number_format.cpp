@@ -4,6 +4,7 @@
 
 #include <QTest>
 #include <cmath>
+#include <limits>
 
 using TestSupport::commaDecimalSettings;
 
@@ -53,6 +54,8 @@ void TestNumberFormat::general_data() {
     QTest::newRow("negative") << -0.25 << 5 << "-0.25";
     QTest::newRow("hundreds") << 1000.25 << 5 << "1000.3";
     QTest::newRow("big exponent") << 1e100 << 15 << "1E100";
+    QTest::newRow("cut below the largest double")
+        << -std::numeric_limits<double>::max() << 15 << "-1.79769313486231E308";
 }
 
 void TestNumberFormat::general() {

@@ -178,6 +178,8 @@ void TestProfileFile::invalidNamesAreRefused() {
     QVERIFY_THROWS_EXCEPTION(ProfileWriteError, ini.writeString("S", "a=b", "v"));
     QVERIFY_THROWS_EXCEPTION(ProfileWriteError, ini.writeString("S", "a\nb", "v"));
     QVERIFY_THROWS_EXCEPTION(ProfileWriteError, ini.writeString("S", " ", "v"));
+    QVERIFY_THROWS_EXCEPTION(ProfileWriteError,
+                             ini.writeString("S", QChar(0xFEFF) + QStringLiteral("k"), "v"));
     QVERIFY(!QFile::exists(m_path));
 }
 

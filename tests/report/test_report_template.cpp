@@ -183,6 +183,12 @@ void TestReportTemplate::failureRules_data() {
     QTest::newRow("frame width 1500")
         << Edit([=](QByteArray& s) { qToLittleEndian<qint32>(1500, s.data() + frameWidthAt(s)); })
         << ReportReadResult::Ok << 34 << 1.5;
+    QTest::newRow("thinnest frame written reads back") << Edit([](QByteArray& s) {
+        TfrReport report;
+        readReportStream(s, report);
+        report.FindView("Cell1")->FrameWidth = 0.005;
+        s = writeReportStream(report);
+    }) << ReportReadResult::Ok << 34 << 0.011;
     QTest::newRow("unknown record tag")
         << Edit([](QByteArray& s) { s[firstObjectOffset(s)] = char(11); })
         << ReportReadResult::ReadError << 0 << 0.0;

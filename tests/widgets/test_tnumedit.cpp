@@ -24,6 +24,7 @@ private slots:
     void leavingParsesTheTypedText();
     void valueIsStoredBeforeExitedFires();
     void passingThroughKeepsTheExactValue();
+    void hugeValueSurvivesAFocusPass_data();
     void hugeValueSurvivesAFocusPass();
     void refusedKeys();
     void oneDecimalSeparatorAndOneMinus();
@@ -180,18 +181,34 @@ void TestTNumEdit::passingThroughKeepsTheExactValue() {
     QVERIFY(edit()->value() == 0.67L);
 }
 
+// Amounts too large for the currency form, pasted: the display falls back to
+// exponent form, whose digits alone would be a different number.
+void TestTNumEdit::hugeValueSurvivesAFocusPass_data() {
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("focused");
+    QTest::newRow("1e15") << "1000000000000000"
+                          << "1000000000000000.00";
+    QTest::newRow("more digits than a double") << "12345678901234567.891"
+                                               << "12345678901234567.89";
+}
+
 void TestTNumEdit::hugeValueSurvivesAFocusPass() {
-    // Too large for the currency form: the display falls back to exponent form,
-    // whose digits alone would be a different number.
-    edit()->setValue(1e15L);
+    QFETCH(QString, pasted);
+    QFETCH(QString, focused);
+    m_form->enter();
+    QTRY_VERIFY(edit()->hasFocus());
+    paste(pasted);
+    m_form->leave();
+    QTRY_VERIFY(!edit()->hasFocus());
+    const long double value = edit()->value();
     const QString display = edit()->text();
     QVERIFY2(display.contains(u'E'), qPrintable(display));
     m_form->enter();
     QTRY_VERIFY(edit()->hasFocus());
-    QCOMPARE(edit()->text(), QStringLiteral("1000000000000000.00"));
+    QCOMPARE(edit()->text(), focused);
     m_form->leave();
     QTRY_VERIFY(!edit()->hasFocus());
-    QVERIFY(edit()->value() == 1e15L);
+    QVERIFY(edit()->value() == value);
     QCOMPARE(edit()->text(), display);
 }
 
