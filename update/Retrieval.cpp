@@ -171,7 +171,7 @@ bool TWebFileInfo::DownloadUpdate(const QString& path) {
 std::unique_ptr<QDialog> TWebFileInfo::CreateReadMeWindow() {
     auto wait = CreateWaitWindow(QStringLiteral("Retrieving ReadMe..."));
     QByteArray text;
-    fetchText(m_values.ProductReadMe, *wait, &text);
+    fetchText(m_values.ProductReadMe, *wait, &text, textDeadline());
     if (m_http->ResponseStatus() > 200) {
         m_lastError = m_http->ResponseReason();
         return nullptr;

@@ -104,7 +104,8 @@ std::unique_ptr<TWaitWindow> TWebFileInfo::CreateWaitWindow(const QString& text)
     return std::make_unique<TWaitWindow>(text, UIFont());
 }
 
-bool TWebFileInfo::fetchText(const QString& address, TWaitWindow& wait, QByteArray* body) {
+bool TWebFileInfo::fetchText(const QString& address, TWaitWindow& wait, QByteArray* body,
+                             const QDeadlineTimer& deadline) {
     requireIdleClient();
     QBuffer stream;
     stream.open(QIODevice::WriteOnly);
@@ -115,10 +116,7 @@ bool TWebFileInfo::fetchText(const QString& address, TWaitWindow& wait, QByteArr
             m_http->ReceiveTarget = nullptr;
     });
     m_http->setBodyLimit(kMaxTextBytes);
-    // Pages and read-me texts are small: one that has not arrived whole within
-    // twice the idle time-out (a minute by default) never will, however
-    // steadily the server drips it.
-    m_http->setDeadlineMs(int(std::min<qint64>(2ll * m_timeoutMs, INT_MAX)));
+    m_http->setDeadlineMs(int(std::clamp<qint64>(deadline.remainingTime(), 0, INT_MAX)));
     m_http->setMinimumRate(0, 0);
     m_lastError.clear();
     m_http->URL = address;
@@ -147,8 +145,11 @@ bool TWebFileInfo::GetInfo() {
         return false;
     }
 
-    // One waiting window serves the page and every redirect after it.
+    // One waiting window and one deadline serve the page and every redirect
+    // after it, so a chain of slow pages cannot keep the check going longer
+    // than a single page may take.
     std::unique_ptr<TWaitWindow> wait;
+    const QDeadlineTimer deadline = textDeadline();
     for (int redirects = 0;; ++redirects) {
         HookExceptions();
         ensureClient();
@@ -159,7 +160,7 @@ bool TWebFileInfo::GetInfo() {
             wait = CreateWaitWindow(QStringLiteral("Checking For Update..."));
         const QString address = m_values.RedirectURL.isEmpty() ? m_homeURL : m_values.RedirectURL;
         QByteArray page;
-        fetchText(address, *wait, &page);
+        fetchText(address, *wait, &page, deadline);
         if (m_http->ResponseStatus() > 200) {
             m_lastError = m_http->ResponseReason();
             dialogs().showMessage(QString::number(m_http->ResponseStatus()));

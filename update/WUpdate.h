@@ -4,6 +4,7 @@
 #include "update/HttpCli.h"
 #include "update/UpdateInfo.h"
 
+#include <QDeadlineTimer>
 #include <QFlags>
 #include <QFont>
 #include <QObject>
@@ -111,7 +112,13 @@ private:
     void RequestDone(THttpCli* sender, THttpRequest rqType, std::uint16_t error);
     std::unique_ptr<TWaitWindow> CreateWaitWindow(const QString& text);
     // Fetches `address` into memory under a waiting window; false on failure.
-    bool fetchText(const QString& address, TWaitWindow& wait, QByteArray* body);
+    // The text must have arrived whole by `deadline`.
+    bool fetchText(const QString& address, TWaitWindow& wait, QByteArray* body,
+                   const QDeadlineTimer& deadline);
+    // Pages and read-me texts are small: one that has not arrived whole within
+    // twice the idle time-out (a minute by default) never will, however
+    // steadily the server drips it.
+    QDeadlineTimer textDeadline() const { return QDeadlineTimer(2ll * m_timeoutMs); }
     bool DownloadFile(const QString& address, const QString& localPath, const QString& caption,
                       const QString& sha256 = {});
     std::unique_ptr<QDialog> CreateReadMeWindow();

@@ -152,6 +152,10 @@ void TestHostileServers::scenario_data() {
                               S::repeat(QByteArray(5000, 'a'), 1), S::reset()};
     const Script silent{S::stall()};
     const Script dripping{S::send(kOk + "\r\n"), S::trickle(QByteArray(1000, 'x'), 200)};
+    // Each page arrives within the time one page may take, and redirects to itself.
+    const Script slowRedirects{
+        S::send(kOk + "Connection: close\r\n\r\n" + metaLine("redirect", "@SERVER@/tlmr.htm")),
+        S::trickle(QByteArray(8, ' '), 200), S::close()};
     const Script stalledBody{S::send(kOk + "Content-Length: 100000\r\n\r\n"),
                              S::repeat(QByteArray(5000, 'a'), 1), S::stall()};
 
@@ -184,6 +188,7 @@ void TestHostileServers::scenario_data() {
         QStringLiteral("too many relocations (more than 10)"));
     row("page: never answers", Path::Info, silent, timedOut);
     row("page: body trickles without end", Path::Info, dripping, timedOut);
+    row("page: slow redirect chain", Path::Info, slowRedirects, timedOut);
 
     row("download: reset mid-body", Path::Download, resetMidBody, reset);
     row("download: never answers", Path::Download, silent, timedOut);
@@ -206,6 +211,9 @@ void TestHostileServers::scenario() {
     QFETCH(int, cancelAfterMs);
 
     HostileServer server;
+    const QByteArray origin = server.url({}).toString(QUrl::StripTrailingSlash).toLatin1();
+    for (HostileServer::Step& step : script)
+        step.data.replace("@SERVER@", origin);
     QTemporaryDir folder;
     QString chosen = folder.filePath(QStringLiteral("tlmr14.EXE"));
     const bool fullDisk = QByteArray(QTest::currentDataTag()).contains("disk");
