@@ -199,20 +199,6 @@ QString formatCurrency(double value, int precision, int decimals,
     return out.toString();
 }
 
-QString formatAmountDisplay(long double value, const RegionalSettings& regional) {
-    TextBuffer out;
-    if (!std::isfinite(value)) {
-        writeNonFinite(out, static_cast<double>(value));
-        return out.toString();
-    }
-    // The shown figure is first rounded to cents half to even, then written as
-    // currency with 12 significant digits (which may drop cents of huge amounts).
-    DecimalDigits d = DecimalDigits::fromLongDouble(value);
-    d.roundToDecimals(2, Rounding::HalfToEven);
-    writeCurrency(out, d, 12, 2, regional);
-    return out.toString();
-}
-
 namespace {
 
 // Digits already rounded to `decimals` decimals, in the fixed pattern.
@@ -232,7 +218,35 @@ void writeFixedDigits(TextBuffer& out, const DecimalDigits& d, int decimals,
     }
 }
 
+// An amount's text: the value rounded to cents half to even (the figure every
+// amount text shows), then written by `write`.
+template <typename WriteDigits>
+QString formatAmount(long double value, WriteDigits write) {
+    TextBuffer out;
+    if (!std::isfinite(value)) {
+        writeNonFinite(out, static_cast<double>(value));
+        return out.toString();
+    }
+    DecimalDigits d = DecimalDigits::fromLongDouble(value);
+    d.roundToDecimals(2, Rounding::HalfToEven);
+    write(out, d);
+    return out.toString();
+}
+
 } // namespace
+
+QString formatAmountDisplay(long double value, const RegionalSettings& regional) {
+    // Currency with 12 significant digits (which may drop cents of huge amounts).
+    return formatAmount(value, [&](TextBuffer& out, const DecimalDigits& d) {
+        writeCurrency(out, d, 12, 2, regional);
+    });
+}
+
+QString formatAmountPlain(long double value, const RegionalSettings& regional) {
+    return formatAmount(value, [&](TextBuffer& out, const DecimalDigits& d) {
+        writeFixedDigits(out, d, 2, regional);
+    });
+}
 
 QString formatFixed(double value, int decimals, const RegionalSettings& regional) {
     TextBuffer out;
@@ -245,18 +259,6 @@ QString formatFixed(double value, int decimals, const RegionalSettings& regional
     DecimalDigits d = DecimalDigits::fromDouble(value);
     d.roundToDecimals(decimals, Rounding::HalfAwayFromZero);
     writeFixedDigits(out, d, decimals, regional);
-    return out.toString();
-}
-
-QString formatAmountPlain(long double value, const RegionalSettings& regional) {
-    TextBuffer out;
-    if (!std::isfinite(value)) {
-        writeNonFinite(out, static_cast<double>(value));
-        return out.toString();
-    }
-    DecimalDigits d = DecimalDigits::fromLongDouble(value);
-    d.roundToDecimals(2, Rounding::HalfToEven);
-    writeFixedDigits(out, d, 2, regional);
     return out.toString();
 }
 
