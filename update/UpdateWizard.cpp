@@ -20,7 +20,6 @@ TfrmUpdate* frmUpdate = nullptr;
 
 namespace {
 
-constexpr char kUpdatePage[] = "http://www.brindlecrest.example/tlmr.htm";
 constexpr char kUpdateUrlVariable[] = "TALLOWMERE_UPDATE_URL";
 
 QFont arial11(bool bold = false) {
@@ -172,6 +171,8 @@ QLabel* TfrmUpdate::addLabel(const char* name, int left, int top, int width, con
     label->setObjectName(QLatin1String(name));
     label->setGeometry(left, top, width, 14);
     label->setFont(arial11());
+    // Values come from the server: shown as they are written, never as markup.
+    label->setTextFormat(Qt::PlainText);
     label->setAlignment((rightAligned ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
     setColour(label, colour);
     label->setProperty("layoutWidth", width);
