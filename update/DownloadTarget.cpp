@@ -83,8 +83,8 @@ bool DownloadTarget::commit() {
     if (m_tempPath.isEmpty())
         return failWith(m_target, EBADF);
     if (m_file.error() != QFileDevice::NoError) {
-        m_error = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(m_target),
-                                               m_file.errorString());
+        m_error =
+            QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(m_target), m_file.errorString());
         return false;
     }
     if (::fsync(int(m_file.handle())) != 0)

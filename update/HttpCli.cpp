@@ -70,8 +70,9 @@ QString THttpCli::refusal(const QUrl& url, bool plainHttpLoopbackOnly) {
 THttpCli::THttpCli(QObject* parent)
     : QObject(parent)
     , m_manager(new QNetworkAccessManager(this)) {
-    // Every relocation is checked by onRedirected before it is followed.
-    m_manager->setRedirectPolicy(QNetworkRequest::UserVerifiedRedirectPolicy);
+    // The network layer refuses to leave https for http; onRedirected checks
+    // every relocation further as it is followed, and ends a refused one.
+    m_manager->setRedirectPolicy(QNetworkRequest::NoLessSafeRedirectPolicy);
     m_idle.setSingleShot(true);
     connect(&m_idle, &QTimer::timeout, this, &THttpCli::onTimeout);
     m_deadline.setSingleShot(true);
@@ -98,6 +99,7 @@ void THttpCli::StartGet() {
     m_windowStart = 0;
 
     m_overLimit = false;
+    m_redirects = 0;
 
     const QUrl url(URL);
     if (const QString refused = refusal(url, m_plainHttpLoopbackOnly); !refused.isEmpty()) {
@@ -115,8 +117,10 @@ void THttpCli::StartGet() {
     }
 
     QNetworkRequest request(url);
-    request.setMaximumRedirectsAllowed(kMaxRedirects);
+    // The count that matters is onRedirected's; the network layer's is one more.
+    request.setMaximumRedirectsAllowed(kMaxRedirects + 1);
     request.setRawHeader("User-Agent", "Tallowmere update check");
+    m_address = url;
     m_reply = m_manager->get(request);
     m_reply->setReadBufferSize(kReadBufferBytes);
     connect(m_reply, &QNetworkReply::metaDataChanged, this, &THttpCli::onMetaData);
@@ -151,7 +155,12 @@ void THttpCli::onRedirected(const QUrl& next) {
     if (!m_reply)
         return;
     m_idle.start(m_timeoutMs);
-    const QUrl from = m_reply->url();
+    // Relocations checked here are counted here too.
+    if (++m_redirects > kMaxRedirects) {
+        fail(QStringLiteral("too many relocations (more than %1)").arg(kMaxRedirects));
+        return;
+    }
+    const QUrl from = m_address;
     QString refused = refusal(next, m_plainHttpLoopbackOnly);
     if (refused.isEmpty() && from.scheme().toLower() == QLatin1String("https") &&
         next.scheme().toLower() != QLatin1String("https"))
@@ -161,7 +170,7 @@ void THttpCli::onRedirected(const QUrl& next) {
                  .arg(shown(from), shown(next), refused));
         return;
     }
-    emit m_reply->redirectAllowed();
+    m_address = next;
 }
 
 void THttpCli::CancelRequest() {

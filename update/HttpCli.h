@@ -10,8 +10,8 @@
 
 class QIODevice;
 class QNetworkAccessManager;
-class QUrl;
 #include <QNetworkReply>
+#include <QUrl>
 
 // The HTTP client's own error: raised by StartGet while a request runs.
 class EHttpException : public std::runtime_error {
@@ -134,4 +134,6 @@ private:
     bool m_pendingDone = false;
     bool m_plainHttpLoopbackOnly = true;
     bool m_overLimit = false;
+    int m_redirects = 0;
+    QUrl m_address; // of the request as relocated so far
 };

@@ -215,9 +215,9 @@ bool TWebFileInfo::ShowReadMe(bool ask) {
     } else {
         dialogs().messageBox(
             ownerWindow(), QStringLiteral("Read Me"),
-            withReason(QStringLiteral("The read-me at %1 could not be shown.")
-                           .arg(shownAddress(address)),
-                       m_lastError),
+            withReason(
+                QStringLiteral("The read-me at %1 could not be shown.").arg(shownAddress(address)),
+                m_lastError),
             DialogService::Icon::Warning, DialogService::Buttons::Ok);
     }
     return true;

@@ -108,6 +108,7 @@ TfrmUpdate::TfrmUpdate(TWebFileInfo& info, QWidget* parent)
     Image1 = new QLabel(Panel1);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(238, 25, 144, 155);
+    Image1->setTextFormat(Qt::PlainText);
     Image1->setPixmap(wizardPicture());
 
     const QColor black(Qt::black), blue(Qt::blue), silver(0xc0, 0xc0, 0xc0);

@@ -167,11 +167,11 @@ bool TWebFileInfo::GetInfo() {
             const bool ownFailure = !m_lastError.isEmpty();
             m_lastError = m_http->ResponseReason();
             dialogs().showMessage(
-                ownFailure ? QStringLiteral("The update information could not be fetched from "
-                                            "%1:\r%2.")
-                                 .arg(QUrl(address).toDisplayString(QUrl::RemoveUserInfo),
-                                      m_lastError)
-                           : QString::number(m_http->ResponseStatus()));
+                ownFailure
+                    ? QStringLiteral("The update information could not be fetched from "
+                                     "%1:\r%2.")
+                          .arg(QUrl(address).toDisplayString(QUrl::RemoveUserInfo), m_lastError)
+                    : QString::number(m_http->ResponseStatus()));
         }
 
         m_values = {};

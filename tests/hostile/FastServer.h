@@ -14,11 +14,11 @@
 class FastServer {
 public:
     struct Answer {
-        QByteArray head;       // status line and headers, up to the blank line
-        QByteArray body;       // sent once, first
-        QByteArray filler;     // then repeated `repeats` times (-1: without end)
+        QByteArray head;   // status line and headers, up to the blank line
+        QByteArray body;   // sent once, first
+        QByteArray filler; // then repeated `repeats` times (-1: without end)
         qint64 repeats = 0;
-        bool chunked = false;  // body and filler go out as chunks
+        bool chunked = false; // body and filler go out as chunks
     };
 
     FastServer();

@@ -389,11 +389,11 @@ void TestHostileServers::fastServer_data() {
     row("endless body over the page's size", download + metaLine("size", "1048576"),
         {ok, {}, block, -1}, Action::Download,
         QStringLiteral("is larger than the 1,048,576 bytes the information page gives"));
-    row("announced 2 GiB without a page size", download,
-        {sized(2ll << 30), {}, block, -1}, Action::Download,
+    row("announced 2 GiB without a page size", download, {sized(2ll << 30), {}, block, -1},
+        Action::Download,
         QStringLiteral("is larger than 1,073,741,824 bytes, the most an update may be"));
-    row("body shorter than announced", download, {sized(10 << 20), {}, block, 4},
-        Action::Download, QStringLiteral("(Error #"));
+    row("body shorter than announced", download, {sized(10 << 20), {}, block, 4}, Action::Download,
+        QStringLiteral("(Error #"));
     row("body shorter than the page's size", download + metaLine("size", "2000"),
         {sized(1000), QByteArray(1000, 'a'), {}, 0}, Action::Download,
         QStringLiteral("has 1,000 bytes, not the 2,000 bytes the information page gives"));
@@ -405,16 +405,17 @@ void TestHostileServers::fastServer_data() {
                        "machine"));
     row("relocation to plain http elsewhere", download,
         {"HTTP/1.1 302 Found\r\nLocation: http://192.0.2.7/x\r\nContent-Length: 0\r\n", {}, {}, 0},
-        Action::Download, QStringLiteral("sends the request on to http://192.0.2.7/x, which was "
-                                         "refused: http://192.0.2.7/x was refused"));
+        Action::Download,
+        QStringLiteral("sends the request on to http://192.0.2.7/x, which was "
+                       "refused: http://192.0.2.7/x was refused"));
     // 4: a read-me named by the empty tag is shown, never opened elsewhere.
     row("read-me file by the empty tag", metaLine("version", "1.4") + metaLine("", "@/readme.txt"),
         {sized(31), "[Desktop Entry]\nExec=evil-thing", {}, 0}, Action::ReadMe, {});
     // 6: names.
     row("name with a query and bidi controls",
         metaLine("version", "1.4") +
-            metaLine("url", "@/dl/tlmr14?to=../../../x/" + QString(QChar(0x202e)).toUtf8() +
-                                "txt.exe"),
+            metaLine("url",
+                     "@/dl/tlmr14?to=../../../x/" + QString(QChar(0x202e)).toUtf8() + "txt.exe"),
         {sized(3), "new", {}, 0}, Action::Download, {}, 3);
     // 7: messages in words, with the address.
     row("relocation to file:", download,
@@ -428,7 +429,9 @@ void TestHostileServers::fastServer_data() {
     row("compressed far beyond reason", download,
         {sized(qCompress(QByteArray(32 << 20, '\0'), 9).size() - 4) +
              "Content-Encoding: deflate\r\n",
-         qCompress(QByteArray(32 << 20, '\0'), 9).mid(4), {}, 0},
+         qCompress(QByteArray(32 << 20, '\0'), 9).mid(4),
+         {},
+         0},
         Action::Download, QStringLiteral("/dl/tlmr14 could not be unpacked"));
     row("UTF-16 page", QByteArray("\xff\xfe", 2) + QByteArray("<\0M\0", 4), {}, Action::Check,
         QStringLiteral("/tlmr.htm is UTF-16 text"));
@@ -448,7 +451,9 @@ void TestHostileServers::fastServer() {
     page.replace("\"@", "\"" + server.url({}).toLatin1());
     server.setAnswer("/tlmr.htm", {kOk + "Content-Length: " + QByteArray::number(page.size()) +
                                        "\r\nConnection: close\r\n",
-                                   page, {}, 0});
+                                   page,
+                                   {},
+                                   0});
     server.setAnswer(action == Action::ReadMe ? "/readme.txt" : "/dl/tlmr14", answer);
     const QStringList inTemp = leftIn(privateTemp);
     QTemporaryDir folder(privateTemp + QStringLiteral("/../chosen-XXXXXX"));
