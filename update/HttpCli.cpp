@@ -1,5 +1,6 @@
 #include "update/HttpCli.h"
 
+#include <QHostAddress>
 #include <QIODevice>
 #include <QNetworkAccessManager>
 #include <QNetworkProxy>
@@ -43,11 +44,34 @@ bool isTransportError(QNetworkReply::NetworkError code) {
     return code < QNetworkReply::ContentAccessDenied || code == QNetworkReply::UnknownContentError;
 }
 
+bool isLoopback(const QString& host) {
+    return host.compare(QLatin1String("localhost"), Qt::CaseInsensitive) == 0 ||
+           QHostAddress(host).isLoopback();
+}
+
+QString shown(const QUrl& url) {
+    return url.toDisplayString(QUrl::RemoveUserInfo);
+}
+
 } // namespace
+
+QString THttpCli::refusal(const QUrl& url, bool plainHttpLoopbackOnly) {
+    const QString scheme = url.scheme().toLower();
+    if (!url.isValid() || url.host().isEmpty() ||
+        (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
+        return QStringLiteral("\"%1\" is not an http or https address").arg(shown(url));
+    if (plainHttpLoopbackOnly && scheme == QLatin1String("http") && !isLoopback(url.host()))
+        return QStringLiteral("%1 was refused: plain http is used only on this machine, "
+                              "other servers must be reached over https")
+            .arg(shown(url));
+    return {};
+}
 
 THttpCli::THttpCli(QObject* parent)
     : QObject(parent)
     , m_manager(new QNetworkAccessManager(this)) {
+    // The network layer refuses to leave https for http; onRedirected checks
+    // every relocation further as it is followed, and ends a refused one.
     m_manager->setRedirectPolicy(QNetworkRequest::NoLessSafeRedirectPolicy);
     m_idle.setSingleShot(true);
     connect(&m_idle, &QTimer::timeout, this, &THttpCli::onTimeout);
@@ -74,18 +98,12 @@ void THttpCli::StartGet() {
     m_bodyBytes = 0;
     m_windowStart = 0;
 
+    m_overLimit = false;
+    m_redirects = 0;
+
     const QUrl url(URL);
-    const QString scheme = url.scheme().toLower();
-    if (!url.isValid() || url.host().isEmpty() ||
-        (scheme != QLatin1String("http") && scheme != QLatin1String("https"))) {
-        m_pendingDone = true; // busy until the failure is delivered
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                m_pendingDone = false;
-                fail(QStringLiteral("unsupported address"));
-            },
-            Qt::QueuedConnection);
+    if (const QString refused = refusal(url, m_plainHttpLoopbackOnly); !refused.isEmpty()) {
+        failQueued(refused);
         return;
     }
     if (Proxy.isEmpty()) {
@@ -94,30 +112,65 @@ void THttpCli::StartGet() {
         m_manager->setProxy(QNetworkProxy(QNetworkProxy::HttpProxy, Proxy, ProxyPort.toUShort()));
     }
     if (m_lookup && Proxy.isEmpty() && !m_lookup(url.host())) {
-        m_pendingDone = true;
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                m_pendingDone = false;
-                fail(kResolveFailure);
-            },
-            Qt::QueuedConnection);
+        failQueued(kResolveFailure);
         return;
     }
 
     QNetworkRequest request(url);
-    request.setMaximumRedirectsAllowed(kMaxRedirects);
+    // The count that matters is onRedirected's; the network layer's is one more.
+    request.setMaximumRedirectsAllowed(kMaxRedirects + 1);
     request.setRawHeader("User-Agent", "Tallowmere update check");
+    m_address = url;
     m_reply = m_manager->get(request);
+    m_reply->setReadBufferSize(kReadBufferBytes);
     connect(m_reply, &QNetworkReply::metaDataChanged, this, &THttpCli::onMetaData);
     connect(m_reply, &QNetworkReply::readyRead, this, &THttpCli::onReadyRead);
     connect(m_reply, &QNetworkReply::finished, this, &THttpCli::onFinished);
-    connect(m_reply, &QNetworkReply::redirected, this, [this] { m_idle.start(m_timeoutMs); });
+    connect(m_reply, &QNetworkReply::redirected, this, &THttpCli::onRedirected);
+    // The network thread takes the buffer size only from a response it has
+    // begun: given again once each request has gone out, and with the headers.
+    connect(m_reply, &QNetworkReply::requestSent, this, [this] {
+        if (m_reply)
+            m_reply->setReadBufferSize(kReadBufferBytes);
+    });
     m_idle.start(m_timeoutMs);
     if (m_deadlineMs >= 0)
         m_deadline.start(m_deadlineMs);
     if (m_minRate > 0 && m_rateWindowMs > 0)
         m_rateCheck.start(m_rateWindowMs);
+}
+
+void THttpCli::failQueued(const QString& reason) {
+    m_pendingDone = true; // busy until the failure is delivered
+    QMetaObject::invokeMethod(
+        this,
+        [this, reason] {
+            m_pendingDone = false;
+            fail(reason);
+        },
+        Qt::QueuedConnection);
+}
+
+void THttpCli::onRedirected(const QUrl& next) {
+    if (!m_reply)
+        return;
+    m_idle.start(m_timeoutMs);
+    // Relocations checked here are counted here too.
+    if (++m_redirects > kMaxRedirects) {
+        fail(QStringLiteral("too many relocations (more than %1)").arg(kMaxRedirects));
+        return;
+    }
+    const QUrl from = m_address;
+    QString refused = refusal(next, m_plainHttpLoopbackOnly);
+    if (refused.isEmpty() && from.scheme().toLower() == QLatin1String("https") &&
+        next.scheme().toLower() != QLatin1String("https"))
+        refused = QStringLiteral("it leaves https for plain http");
+    if (!refused.isEmpty()) {
+        fail(QStringLiteral("%1 sends the request on to %2, which was refused: %3")
+                 .arg(shown(from), shown(next), refused));
+        return;
+    }
+    m_address = next;
 }
 
 void THttpCli::CancelRequest() {
@@ -140,7 +193,14 @@ void THttpCli::readHeaders() {
 
 void THttpCli::onMetaData() {
     m_idle.start(m_timeoutMs);
+    if (m_reply)
+        m_reply->setReadBufferSize(kReadBufferBytes);
     readHeaders();
+    // An announced body over the limit is refused before any of it is read.
+    if (m_reply && m_bodyLimit >= 0 && m_status < 300 && m_announced > m_bodyLimit) {
+        m_overLimit = true;
+        fail(QStringLiteral("response larger than %1 bytes").arg(m_bodyLimit));
+    }
 }
 
 void THttpCli::onReadyRead() {
@@ -151,6 +211,7 @@ void THttpCli::onReadyRead() {
     if (piece.isEmpty())
         return;
     if (m_bodyLimit >= 0 && m_bodyBytes + piece.size() > m_bodyLimit) {
+        m_overLimit = true;
         fail(QStringLiteral("response larger than %1 bytes").arg(m_bodyLimit));
         return;
     }
@@ -179,7 +240,25 @@ void THttpCli::onFinished() {
         finish(0);
         return;
     }
-    const bool responded = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid();
+    const int status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (status >= 300 && status < 400 &&
+        (code == QNetworkReply::ProtocolUnknownError ||
+         code == QNetworkReply::InsecureRedirectError)) {
+        // A relocation the network layer would not follow (file:, ftp:, data:, ...).
+        const QString location = QString::fromUtf8(m_reply->rawHeader("Location"));
+        fail(QStringLiteral("%1 sends the request on to \"%2\", which was refused: only http "
+                            "and https addresses are followed")
+                 .arg(shown(m_reply->url()), location));
+        return;
+    }
+    if (code == QNetworkReply::UnknownContentError &&
+        m_reply->errorString().startsWith(QLatin1String("Decompression failed"))) {
+        fail(QStringLiteral("the compressed answer from %1 could not be unpacked: it is damaged "
+                            "or unpacks to far more than was sent")
+                 .arg(shown(m_reply->url())));
+        return;
+    }
+    const bool responded = status != 0;
     if (responded && !isTransportError(code)) {
         finish(0); // a response with a status above 200: not the client's failure
         return;

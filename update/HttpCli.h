@@ -11,6 +11,7 @@
 class QIODevice;
 class QNetworkAccessManager;
 #include <QNetworkReply>
+#include <QUrl>
 
 // The HTTP client's own error: raised by StartGet while a request runs.
 class EHttpException : public std::runtime_error {
@@ -30,7 +31,8 @@ enum class THttpRequest { httpGET };
 // the body goes piece by piece into ReceiveTarget. Relocations are followed
 // here, so callers see the final response only. The client's own failures
 // (name lookup, connection, time-out, a transfer too slow, a body over the
-// memory limit, a write to ReceiveTarget that fails, cancel) end the request
+// limit, a write to ReceiveTarget that fails, an address or relocation
+// refused, an answer that cannot be decompressed, cancel) end the request
 // with status 404, a reason text and a non-zero Error.
 // OnRequestDone comes exactly once per request, after the last OnDocData, and
 // always from the event loop (never from inside StartGet or CancelRequest).
@@ -46,6 +48,15 @@ public:
 
     static constexpr int kDefaultTimeoutMs = 30000;
     static constexpr int kMaxRedirects = 10;
+    // What the network layer may hold of a reply before we read it: reading
+    // at the pace the data is written keeps memory flat, whatever the server
+    // sends.
+    static constexpr qint64 kReadBufferBytes = 1024 * 1024;
+
+    // Why the client would refuse to fetch `url` (or to be sent on to it),
+    // in words; empty when it may. Only http and https addresses are
+    // fetched; with `plainHttpLoopbackOnly`, plain http only from this machine.
+    static QString refusal(const QUrl& url, bool plainHttpLoopbackOnly);
 
     explicit THttpCli(QObject* parent = nullptr);
     ~THttpCli() override;
@@ -82,6 +93,11 @@ public:
         m_rateWindowMs = windowMs;
     }
     void setHostLookup(HostLookup lookup) { m_lookup = std::move(lookup); }
+    // Plain http is followed only to loopback addresses (the default): over
+    // any other network nothing tells who answered.
+    void setPlainHttpLoopbackOnly(bool value) { m_plainHttpLoopbackOnly = value; }
+    // Whether the last request ended because its body passed the limit.
+    bool bodyOverLimit() const { return m_overLimit; }
 
 private:
     void onMetaData();
@@ -94,6 +110,9 @@ private:
     // Drops the reply and raises OnRequestDone from the event loop.
     void finish(std::uint16_t error);
     void readHeaders();
+    void onRedirected(const QUrl& next);
+    // Fails from the event loop, for a request refused before it started.
+    void failQueued(const QString& reason);
 
     QNetworkAccessManager* m_manager;
     QPointer<QNetworkReply> m_reply;
@@ -113,4 +132,8 @@ private:
     qint64 m_bodyBytes = 0;   // unclamped count of m_received
     qint64 m_windowStart = 0; // m_bodyBytes when the current window began
     bool m_pendingDone = false;
+    bool m_plainHttpLoopbackOnly = true;
+    bool m_overLimit = false;
+    int m_redirects = 0;
+    QUrl m_address; // of the request as relocated so far
 };

@@ -5,6 +5,7 @@
 
 #include "platform/ProductInfo.h"
 #include "platform/Shell.h"
+#include "update/DownloadTarget.h"
 #include "update/UpdateWindows.h"
 
 #include <QCoreApplication>
@@ -15,11 +16,10 @@
 #include <QLabel>
 #include <QProcess>
 #include <QScopeGuard>
+#include <QTimer>
 #include <QUrl>
 #include <algorithm>
 #include <climits>
-#include <filesystem>
-#include <system_error>
 
 namespace {
 
@@ -49,52 +49,51 @@ bool matchesSha256(const QString& path, const QString& expected) {
     return QString::fromLatin1(hash.result().toHex()) == expected.trimmed().toLower();
 }
 
+QString shownAddress(const QString& address) {
+    return QUrl(address).toDisplayString(QUrl::RemoveUserInfo);
+}
+
 } // namespace
 
-// The local file cannot be made; reaches the application's error handler.
-class EFCreateError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
-// A download goes into "<path>.part" and replaces `localPath` only once it has
-// arrived whole (and matches `sha256` when one is given). A failed or cancelled
-// download leaves the chosen file as it was and what arrived as the part,
-// unless writing it failed: then the part is removed (it is incomplete, and
-// on a full disk it holds the space that is missing).
+// A download is written to a file of our own beside `localPath`, which it
+// replaces only once it has arrived whole: every byte the server announced
+// and the page's size gives, and matching `sha256` when one is given. The
+// body may not pass that size, or kMaxDownloadBytes when the page gives
+// none. A failed or cancelled download leaves the chosen file and everything
+// else in its folder as they were, and no partial file.
 bool TWebFileInfo::DownloadFile(const QString& address, const QString& localPath,
-                                const QString& caption, const QString& sha256) {
+                                const QString& caption, const QString& sha256,
+                                qint64 declaredSize) {
     m_lastError.clear();
     requireIdleClient();
-    const QString partPath = localPath + QStringLiteral(".part");
-    QFile file(partPath);
-    // A new file, never one that exists (nor a link planted in its place).
-    QFile::remove(partPath);
-    // Unbuffered: every piece reaches the system at once, so a full disk is
-    // met by the write that fills it and reported with the system's reason.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
-        throw EFCreateError(QStringLiteral("Cannot create file \"%1\". %2")
-                                .arg(QDir::toNativeSeparators(partPath), file.errorString())
-                                .toStdString());
-    m_http->ReceiveTarget = &file;
+    if (const QString unusable = DownloadTarget::unusableReason(localPath); !unusable.isEmpty()) {
+        m_lastError = QStringLiteral("can't write ") + unusable;
+        return false;
+    }
+    DownloadTarget target(localPath);
+    if (!target.open()) {
+        m_lastError = QStringLiteral("can't write ") + target.errorString();
+        return false;
+    }
+    const qint64 limit = declaredSize >= 0 ? declaredSize : kMaxDownloadBytes;
+    m_http->ReceiveTarget = &target.file();
     m_http->OnDocData = [this](THttpCli*, const char*, int) { HttpDocData(); };
-    m_http->setBodyLimit(-1);
+    m_http->setBodyLimit(limit);
     // A download may take long on a slow line, so it has no overall deadline.
     // Besides the idle time-out, it ends once a window of twice that time-out
     // (a minute by default) brought less than 1 KiB a second: a server that
     // drips bytes forever is given up on, a slow modem line still gets there.
     m_http->setDeadlineMs(-1);
     m_http->setMinimumRate(kMinDownloadRate, int(std::min<qint64>(2ll * m_timeoutMs, INT_MAX)));
-    const auto release = qScopeGuard([this, &file] {
+    const auto release = qScopeGuard([this, &target] {
         m_progressWindow = nullptr;
         if (m_http) {
             m_http->OnDocData = {};
-            if (m_http->ReceiveTarget == &file)
+            if (m_http->ReceiveTarget == &target.file())
                 m_http->ReceiveTarget = nullptr;
         }
     });
     m_http->URL = address;
-    m_http->StartGet();
 
     TWebDlProgress progress(UIFont());
     progress.lblDownloading->setText(caption);
@@ -103,43 +102,51 @@ bool TWebFileInfo::DownloadFile(const QString& address, const QString& localPath
             m_http->CancelRequest();
     };
     m_progressWindow = &progress;
+    // The request starts once the window is up, so that its first data finds
+    // the event loop free to read it.
+    QTimer::singleShot(0, &progress, [this] { m_http->StartGet(); });
     progress.exec();
 
+    const QString where = shownAddress(address);
     bool ok = m_http->ResponseStatus() <= 200 && m_lastError.isEmpty();
     if (!ok && m_lastError.isEmpty())
         m_lastError = m_http->ResponseReason();
-    // Closing clears an earlier write error when the close itself succeeds.
-    bool writeFailed = file.error() != QFileDevice::NoError;
-    QString writeError = file.errorString();
-    file.close();
-    if (!writeFailed && file.error() != QFileDevice::NoError) {
-        writeFailed = true;
-        writeError = file.errorString();
-    }
-    if (writeFailed) {
-        QFile::remove(partPath);
-        if (ok || m_lastError.isEmpty())
-            m_lastError = QStringLiteral("can't write the received data: %1").arg(writeError);
+    if (target.file().error() != QFileDevice::NoError) {
+        m_lastError = QStringLiteral("can't write %1: %2")
+                          .arg(QDir::toNativeSeparators(localPath), target.file().errorString());
         return false;
     }
-    if (ok && !sha256.isEmpty() && !matchesSha256(partPath, sha256)) {
-        QFile::remove(partPath);
+    if (m_http->bodyOverLimit()) {
+        m_lastError =
+            declaredSize >= 0
+                ? QStringLiteral("the download at %1 is larger than the %2 bytes the information "
+                                 "page gives")
+                      .arg(where, UpdateInfo::FormatThousands(declaredSize))
+                : QStringLiteral("the download at %1 is larger than %2 bytes, the most an update "
+                                 "may be")
+                      .arg(where, UpdateInfo::FormatThousands(kMaxDownloadBytes));
+        return false;
+    }
+    if (!ok)
+        return false;
+    const qint64 written = target.file().size();
+    if (declaredSize >= 0 && written != declaredSize) {
+        m_lastError = QStringLiteral("the download at %1 has %2 bytes, not the %3 bytes the "
+                                     "information page gives")
+                          .arg(where, UpdateInfo::FormatThousands(written),
+                               UpdateInfo::FormatThousands(declaredSize));
+        return false;
+    }
+    if (!sha256.isEmpty() && !matchesSha256(target.temporaryPath(), sha256)) {
         m_lastError = QStringLiteral(
             "the download was damaged or altered on its way (its SHA-256 checksum does not match)");
         return false;
     }
-    if (ok) {
-        std::error_code error;
-        std::filesystem::rename(QFile::encodeName(partPath).constData(),
-                                QFile::encodeName(localPath).constData(), error);
-        if (error) {
-            m_lastError = QStringLiteral("can't replace %1: %2")
-                              .arg(QDir::toNativeSeparators(localPath),
-                                   QString::fromLocal8Bit(error.message().c_str()));
-            return false;
-        }
+    if (!target.commit()) {
+        m_lastError = QStringLiteral("can't write ") + target.errorString();
+        return false;
     }
-    return ok;
+    return true;
 }
 
 void TWebFileInfo::HttpDocData() {
@@ -165,13 +172,18 @@ bool TWebFileInfo::DownloadUpdate(const QString& path) {
         return false;
     }
     return DownloadFile(m_values.DownloadURL, m_localFileName, QStringLiteral("Downloading Update"),
-                        m_values.Sha256);
+                        m_values.Sha256, UpdateInfo::DeclaredSize(m_values));
 }
 
-std::unique_ptr<QDialog> TWebFileInfo::CreateReadMeWindow() {
+std::unique_ptr<QDialog> TWebFileInfo::CreateReadMeWindow(const QString& address) {
     auto wait = CreateWaitWindow(QStringLiteral("Retrieving ReadMe..."));
     QByteArray text;
-    fetchText(m_values.ProductReadMe, *wait, &text, textDeadline());
+    fetchText(address, *wait, &text, textDeadline());
+    if (m_http->bodyOverLimit()) {
+        m_lastError = QStringLiteral("it is larger than %1 bytes, the most a read-me may be")
+                          .arg(UpdateInfo::FormatThousands(kMaxTextBytes));
+        return nullptr;
+    }
     if (m_http->ResponseStatus() > 200) {
         m_lastError = m_http->ResponseReason();
         return nullptr;
@@ -182,6 +194,8 @@ std::unique_ptr<QDialog> TWebFileInfo::CreateReadMeWindow() {
     return createReadMeWindow(QString::fromUtf8(nul < 0 ? text : text.left(nul)), UIFont());
 }
 
+// The read-me is shown only as text in the program's own window, whichever
+// value names it: a downloaded file is never handed to another program.
 bool TWebFileInfo::ShowReadMe(bool ask) {
     if (!m_active && !GetInfo())
         return false;
@@ -194,21 +208,17 @@ bool TWebFileInfo::ShowReadMe(bool ask) {
                              DialogService::Icon::Question,
                              DialogService::Buttons::YesNo) != DialogService::Answer::Yes)
         return false;
-    if (!m_values.ProductReadMeExt.isEmpty()) {
-        QString name = UpdateInfo::FileNameFromAddress(m_values.ProductReadMeExt);
-        if (name.isEmpty())
-            name = QStringLiteral("ReadMe.txt");
-        const QString path = QDir::tempPath() + u'/' + name;
-        if (DownloadFile(m_values.ProductReadMeExt, path, QStringLiteral("Downloading ReadMe")) &&
-            Shell::open(QUrl::fromLocalFile(path).toString()))
-            return true;
-        dialogs().messageBox(ownerWindow(), QStringLiteral("Error"),
-                             QStringLiteral("Can not start program."), DialogService::Icon::Warning,
-                             DialogService::Buttons::Ok);
-    }
-    if (!m_values.ProductReadMe.isEmpty()) {
-        if (std::unique_ptr<QDialog> window = CreateReadMeWindow())
-            window->exec();
+    const QString address =
+        m_values.ProductReadMe.isEmpty() ? m_values.ProductReadMeExt : m_values.ProductReadMe;
+    if (std::unique_ptr<QDialog> window = CreateReadMeWindow(address)) {
+        window->exec();
+    } else {
+        dialogs().messageBox(
+            ownerWindow(), QStringLiteral("Read Me"),
+            withReason(
+                QStringLiteral("The read-me at %1 could not be shown.").arg(shownAddress(address)),
+                m_lastError),
+            DialogService::Icon::Warning, DialogService::Buttons::Ok);
     }
     return true;
 }

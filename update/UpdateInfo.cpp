@@ -1,6 +1,9 @@
 #include "update/UpdateInfo.h"
 
 #include <QDate>
+#include <QFile>
+#include <QRegularExpression>
+#include <QUrl>
 
 namespace {
 
@@ -99,6 +102,7 @@ TWfiValues UpdateInfo::ParseInfo(const QStringList& lines, const TWfiTags& tags)
         {&tags.RunParamsTag, &v.RunParams},
     };
     const QString sha256Name = QLatin1String(kSha256Name);
+    const QString sizeName = QLatin1String(kSizeName);
     for (const QString& line : lines) {
         bool named = false;
         const QString name = TagName(line, &named);
@@ -114,6 +118,8 @@ TWfiValues UpdateInfo::ParseInfo(const QStringList& lines, const TWfiTags& tags)
         }
         if (name == sha256Name)
             v.Sha256 = value;
+        if (name == sizeName)
+            v.Size = value;
     }
     return v;
 }
@@ -181,13 +187,75 @@ bool UpdateInfo::IsNewerVersion(const QString& current, const QString& product,
     }
 }
 
+bool UpdateInfo::LooksLikeUtf16(QByteArrayView page) {
+    if (page.startsWith("\xff\xfe") || page.startsWith("\xfe\xff"))
+        return true;
+    const qsizetype nul = page.indexOf('\0');
+    return nul >= 0 && nul < 2 && page.size() > 2;
+}
+
+qint64 UpdateInfo::DeclaredSize(const TWfiValues& values) {
+    bool ok = false;
+    const qint64 size = values.Size.trimmed().toLongLong(&ok);
+    return ok && size >= 0 ? size : -1;
+}
+
+namespace {
+
+// Characters that never belong in a proposed name: controls (C0, DEL, C1),
+// formatting characters (the bidirectional overrides and isolates among
+// them, which make "exe.txt" show as "txt.exe"), separators of lines and
+// paragraphs, and unpaired surrogates.
+bool unwanted(QChar c) {
+    switch (c.category()) {
+    case QChar::Other_Control:
+    case QChar::Other_Format:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+    case QChar::Other_Surrogate:
+    case QChar::Other_NotAssigned:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool fits(const QString& name) {
+    return name.size() <= UpdateInfo::kMaxFileName &&
+           QFile::encodeName(name).size() <= UpdateInfo::kMaxFileName;
+}
+
+} // namespace
+
 QString UpdateInfo::FileNameFromAddress(const QString& address) {
-    QString name = address.mid(address.lastIndexOf(u'/') + 1).left(kWindow);
+    // The path alone: "tlmr14.txt?to=/etc/x" proposes "tlmr14.txt".
+    QString path = address.left(kWindow * 4);
+    const QUrl url(path);
+    if (url.isValid() && !url.scheme().isEmpty())
+        path = url.path(QUrl::FullyDecoded);
+    else if (const qsizetype query = path.indexOf(QRegularExpression(QStringLiteral("[?#]")));
+             query >= 0)
+        path.truncate(query);
+    QString name = path.mid(path.lastIndexOf(u'/') + 1).left(kWindow);
     // A backslash separates folders elsewhere; keep only what follows it too.
     name = name.mid(name.lastIndexOf(u'\\') + 1);
-    name.removeIf([](QChar ch) { return ch.unicode() < 0x20; });
-    if (name == QLatin1String(".") || name == QLatin1String(".."))
-        return {};
+    name.removeIf(unwanted);
+    name = name.simplified();
+    // No hidden file, and no dots or blanks that push the extension out of sight.
+    while (name.startsWith(u'.') || name.startsWith(u' '))
+        name.remove(0, 1);
+    while (name.endsWith(u'.') || name.endsWith(u' '))
+        name.chop(1);
+    if (!fits(name)) {
+        const qsizetype dot = name.lastIndexOf(u'.');
+        QString extension = dot > 0 ? name.mid(dot) : QString();
+        if (extension.size() > 16)
+            extension.clear();
+        QString stem = extension.isEmpty() ? name : name.left(dot);
+        while (!stem.isEmpty() && !fits(stem + extension))
+            stem.chop(stem.back().isLowSurrogate() && stem.size() > 1 ? 2 : 1);
+        name = stem.trimmed() + extension;
+    }
     return name;
 }
 

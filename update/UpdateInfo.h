@@ -51,6 +51,8 @@ struct TWfiValues {
     QString RunParams;
     // Hexadecimal SHA-256 of the download (value "sha256"), empty when absent.
     QString Sha256;
+    // Size of the download in bytes (value "size"), empty when absent.
+    QString Size;
 
     bool operator==(const TWfiValues&) const = default;
 };
@@ -59,6 +61,10 @@ namespace UpdateInfo {
 
 // The fixed name of the download's checksum value.
 inline constexpr char kSha256Name[] = "sha256";
+// The fixed name of the download's size in bytes.
+inline constexpr char kSizeName[] = "size";
+// Longest file name proposed for a download, in characters and in bytes.
+inline constexpr int kMaxFileName = 200;
 // Names, values and file names are taken from windows of this many characters.
 inline constexpr int kWindow = 1000;
 
@@ -81,8 +87,17 @@ double ParseDate(const QString& text, TWfiDateFormat format);
 // Whether `product` is newer than `current` (see the .cpp for the rule).
 bool IsNewerVersion(const QString& current, const QString& product, TWfiVersionFormat format);
 
-// The part of an address after its last "/" (at most kWindow characters),
-// reduced to a plain file name: never a path, never "." or "..".
+// Whether a page is UTF-16 text (a byte-order mark, or a NUL among its first
+// two bytes), which the 8-bit page format cannot be read from.
+bool LooksLikeUtf16(QByteArrayView page);
+// The download's size as the page gives it; -1 when absent or no byte count.
+qint64 DeclaredSize(const TWfiValues& values);
+
+// The file name proposed for the download at `address`: the last part of the
+// address's path (query and fragment left out), cleaned so that what the
+// user sees is what gets written: no folder, no leading dot, no control or
+// bidirectional-formatting characters, blanks squeezed, at most kMaxFileName
+// characters and bytes with the extension kept. Empty when nothing is left.
 QString FileNameFromAddress(const QString& address);
 // 1234567 -> "1,234,567", whatever the regional settings.
 QString FormatThousands(qint64 value);

@@ -28,6 +28,7 @@ QLabel* fixedLabel(QWidget* parent, const char* name, const QRect& geometry) {
     auto* label = new QLabel(parent);
     label->setObjectName(QLatin1String(name));
     label->setGeometry(geometry);
+    label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     return label;
 }

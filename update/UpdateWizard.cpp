@@ -20,7 +20,6 @@ TfrmUpdate* frmUpdate = nullptr;
 
 namespace {
 
-constexpr char kUpdatePage[] = "http://www.brindlecrest.example/tlmr.htm";
 constexpr char kUpdateUrlVariable[] = "TALLOWMERE_UPDATE_URL";
 
 QFont arial11(bool bold = false) {
@@ -109,6 +108,7 @@ TfrmUpdate::TfrmUpdate(TWebFileInfo& info, QWidget* parent)
     Image1 = new QLabel(Panel1);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(238, 25, 144, 155);
+    Image1->setTextFormat(Qt::PlainText);
     Image1->setPixmap(wizardPicture());
 
     const QColor black(Qt::black), blue(Qt::blue), silver(0xc0, 0xc0, 0xc0);
@@ -172,6 +172,8 @@ QLabel* TfrmUpdate::addLabel(const char* name, int left, int top, int width, con
     label->setObjectName(QLatin1String(name));
     label->setGeometry(left, top, width, 14);
     label->setFont(arial11());
+    // Values come from the server: shown as they are written, never as markup.
+    label->setTextFormat(Qt::PlainText);
     label->setAlignment((rightAligned ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
     setColour(label, colour);
     label->setProperty("layoutWidth", width);

@@ -71,6 +71,10 @@ public:
 // The wizard while it exists, else null.
 extern TfrmUpdate* frmUpdate;
 
+// The product's information page. Over https: the page names the file the
+// program downloads and starts.
+inline constexpr char kUpdatePage[] = "https://www.brindlecrest.example/tlmr.htm";
+
 // The program's update component on `owner`: its page (replaced by the
 // environment variable TALLOWMERE_UPDATE_URL when set, through the same
 // checks), tags, options and font.

@@ -4,6 +4,7 @@
 
 #include <QBuffer>
 #include <QScopeGuard>
+#include <QUrl>
 #include <QWidget>
 #include <algorithm>
 #include <climits>
@@ -162,13 +163,24 @@ bool TWebFileInfo::GetInfo() {
         QByteArray page;
         fetchText(address, *wait, &page, deadline);
         if (m_http->ResponseStatus() > 200) {
+            // The client's own failures say what happened; a server's status is its number.
+            const bool ownFailure = !m_lastError.isEmpty();
             m_lastError = m_http->ResponseReason();
-            dialogs().showMessage(QString::number(m_http->ResponseStatus()));
+            dialogs().showMessage(
+                ownFailure
+                    ? QStringLiteral("The update information could not be fetched from "
+                                     "%1:\r%2.")
+                          .arg(QUrl(address).toDisplayString(QUrl::RemoveUserInfo), m_lastError)
+                    : QString::number(m_http->ResponseStatus()));
         }
 
         m_values = {};
         m_productDate = 0;
         m_downloadFileName.clear();
+        if (m_lastError.isEmpty() && UpdateInfo::LooksLikeUtf16(page))
+            m_lastError = QStringLiteral("the information page at %1 is UTF-16 text; it must be "
+                                         "ASCII or UTF-8 to be read")
+                              .arg(QUrl(address).toDisplayString(QUrl::RemoveUserInfo));
         const bool fetched = m_lastError.isEmpty();
         if (fetched) {
             m_values = UpdateInfo::ParseInfoPage(page, m_tags);

@@ -43,6 +43,8 @@ public:
     static constexpr int kMaxPageRedirects = 10;
     // Pages and read-me texts are held in memory up to this size.
     static constexpr qint64 kMaxTextBytes = 4 * 1024 * 1024;
+    // The largest download when the page gives no size of its own.
+    static constexpr qint64 kMaxDownloadBytes = 1024ll * 1024 * 1024;
 
     explicit TWebFileInfo(QObject* owner = nullptr);
     ~TWebFileInfo() override;
@@ -120,8 +122,8 @@ private:
     // steadily the server drips it.
     QDeadlineTimer textDeadline() const { return QDeadlineTimer(2ll * m_timeoutMs); }
     bool DownloadFile(const QString& address, const QString& localPath, const QString& caption,
-                      const QString& sha256 = {});
-    std::unique_ptr<QDialog> CreateReadMeWindow();
+                      const QString& sha256, qint64 declaredSize);
+    std::unique_ptr<QDialog> CreateReadMeWindow(const QString& address);
     void HttpDocData();
     void DoDownloadProgress(int received, int total);
     QWidget* ownerWindow() const;

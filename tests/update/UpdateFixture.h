@@ -54,4 +54,15 @@ inline std::unique_ptr<QTimer> onModal(const QString& name, std::function<void(Q
     return timer;
 }
 
+// Lets every event already queued (and what it queues at once) run: a check
+// that would restart itself would have started by then.
+inline void drainEvents() {
+    for (int turn = 0; turn < 3; ++turn) {
+        bool passed = false;
+        QTimer::singleShot(0, [&passed] { passed = true; });
+        while (!passed)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
+}
+
 } // namespace UpdateFixture

@@ -3,6 +3,7 @@
 
 #include <QBuffer>
 #include <QTcpServer>
+#include <QTimer>
 #include <QtTest>
 
 using Response = LoopbackHttpServer::Response;
@@ -87,7 +88,11 @@ Outcome TestHttpCli::fetch(const QString& url) {
     m_cli->URL = url;
     m_cli->StartGet();
     [&] { QTRY_VERIFY_WITH_TIMEOUT(m_out.doneCount > 0, 10000); }();
-    QTest::qWait(50); // a second OnRequestDone would show up here
+    // A second OnRequestDone, queued behind the first, would show up by the
+    // time two further turns of the event loop have passed.
+    bool drained = false;
+    QTimer::singleShot(0, m_cli, [&] { QTimer::singleShot(0, m_cli, [&] { drained = true; }); });
+    [&] { QTRY_VERIFY(drained); }();
     m_out.body = m_target->data();
     return m_out;
 }
@@ -170,6 +175,7 @@ void TestHttpCli::outcomes() {
 }
 
 void TestHttpCli::unresolvableHostFailsWithoutLookup() {
+    m_cli->setPlainHttpLoopbackOnly(false); // the name must be asked for
     QStringList asked;
     m_cli->setHostLookup([&](const QString& host) {
         asked << host;
@@ -230,6 +236,7 @@ void TestHttpCli::startWhileBusyRaisesAndLeavesTheRequest() {
 
 void TestHttpCli::proxyReceivesTheFullAddress() {
     m_server->setDefaultResponse(Response::ok("via proxy"));
+    m_cli->setPlainHttpLoopbackOnly(false);
     m_cli->Proxy = QStringLiteral("127.0.0.1");
     m_cli->ProxyPort = QString::number(m_server->port());
     m_cli->setHostLookup([](const QString&) { return false; }); // a proxy resolves for us

@@ -1,5 +1,6 @@
 #include "UpdateFixture.h"
 #include "platform/Shell.h"
+#include "tests/saving/SmallDisk.h"
 #include "tests/support/TestMain.h"
 #include "update/UpdateWindows.h"
 
@@ -9,6 +10,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <sys/stat.h>
 
 using namespace UpdateFixture;
 using Response = LoopbackHttpServer::Response;
@@ -23,13 +25,15 @@ private slots:
     void wholeRoad();
     void endsEarly_data();
     void endsEarly();
-    void cancelKeepsTheChosenFileAndThePart();
+    void cancelKeepsTheChosenFileAndLeavesNoPart();
     void damagedDownloadIsNeverStarted();
     void updateThatCannotBeStarted();
     void savedNameGetsTheFilterExtension_data();
     void savedNameGetsTheFilterExtension();
-    void readMeFileThatCannotBeOpened();
-    void fileThatCannotBeCreatedRaises();
+    void readMeIsOnlyShownAsText();
+    void fileThatCannotBeCreatedIsReported();
+    void badTargets_data();
+    void badTargets();
 
 private:
     void publish(const QByteArray& version, const QByteArray& extra = {});
@@ -161,7 +165,7 @@ void TestRetrieval::endsEarly() {
     QVERIFY(m_opened.isEmpty());
 }
 
-void TestRetrieval::cancelKeepsTheChosenFileAndThePart() {
+void TestRetrieval::cancelKeepsTheChosenFileAndLeavesNoPart() {
     publish("1.4");
     Response slow = Response::ok({});
     slow.contentLength = -1;
@@ -193,7 +197,7 @@ void TestRetrieval::cancelKeepsTheChosenFileAndThePart() {
              QStringLiteral("Error occurred while downloading update.\rError: \"Connection aborted "
                             "on request.\""));
     QCOMPARE(read(chosen), QStringLiteral("old"));
-    QCOMPARE(read(chosen + ".part"), QStringLiteral("first"));
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"tlmr14.EXE"});
 }
 
 void TestRetrieval::damagedDownloadIsNeverStarted() {
@@ -250,37 +254,43 @@ void TestRetrieval::savedNameGetsTheFilterExtension() {
     QCOMPARE(m_dialogs->count(), 2); // no install question
 }
 
-void TestRetrieval::readMeFileThatCannotBeOpened() {
-    // An empty name fills the empty tag, the read-me opened by the system.
-    publish("1.4", meta("", m_server->url("/dl/notes.txt").toString().toLatin1()));
-    m_server->setResponse("/dl/notes.txt", Response::ok("notes"));
-    m_openResult = false;
-    int readMeWindows = 0;
+void TestRetrieval::readMeIsOnlyShownAsText() {
+    // An empty name fills the empty tag: a read-me file the system would open.
+    publish("1.4", meta("", m_server->url("/dl/evil.desktop").toString().toLatin1()));
+    m_server->setResponse("/readme.txt", Response::ok({}));
+    m_info->InfoTags().ReadMeTag = QStringLiteral("none");
+    m_server->setResponse("/dl/evil.desktop", Response::ok("[Desktop Entry]\nExec=x"));
+    QStringList shown;
     const auto readMe = onModal("ReadMeWindow", [&](QWidget* w) {
-        ++readMeWindows;
+        shown << w->findChild<QPlainTextEdit*>("memReadMe")->toPlainText();
         w->findChild<QPushButton*>("btnOk")->click();
     });
     QVERIFY(m_info->ShowReadMe(false));
-    const QString temp = QDir::tempPath() + "/notes.txt";
-    QCOMPARE(m_opened, QList<QUrl>{QUrl::fromLocalFile(temp)});
-    QCOMPARE(read(temp), QStringLiteral("notes"));
-    QFile::remove(temp);
-    QCOMPARE(m_dialogs->texts(), QStringList{"Can not start program."});
-    QCOMPARE(readMeWindows, 1); // then the plain read-me
+    QCOMPARE(shown, QStringList{"[Desktop Entry]\nExec=x"});
+    QVERIFY(m_opened.isEmpty());
+    QVERIFY(!QFile::exists(QDir::tempPath() + "/evil.desktop"));
+    QCOMPARE(m_dialogs->count(), 0);
 
+    // A read-me that cannot be fetched is said so, with its address.
     m_server->setResponse("/readme.txt", Response::status(404, "Not Found"));
-    m_info->InfoTags().ReadMeExtTag = QStringLiteral("none");
+    m_info->InfoTags().ReadMeTag = QStringLiteral("readme");
     m_info->setActive(false);
     QVERIFY(m_info->ShowReadMe(false));
-    QCOMPARE(readMeWindows, 1);
+    QCOMPARE(shown.size(), 1);
     QCOMPARE(m_info->LastError(), QStringLiteral("Not Found"));
+    QCOMPARE(m_dialogs->last().caption, QStringLiteral("Read Me"));
+    QCOMPARE(m_dialogs->last().text,
+             QStringLiteral("The read-me at %1 could not be shown.\rError: \"Not Found.\"")
+                 .arg(m_server->url("/readme.txt").toString()));
 }
 
-void TestRetrieval::fileThatCannotBeCreatedRaises() {
+void TestRetrieval::fileThatCannotBeCreatedIsReported() {
     publish("1.4");
     QVERIFY(m_info->GetInfo());
-    QVERIFY_THROWS_EXCEPTION(std::runtime_error,
-                             m_info->DownloadUpdate(m_dir->filePath("missing/tlmr14.EXE")));
+    const QString missing = m_dir->filePath("missing/tlmr14.EXE");
+    QVERIFY(!m_info->DownloadUpdate(missing));
+    QCOMPARE(m_info->LastError(),
+             QStringLiteral("can't write %1: No such file or directory").arg(missing));
     QVERIFY(!m_info->httpClient()->busy());
     // A folder gets the name from the address; an address ending in "/" gives none.
     QVERIFY(m_info->DownloadUpdate(m_dir->path() + "/"));
@@ -290,6 +300,66 @@ void TestRetrieval::fileThatCannotBeCreatedRaises() {
     m_info->setActive(false);
     QVERIFY(!m_info->DownloadUpdate(m_dir->path() + "/"));
     QCOMPARE(m_info->LastError(), QStringLiteral("the download address names no file"));
+}
+
+// Downloads into targets that cannot take them: the old file (or whatever
+// stands there) stays as it was, the reason is the system's, and no partial
+// or temporary file is left.
+void TestRetrieval::badTargets_data() {
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<qint64>("room"); // -1: no limit
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("full disk, old file present") << "old" << 8192ll << "";
+    QTest::newRow("0 bytes free") << "old" << 0ll << "";
+    QTest::newRow("read-only folder") << "old" << -1ll << "read-only";
+    QTest::newRow("a directory") << "directory" << -1ll << "Is a directory";
+    QTest::newRow("a named pipe") << "pipe" << -1ll << "not a regular file";
+}
+
+void TestRetrieval::badTargets() {
+    QFETCH(QString, target);
+    QFETCH(qint64, room);
+    QFETCH(QString, reason);
+    Response big = Response::ok(QByteArray(64 * 1024, 'n'), "application/octet-stream");
+    m_server->setResponse("/dl/tlmr14", big);
+    publish("1.4");
+    QVERIFY(m_info->GetInfo());
+
+    SmallDisk disk;
+    const QString chosen = disk.filePath("tlmr14.EXE");
+    if (target == "old") {
+        QFile old(chosen);
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+    } else if (target == "directory") {
+        QVERIFY(QDir().mkdir(chosen));
+    } else {
+        QCOMPARE(::mkfifo(QFile::encodeName(chosen).constData(), 0600), 0);
+    }
+    const QStringList before = QDir(disk.path()).entryList(QDir::AllEntries | QDir::Hidden);
+    if (room >= 0) {
+        QVERIFY(disk.leaveRoom(room));
+        reason = disk.expectedReason();
+    }
+    if (reason == "read-only") {
+        if (::geteuid() == 0 && !disk.isTmpfs())
+            QSKIP("the superuser writes into any folder it may not mount read-only");
+        disk.makeReadOnly();
+        reason = disk.isTmpfs() ? "Read-only file system" : "Permission denied";
+    }
+
+    m_dialogs->setNextAnswer(Answer::Yes);
+    m_dialogs->setNextSaveFileName(chosen);
+    m_info->setOptions({});
+    QVERIFY(!m_info->Execute());
+    QCOMPARE(m_dialogs->last().caption, QStringLiteral("Download Error"));
+    const QString text = m_dialogs->last().text;
+    QVERIFY2(text.contains(chosen) && text.contains(reason), qPrintable(text));
+    QStringList after = QDir(disk.path()).entryList(QDir::AllEntries | QDir::Hidden);
+    after.removeAll(QStringLiteral("filler"));
+    QCOMPARE(after, before);
+    if (target == "old")
+        QCOMPARE(read(chosen), QStringLiteral("old"));
+    QCOMPARE(QFileInfo(chosen).isDir(), target == "directory");
 }
 
 TLMR_TEST_MAIN(TestRetrieval)

@@ -212,11 +212,25 @@ void TestUpdateInfo::fileNameFromAddress_data() {
                           << "tlmr.exe";
     QTest::newRow("parent folder") << "http://h/dl/.."
                                    << "";
-    QTest::newRow("backslashes") << "http://h/a?f=..\\..\\x.exe"
+    QTest::newRow("backslashes") << "http://h/a\\..\\x.exe"
                                  << "x.exe";
+    QTest::newRow("query left out") << "http://h/dl/tlmr14.txt?to=../../x/evil.exe"
+                                    << "tlmr14.txt";
+    QTest::newRow("leading dots") << "http://h/..bashrc"
+                                  << "bashrc";
+    QTest::newRow("right-to-left override")
+        << QString::fromUtf8("http://h/tlmr\u202Etxt.exe") << "tlmrtxt.exe";
+    QTest::newRow("isolates and DEL")
+        << QString::fromUtf8("http://h/a\u2066b\u2069\x7f.exe") << "ab.exe";
+    QTest::newRow("blanks hiding the extension") << "http://h/notes.txt%20%20%20%20.exe%20."
+                                                 << "notes.txt .exe";
+    QTest::newRow("255 characters keep the extension")
+        << "http://h/" + QString(251, u'n') + ".exe" << QString(196, u'n') + ".exe";
+    QTest::newRow("long in bytes") << "http://h/" + QString(150, QChar(0x00e9)) + ".zip"
+                                   << QString(98, QChar(0x00e9)) + ".zip";
     QTest::newRow("control characters") << "http://h/a\nb.exe"
                                         << "ab.exe";
-    QTest::newRow("long name cut") << "http://h/" + QString(1500, u'n') << QString(1000, u'n');
+    QTest::newRow("long name cut") << "http://h/" + QString(1500, u'n') << QString(200, u'n');
 }
 
 void TestUpdateInfo::fileNameFromAddress() {

@@ -79,7 +79,32 @@ void TestWebFileInfo::getInfo_data() {
         << "the information page redirects more than 10 times" << QStringList() << 11;
     QTest::newRow("oversized page")
         << Script{{"/tlmr.htm", Response::ok(QByteArray(5 * 1024 * 1024, ' '))}} << false << ""
-        << "response larger than 4194304 bytes" << QStringList{"404"} << 1;
+        << "response larger than 4194304 bytes"
+        << QStringList{"The update information could not be fetched from "
+                       "@/tlmr.htm:\rresponse larger than 4194304 bytes."}
+        << 1;
+    // The client's own failures are told in words with the address; a
+    // relocation is followed only to http(s), and plain http only on loopback.
+    QTest::newRow("relocation to file:")
+        << Script{{"/tlmr.htm", Response::redirect(302, "file:///etc/passwd")}} << false << ""
+        << "@/tlmr.htm sends the request on to \"file:///etc/passwd\", which was refused: only "
+           "http and https addresses are followed"
+        << QStringList{"The update information could not be fetched from @/tlmr.htm:\r@/tlmr.htm "
+                       "sends the request on to \"file:///etc/passwd\", which was refused: only "
+                       "http and https addresses are followed."}
+        << 1;
+    QTest::newRow("relocation to plain http elsewhere")
+        << Script{{"/tlmr.htm", Response::redirect(302, "http://192.0.2.7/tlmr.htm")}} << false
+        << ""
+        << "@/tlmr.htm sends the request on to http://192.0.2.7/tlmr.htm, which was refused: "
+           "http://192.0.2.7/tlmr.htm was refused: plain http is used only on this machine, "
+           "other servers must be reached over https"
+        << QStringList{"*"} << 1;
+    QTest::newRow("UTF-16 page")
+        << Script{{"/tlmr.htm", Response::ok(QByteArray("\xff\xfe<\0M\0E\0", 8))}} << false << ""
+        << "the information page at @/tlmr.htm is UTF-16 text; it must be ASCII or UTF-8 to "
+           "be read"
+        << QStringList() << 1;
     QTest::newRow("Location header") << Script{{"/tlmr.htm", Response::redirect(301, "/moved.htm")},
                                                {"/moved.htm", Response::ok("@PAGE 1.3.00")}}
                                      << true << "1.3.00"
@@ -106,8 +131,13 @@ void TestWebFileInfo::getInfo() {
     QCOMPARE(m_info->GetInfo(), result);
     QCOMPARE(m_info->Active(), result);
     QCOMPARE(m_info->ProductVersion(), version);
-    QCOMPARE(m_info->LastError(), lastError);
-    QCOMPARE(m_dialogs->texts(), messages);
+    const QString origin = QString::fromLatin1(base);
+    QCOMPARE(m_info->LastError(), QString(lastError).replace("@/", origin + "/"));
+    if (messages != QStringList{"*"}) {
+        for (QString& message : messages)
+            message.replace("@/", origin + "/");
+        QCOMPARE(m_dialogs->texts(), messages);
+    }
     QCOMPARE(m_server->requests().size(), requests);
     QVERIFY(m_info->hooked());
     if (result && !version.isEmpty() && version != "1.3.00") {

@@ -24,6 +24,7 @@ private slots:
     void declinedRetrievalLeavesTheWizardAsItWas();
     void mainWindowOpensTheWizard();
     void errorDuringTheCheckReachesTheApplication();
+    void serverTextShowsAsPlainText();
 
 private:
     std::unique_ptr<TfrmUpdate> showWizard();
@@ -90,7 +91,7 @@ void TestWizard::failedCheckDoesNotRestartItself() {
     QTRY_COMPARE(m_dialogs->count(), 2);
     QCOMPARE(m_dialogs->texts(),
              (QStringList{"404", QStringLiteral("Get Info failed due to:\r\nNot Found")}));
-    QTest::qWait(300);
+    drainEvents();
     QCOMPARE(m_dialogs->count(), 2);
     QCOMPARE(m_server->requests().size(), 1);
     QCOMPARE(wizard->lblUpdateStatus->text(), QStringLiteral("Update Status:  Unknown"));
@@ -169,8 +170,8 @@ void TestWizard::mainWindowOpensTheWizard() {
     // Any other address than http(s) leaves the program's own page.
     qputenv("TALLOWMERE_UPDATE_URL", "ftp://127.0.0.1/tlmr.htm");
     QWidget plain;
-    QCOMPARE(createProgramWebFileInfo(&plain)->HomeURL(),
-             QStringLiteral("http://www.brindlecrest.example/tlmr.htm"));
+    QCOMPARE(createProgramWebFileInfo(&plain)->HomeURL(), QLatin1String(kUpdatePage));
+    QVERIFY(QLatin1String(kUpdatePage).startsWith(QLatin1String("https://")));
 }
 
 void TestWizard::errorDuringTheCheckReachesTheApplication() {
@@ -188,8 +189,24 @@ void TestWizard::errorDuringTheCheckReachesTheApplication() {
     QTRY_COMPARE(errors, QStringList{"'Soon' is not a valid date"});
     QVERIFY(!QGuiApplication::overrideCursor());
     QCOMPARE(wizard->lblUpdateStatus->text(), QStringLiteral("Update Status:  Unknown"));
-    QTest::qWait(200);
+    drainEvents();
     QCOMPARE(errors.size(), 1);
+}
+
+void TestWizard::serverTextShowsAsPlainText() {
+    const QByteArray date =
+        "Dec <b><font color=#c00000 size=4>SECURITY ALERT...</font></b> 8, 2026";
+    m_server->setResponse("/tlmr.htm",
+                          Response::ok(meta("version", "<i>1.4</i>") + meta("date", date)));
+    auto wizard = showWizard();
+    auto* lblDate = wizard->findChild<QLabel*>(QStringLiteral("lblDate"));
+    QTRY_COMPARE(lblDate->text(), QString::fromLatin1(date));
+    for (QLabel* label : wizard->findChildren<QLabel*>())
+        QCOMPARE(label->textFormat(), Qt::PlainText);
+    // As plain text the whole date takes room at the label's own font size.
+    QLabel plain(QStringLiteral("Dec 8, 2026"));
+    plain.setFont(lblDate->font());
+    QCOMPARE(lblDate->sizeHint().height(), plain.sizeHint().height());
 }
 
 TLMR_TEST_MAIN(TestWizard)
