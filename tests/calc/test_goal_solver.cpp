@@ -1,5 +1,7 @@
 #include "calc/FutureValue.h"
+#include "calc/GoalMarks.h"
 #include "calc/GoalSolver.h"
+#include "calc/GoalTexts.h"
 #include "calc/Term.h"
 
 #include <QRandomGenerator>
@@ -100,6 +102,7 @@ private slots:
     void unreachable_data();
     void unreachable();
     void randomCasesRoundTrip();
+    void marksAndTexts();
 };
 
 void TestGoalSolver::example_data() {
@@ -280,6 +283,38 @@ void TestGoalSolver::randomCasesRoundTrip() {
             QFAIL(qPrintable(QStringLiteral("case %1: %2").arg(i).arg(goalUnknownName(unknown))));
     }
     QVERIFY(solved > 100);
+}
+
+void TestGoalSolver::marksAndTexts() {
+    // The schedule's example with savings steps of $25: the first row stays
+    // below $20,000 at every rate (at most $19,032.71), the second reaches it.
+    ScheduleInputs in = inputs("Monthly", 1000, 100, 6);
+    in.savingsStepIndex = 1;
+    const RegionalSettings us = RegionalSettings::unitedStates();
+    const ScheduleSnapshot s = computeSchedule(in, us);
+    const GoalMarks marks = goalMarks(s, 20000.0);
+    QCOMPARE(marks.count(), 70);
+    for (int column = 0; column < kGridColumns; ++column) {
+        QVERIFY(!marks.at(column, 0));
+        QVERIFY(!marks.at(column, 1));
+        QCOMPARE(marks.at(column, 2), column > 0);
+    }
+    // Exactly the value reaches it; a cent more does not.
+    QCOMPARE(goalMarks(s, s.values[11][7]).count(), 1);
+    QCOMPARE(goalMarks(s, s.values[11][7] + 0.01).count(), 0);
+    QCOMPARE(goalMarks(s, std::nullopt).count(), 0);
+
+    QCOMPARE(goalMarkLine(100000, us), QStringLiteral("reaches the goal of $100,000.00"));
+    const RegionalSettings german =
+        RegionalSettings::fromLocale(QLocale(QLocale::German, QLocale::Germany));
+    QCOMPARE(goalMarkLine(100000, german), QStringLiteral("reaches the goal of 100.000,00 €"));
+    const GoalAnswer rate = solveGoal(in, 20000, GoalUnknown::Rate);
+    QCOMPARE(goalAnswerText(rate, us), QStringLiteral("7.580%"));
+    QCOMPARE(goalAnswerText(rate, german), QStringLiteral("7,580%"));
+    QCOMPARE(goalAnswerText(solveGoal(in, 20000, GoalUnknown::Balance), german),
+             QStringLiteral("1.985,31 €"));
+    QCOMPARE(goalAnswerText(solveGoal(in, 500, GoalUnknown::Term), us),
+             QStringLiteral("The initial balance already reaches the goal."));
 }
 
 QTEST_GUILESS_MAIN(TestGoalSolver)

@@ -179,7 +179,7 @@ void TestCli::errorLinesAreKept() {
     };
     QCOMPARE(
         errorOf({}),
-        "tallowmere-cli: missing command; expected: schedule, growth, report (or --help)\n");
+        "tallowmere-cli: missing command; expected: schedule, growth, report, goal (or --help)\n");
     QCOMPARE(errorOf({"schedule", "--colour=red"}),
              "tallowmere-cli: unknown option '--colour'; accepted options: --balance, --savings, "
              "--first, --last, --frequency, --rate, --savings-step, --rate-step, --locale, "
