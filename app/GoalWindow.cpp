@@ -95,11 +95,18 @@ GoalWindow::GoalWindow(const RegionalSettings& regional, QWidget* parent)
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->setObjectName(QStringLiteral("btnsGoal"));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    // Enter in the target confirms it; it must not close the window.
+    for (QAbstractButton* button : buttons->buttons())
+        if (auto* push = qobject_cast<QPushButton*>(button))
+            push->setAutoDefault(false);
     layout->addWidget(buttons);
 
     connect(edtTarget, &TNumEdit::exited, this, &GoalWindow::targetLeft);
     // Enter confirms the target as leaving the field would.
-    connect(edtTarget, &QLineEdit::returnPressed, this, [this] { focusNextChild(); });
+    connect(edtTarget, &QLineEdit::returnPressed, this, [this] {
+        edtTarget->clearFocus();
+        edtTarget->setFocus(Qt::TabFocusReason);
+    });
     solve();
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
