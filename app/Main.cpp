@@ -3,6 +3,7 @@
 #include "app/About.h"
 #include "app/Disclaim.h"
 #include "app/ErrorRecovery.h"
+#include "app/GoalLink.h"
 #include "app/HintPauseStyle.h"
 #include "app/InputPanel.h"
 #include "app/InputReading.h"
@@ -255,6 +256,7 @@ void TfrmMain::connectCommands() {
     const auto bind = [this](auto* source, auto signal, auto handler) {
         connect(source, signal, this, guarded(handler));
     };
+    m_goal = new GoalLink(m_regional, pnlInput, grdFV, guarded([this] { CalculateGrdFV(); }), this);
     const auto onCommand = [&](Command command, auto handler) {
         for (QAction* item : m_menus->items(command))
             bind(item, &QAction::triggered, handler);
@@ -286,6 +288,7 @@ void TfrmMain::connectCommands() {
     onCommand(Command::HelpHow, [this] { mnuHelpHowClick(); });
     onCommand(Command::About, about);
     onCommand(Command::Growth, [this] { ShowGrowth(m_popupCell.x(), m_popupCell.y()); });
+    onCommand(Command::Goal, [this] { m_goal->showWindow(); });
 
     // Each item opens the address of its hidden link label, which beeps when
     // nothing can open it; an item whose link has no address does nothing.
@@ -394,6 +397,7 @@ void TfrmMain::CalculateGrdFV() {
     if (failure)
         std::rethrow_exception(failure);
     markBaseCell();
+    m_goal->scheduleChanged(m_snapshot);
 }
 
 void TfrmMain::CleanGrid() {
@@ -463,6 +467,7 @@ void TfrmMain::grdFVShowHintCell(int column, int row, QString& hintText) {
     // snapshot is the tooltip's whole source, as for the command line.
     if (const auto text = tooltipText(tooltipSource(m_snapshot, column, row), m_regional))
         hintText = *text;
+    m_goal->extendHint(column, row, hintText);
 }
 
 void TfrmMain::ShowGrowth(int column, int row) {

@@ -9,6 +9,7 @@
 #include <memory>
 
 class EditableComboBox;
+class GoalLink;
 class GrowthFeature;
 class HelpViewer;
 class HyperlinkLabel;
@@ -138,6 +139,7 @@ private:
     ReportFeature* m_report = nullptr;
     UpdateFeature* m_update = nullptr;
     GrowthFeature* m_growth = nullptr;
+    GoalLink* m_goal = nullptr; // the Goal window and the grid's goal marks
     Application::ExceptionHandler m_previousHandler;
     bool m_handlerInstalled = false;
     int m_errorDepth = 0;

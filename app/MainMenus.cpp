@@ -32,6 +32,7 @@ MainMenus::MainMenus(QMenuBar* bar, QWidget* window) {
 
     mnuFile = submenu(bar, "mnuFile", QStringLiteral("&File"));
     mnuFileReset = item(mnuFile, "mnuFileReset", QStringLiteral("&Reset"));
+    mnuFileGoal = item(mnuFile, "mnuFileGoal", QStringLiteral("&Goal..."));
     mnuFile->addSeparator();
     mnuFilePrintSetup = item(mnuFile, "mnuFilePrintSetup", QStringLiteral("Prin&t Setup..."));
     mnuFilePrint = item(mnuFile, "mnuFilePrint", QStringLiteral("&Print..."));
@@ -100,6 +101,7 @@ MainMenus::MainMenus(QMenuBar* bar, QWidget* window) {
     mnuPopExit = item(mnuPop, "mnuPopExit", QStringLiteral("E&xit"));
     mnuPop->addSeparator();
     mnuPopGrowth = item(mnuPop, "mnuPopGrowth", QStringLiteral("&Growth..."));
+    mnuPopGoal = item(mnuPop, "mnuPopGoal", QStringLiteral("G&oal..."));
 }
 
 QList<QAction*> MainMenus::items(Command command) const {
@@ -124,6 +126,8 @@ QList<QAction*> MainMenus::items(Command command) const {
         return {mnuHelpAbout, mnuPopAbout};
     case Command::Growth:
         return {mnuPopGrowth};
+    case Command::Goal:
+        return {mnuFileGoal, mnuPopGoal};
     }
     return {};
 }

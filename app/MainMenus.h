@@ -27,7 +27,8 @@ public:
         HelpSearch,
         HelpHow,
         About,
-        Growth
+        Growth,
+        Goal
     };
 
     MainMenus(QMenuBar* bar, QWidget* window);
@@ -43,6 +44,7 @@ public:
 private:
     QMenu* mnuFile;
     QAction* mnuFileReset;
+    QAction* mnuFileGoal;
     QAction* mnuFilePrintSetup;
     QAction* mnuFilePrint;
     QAction* mnuFileExit;
@@ -75,4 +77,5 @@ private:
     QAction* mnuPopAbout;
     QAction* mnuPopExit;
     QAction* mnuPopGrowth;
+    QAction* mnuPopGoal;
 };

@@ -26,13 +26,14 @@ long double powerUnchecked(long double base, long double exponent) {
     if (base == 0)
         return 0;
     long double product = std::log(base) * exponent;
-    // The growth is capped at e^88. Comparing before the product is stored as
-    // a double keeps an enormous exponent a capped growth rather than an
-    // overflow; far below zero the factor is 0 (underflow is no error).
-    if (product > 88)
-        product = 88;
-    else if (product < -100000)
+    // No upper limit: a growth factor past the extended range, or a product
+    // past the double range, raises the overflow flag, and a factor that fits
+    // only in extended precision overflows where the result is stored as a
+    // double. Far below zero the factor is 0 (underflow is no error).
+    if (product < -100000)
         product = -100000;
+    // The product is rounded to a double before the exponential, as it always
+    // was, so every value that fits keeps its last digit.
     const double t = static_cast<double>(product);
     return std::exp(static_cast<long double>(t));
 }

@@ -30,11 +30,13 @@ QStringList offeredFrequencyNames();
 int periodsPerYear(const QString& frequency);
 bool isKnownFrequency(const QString& frequency);
 
-// Base raised to Exponent through exp(ln(Base) * Exponent), with the exponent's
-// product capped at 88; a Base of exactly 0 gives 0. Throws ArithmeticError.
+// Base raised to Exponent through exp(ln(Base) * Exponent) in extended
+// precision; a Base of exactly 0 gives 0. Throws ArithmeticError, also when the
+// result leaves the extended range.
 long double Power(long double base, long double exponent);
 
 // Future value of `balance` plus `savings` a month over `term` months at `rate`
 // percent a year, compounded periodsPerYear(frequency) times a year.
-// Throws ArithmeticError instead of returning NaN or infinity.
+// Throws ArithmeticError instead of returning NaN or infinity, also when the
+// value does not fit in a double.
 double CalcFV(const QString& frequency, double balance, double rate, double term, double savings);

@@ -9,6 +9,7 @@ inline constexpr int kCliExitSuccess = 0;
 inline constexpr int kCliExitArithmetic = 1; // the values cannot be calculated
 inline constexpr int kCliExitBadInput = 2;
 inline constexpr int kCliExitOutputFailed = 3; // standard output cannot take the text
+inline constexpr int kCliExitUnreachable = 4;  // no value reaches the goal (goal command)
 
 // One subcommand of tallowmere-cli: `run` gets the arguments after the
 // subcommand's name and returns the exit status; `out` and `err` receive UTF-8

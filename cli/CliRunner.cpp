@@ -1,6 +1,7 @@
 #include "cli/CliRunner.h"
 
 #include "cli/CliOptions.h"
+#include "cli/GoalCommand.h"
 #include "cli/GrowthCommand.h"
 #include "cli/ReportCommand.h"
 #include "cli/ScheduleCommand.h"
@@ -15,6 +16,7 @@ constexpr CliCommand kCommands[] = {
     {"schedule", runScheduleCommand, scheduleUsage},
     {"growth", runGrowthCommand, growthUsage},
     {"report", runReportCommand, reportUsage},
+    {"goal", runGoalCommand, goalUsage},
 };
 
 QString commandNames() {

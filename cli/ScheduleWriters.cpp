@@ -33,8 +33,6 @@ QString scheduleAsText(const ScheduleSnapshot& snapshot) {
     return out;
 }
 
-namespace {
-
 QString csvField(const QString& text) {
     const bool needsQuotes =
         text.contains(u',') || text.contains(u'"') || text.contains(u'\r') || text.contains(u'\n');
@@ -44,8 +42,6 @@ QString csvField(const QString& text) {
     quoted.replace(u'"', QStringLiteral("\"\""));
     return u'"' + quoted + u'"';
 }
-
-} // namespace
 
 QString scheduleAsCsv(const ScheduleSnapshot& snapshot) {
     QString out;

@@ -12,6 +12,9 @@
 // An aligned table: a line with the term and the two steps, then the grid.
 QString scheduleAsText(const ScheduleSnapshot& snapshot);
 
+// One RFC 4180 field: quoted when it contains a comma, a quote, CR or LF.
+QString csvField(const QString& text);
+
 // RFC 4180: one record per grid row, fields quoted when they contain a comma,
 // a quote, CR or LF (quotes doubled), CRLF after every record.
 QString scheduleAsCsv(const ScheduleSnapshot& snapshot);

@@ -121,6 +121,14 @@ void TStringAlignGrid::setCellColor(int column, int row, const QColor& color) {
     applyColors();
 }
 
+void TStringAlignGrid::replaceCellColors(const QList<CellColor>& colors) {
+    m_cellColors.clear();
+    for (const CellColor& cell : colors)
+        if (cell.color.isValid())
+            m_cellColors.insert(cellKey(cell.column, cell.row), cell.color);
+    applyColors();
+}
+
 void TStringAlignGrid::clearColors() {
     m_columnColors.clear();
     m_rowColors.clear();

@@ -37,6 +37,14 @@ public:
     void setColumnColor(int column, const QColor& color);
     void setRowColor(int row, const QColor& color);
     void setCellColor(int column, int row, const QColor& color);
+    // Every cell's own colour at once: the listed cells get theirs, all others
+    // lose theirs.
+    struct CellColor {
+        int column;
+        int row;
+        QColor color;
+    };
+    void replaceCellColors(const QList<CellColor>& colors);
     void clearColors();
     QColor effectiveBackground(int column, int row) const;
     // The colour of the fixed cells: the style's button face.

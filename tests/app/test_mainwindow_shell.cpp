@@ -133,8 +133,9 @@ private slots:
                 list << (item->isSeparator() ? QStringLiteral("-") : item->text());
             return list;
         };
-        QCOMPARE(captions(control<QMenu>(w.get(), "mnuFile")),
-                 QStringList({"&Reset", "-", "Prin&t Setup...", "&Print...", "-", "E&xit"}));
+        QCOMPARE(
+            captions(control<QMenu>(w.get(), "mnuFile")),
+            QStringList({"&Reset", "&Goal...", "-", "Prin&t Setup...", "&Print...", "-", "E&xit"}));
         QCOMPARE(
             captions(control<QMenu>(w.get(), "mnuInternet")),
             QStringList({"Brindlecrest Calculator Corner - Online Calculators ...", "-",
@@ -155,7 +156,7 @@ private slots:
         QCOMPARE(action("mnuHelpContents")->shortcut(), QKeySequence(Qt::Key_F1));
         QCOMPARE(captions(control<QMenu>(w.get(), "mnuPop")),
                  QStringList({"&Reset", "-", "Print &Setup ...", "&Print...", "-", "&About...", "-",
-                              "E&xit", "-", "&Growth..."}));
+                              "E&xit", "-", "&Growth...", "G&oal..."}));
         for (QAction* item : w->findChildren<QAction*>())
             QVERIFY2(item->statusTip().isEmpty(), qPrintable(item->objectName()));
     }

@@ -49,6 +49,7 @@ private slots:
     void thirdSteps();
     void savingsHeadersAreWholeUnits();
     void hugeValuesInExponentForm();
+    void longTermRisesWithTheRate();
     void tooltipFiguresNeverOverflow();
     void zeroAndNegativeTerms();
     void failureKeepsOldTextsAfterTheFailingCell();
@@ -165,6 +166,28 @@ void TestSchedule::hugeValuesInExponentForm() {
     QVERIFY(!s.text(4, 1).contains(u'$'));
     // The exponent text still reads back for the tooltip.
     QVERIFY(tooltipAt(s, 4, 1).startsWith(QStringLiteral("Total Invested: $10,000,000,000\r\n")));
+}
+
+void TestSchedule::longTermRisesWithTheRate() {
+    // Mar 2027 to Mar 3800 at 4.25 % to 5.75 %: the growth factors pass e^88 from
+    // the middle column on, and every cell still grows with its rate.
+    ScheduleInputs in = exampleInputs();
+    in.rate = 5;
+    in.firstMonth = in.lastMonth = QStringLiteral("Mar");
+    in.firstYear = 2027;
+    in.lastYear = 3800;
+    in.savingsStepIndex = 0;
+    const ScheduleSnapshot s = computeSchedule(in, RegionalSettings::unitedStates());
+    QCOMPARE(s.baseCell(), QStringLiteral(" 6.57898923E42"));
+    for (int row = 1; row < kGridRows; ++row)
+        for (int column = 2; column < kGridColumns; ++column)
+            QVERIFY2(s.values[row][column] > s.values[row][column - 1] * 1.04,
+                     qPrintable(s.text(column, row)));
+    // Until Mar 9999 at 10 %, e^794 leaves the double range.
+    in.rate = 10;
+    in.lastYear = 9999;
+    QVERIFY_THROWS_EXCEPTION(ArithmeticError,
+                             computeSchedule(in, RegionalSettings::unitedStates()));
 }
 
 void TestSchedule::tooltipFiguresNeverOverflow() {

@@ -177,8 +177,9 @@ void TestCli::errorLinesAreKept() {
         runCli(arguments, out, err);
         return QString::fromUtf8(err);
     };
-    QCOMPARE(errorOf({}),
-             "tallowmere-cli: missing command; expected: schedule, growth, report (or --help)\n");
+    QCOMPARE(
+        errorOf({}),
+        "tallowmere-cli: missing command; expected: schedule, growth, report, goal (or --help)\n");
     QCOMPARE(errorOf({"schedule", "--colour=red"}),
              "tallowmere-cli: unknown option '--colour'; accepted options: --balance, --savings, "
              "--first, --last, --frequency, --rate, --savings-step, --rate-step, --locale, "
@@ -287,16 +288,31 @@ void TestCli::textOutputIsAligned() {
 }
 
 void TestCli::exitCodes() {
-    const Run overflow = runCliProgram({"schedule", "--savings", "1e307", "--rate", "6"});
-    QCOMPARE(overflow.exitCode, 1);
-    QVERIFY(overflow.out.isEmpty());
-    QCOMPARE(overflow.err,
-             QByteArray("tallowmere-cli: Valid results cannot be calculated using the variables "
-                        "you have entered.\n"));
+    // Values past the double range, and a rate whose growth leaves even the
+    // extended range, are the arithmetic error: never a capped or empty figure.
+    const QList<QStringList> overflows = {
+        {"schedule", "--savings", "1e307", "--rate", "6"},
+        {"schedule", "--rate", "1000", "--first", "Jan 2000", "--last", "Jan 2100"},
+        {"schedule", "--rate", "1e308", "--savings", "100"},
+    };
+    for (const QStringList& arguments : overflows) {
+        const Run overflow = runCliProgram(arguments);
+        QCOMPARE(overflow.exitCode, 1);
+        QVERIFY(overflow.out.isEmpty());
+        QCOMPARE(overflow.err,
+                 QByteArray("tallowmere-cli: Valid results cannot be calculated using the "
+                            "variables you have entered.\n"));
+    }
 
     const Run fine =
         runCliProgram({"schedule", "--rate", "1000", "--first", "Jan 2000", "--format", "json"});
     QCOMPARE(fine.exitCode, 0);
+    // Growth past e^88 is shown as it is.
+    const Run longTerm =
+        runCliProgram({"schedule", "--balance", "1000", "--savings", "100", "--first", "Mar 2027",
+                       "--last", "Mar 3800", "--rate", "5", "--locale", "en_US"});
+    QCOMPARE(longTerm.exitCode, 0);
+    QVERIFY2(longTerm.out.split('\n').value(3).contains(" 6.57898923E42 "), longTerm.out);
 
     // Output that cannot be written is a failure, not a success.
     if (!QFile::exists(QStringLiteral("/dev/full")))

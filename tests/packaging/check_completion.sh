@@ -23,7 +23,7 @@ offered() {
 fail=0
 problem() { echo "$*"; fail=1; }
 
-for command in schedule growth report; do
+for command in schedule growth report goal; do
     offered tallowmere-cli "" | grep -qx "$command" || problem "the command $command is not offered"
     documented=$("$cli" "$command" --help | grep -o '^  --[a-z-]*' | sed 's/^  //' | sort)
     options=$(offered tallowmere-cli "$command" -- | sort)
@@ -40,4 +40,12 @@ for option in --frequency --format --savings-step --rate-step --locale --first -
             problem "tallowmere-cli refuses $option '$value'"
     done
 done
+# Every quantity offered is one the goal command solves for (4: this goal is
+# out of reach, which is no refusal of the value).
+for value in $(offered tallowmere-cli goal --solve ""); do
+    "$cli" goal --target 1 --solve "$value" >/dev/null 2>&1
+    status=$?
+    [ $status -eq 0 ] || [ $status -eq 4 ] || problem "tallowmere-cli refuses --solve '$value'"
+done
+[ -n "$(offered tallowmere-cli goal --solve "")" ] || problem "no values offered for --solve"
 exit $fail

@@ -1,0 +1,210 @@
+#include "cli/GoalCommand.h"
+
+#include "calc/GoalSolver.h"
+#include "calc/GoalTexts.h"
+#include "calc/NumberFormat.h"
+#include "cli/CliCommand.h"
+#include "cli/CliOptions.h"
+#include "cli/ScheduleCommand.h"
+#include "cli/ScheduleWriters.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <array>
+#include <cmath>
+
+namespace {
+
+const QString kTarget = QStringLiteral("target");
+const QString kSolve = QStringLiteral("solve");
+
+constexpr std::array kUnknowns = {GoalUnknown::Savings, GoalUnknown::Balance, GoalUnknown::Term,
+                                  GoalUnknown::Rate};
+
+QString unknownNames() {
+    QStringList names;
+    for (GoalUnknown unknown : kUnknowns)
+        names << goalUnknownName(unknown);
+    return names.join(u'|');
+}
+
+void addGoalOptions(CliCommandLine& commandLine) {
+    commandLine.addValueOption(kTarget, QStringLiteral("X"),
+                               QStringLiteral("the future value to reach (required), a number "
+                                              "above zero"));
+    commandLine.addValueOption(
+        kSolve, unknownNames(),
+        QStringLiteral("what to solve for (required): the monthly savings, the initial balance, "
+                       "the term (as the last month) or the interest rate; the option of that "
+                       "input is ignored"));
+    addScheduleInputOptions(commandLine);
+    addLocaleOption(commandLine);
+    addFormatOption(commandLine);
+}
+
+QString readTarget(const CliCommandLine& commandLine, double& target) {
+    const QStringList values = commandLine.values(kTarget);
+    if (values.isEmpty())
+        return QStringLiteral("--target is required: the future value to reach, e.g. --target "
+                              "20000");
+    const auto number = parseNumber(values.last(), RegionalSettings::unitedStates());
+    if (!number || !std::isfinite(*number) || *number <= 0)
+        return QStringLiteral("--target: %1 is not an amount above zero; expected a number with "
+                              "'.' as the decimal point, e.g. 20000 or 12500.50")
+            .arg(quotedValue(values.last()));
+    target = *number;
+    return {};
+}
+
+QString readUnknown(const CliCommandLine& commandLine, GoalUnknown& unknown) {
+    const QStringList values = commandLine.values(kSolve);
+    const QString expected = QStringLiteral("expected one of %1").arg(unknownNames());
+    if (values.isEmpty())
+        return QStringLiteral("--solve is required; %1").arg(expected);
+    for (GoalUnknown candidate : kUnknowns) {
+        if (values.last() == goalUnknownName(candidate)) {
+            unknown = candidate;
+            return {};
+        }
+    }
+    return QStringLiteral("--solve: %1 is not something to solve for; %2")
+        .arg(quotedValue(values.last()), expected);
+}
+
+QString answerLabel(GoalUnknown unknown) {
+    switch (unknown) {
+    case GoalUnknown::Savings:
+        return QStringLiteral("Monthly savings");
+    case GoalUnknown::Balance:
+        return QStringLiteral("Initial balance");
+    case GoalUnknown::Term:
+        return QStringLiteral("Last month");
+    case GoalUnknown::Rate:
+        return QStringLiteral("Interest rate");
+    }
+    return {};
+}
+
+// The answer as a plain number: money with cents, months, or percent with
+// three decimals, '.' as the decimal point.
+QString plainValue(const GoalAnswer& answer) {
+    switch (answer.unknown) {
+    case GoalUnknown::Term:
+        return QString::number(answer.value, 'f', 0);
+    case GoalUnknown::Rate:
+        return QString::number(answer.value, 'f', kRateDecimals);
+    default:
+        return QString::number(answer.value, 'f', 2);
+    }
+}
+
+QString asText(const GoalAnswer& answer, double target, const RegionalSettings& regional) {
+    QString line = QStringLiteral("%1 to reach %2: %3")
+                       .arg(answerLabel(answer.unknown), goalAmountText(target, regional),
+                            goalAnswerText(answer, regional));
+    if (answer.unknown == GoalUnknown::Term)
+        line += QStringLiteral(" (%1 months)").arg(plainValue(answer));
+    return line + QStringLiteral("\nFuture value: %1\n")
+                      .arg(formatCurrency(answer.futureValue, 10, 2, regional));
+}
+
+QString asCsv(const GoalAnswer& answer, double target, const RegionalSettings& regional) {
+    const QStringList fields = {goalUnknownName(answer.unknown), QString::number(target, 'f', 2),
+                                goalAnswerText(answer, regional), plainValue(answer),
+                                QString::number(answer.futureValue, 'f', 2)};
+    QStringList quoted;
+    for (const QString& field : fields)
+        quoted << csvField(field);
+    return QStringLiteral("solve,target,answer,value,futureValue\r\n") + quoted.join(u',') +
+           QStringLiteral("\r\n");
+}
+
+QByteArray asJson(const GoalAnswer& answer, double target, const RegionalSettings& regional) {
+    QJsonObject object{
+        {QStringLiteral("solve"), goalUnknownName(answer.unknown)},
+        {QStringLiteral("target"), target},
+        {QStringLiteral("targetText"), goalAmountText(target, regional)},
+        {QStringLiteral("answer"), goalAnswerText(answer, regional)},
+        {QStringLiteral("value"), answer.value},
+        {QStringLiteral("futureValue"), answer.futureValue},
+        {QStringLiteral("futureValueText"), formatCurrency(answer.futureValue, 10, 2, regional)}};
+    if (answer.unknown == GoalUnknown::Term) {
+        object.insert(QStringLiteral("lastMonth"), answer.lastMonth);
+        object.insert(QStringLiteral("lastYear"), answer.lastYear);
+    }
+    return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
+}
+
+} // namespace
+
+int runGoalCommand(const QStringList& arguments, QByteArray& out, QByteArray& err) {
+    CliCommandLine commandLine;
+    addGoalOptions(commandLine);
+    QString error;
+    if (!commandLine.parse(arguments, error))
+        return cliFailure(err, error);
+    if (commandLine.helpRequested()) {
+        out += goalUsage().toUtf8();
+        return kCliExitSuccess;
+    }
+    double target = 0;
+    GoalUnknown unknown = GoalUnknown::Savings;
+    ScheduleInputs inputs;
+    std::optional<QString> locale;
+    ScheduleOptions::Format format = ScheduleOptions::Format::Text;
+    error = readTarget(commandLine, target);
+    if (error.isEmpty())
+        error = readUnknown(commandLine, unknown);
+    if (error.isEmpty())
+        error = readScheduleInputs(commandLine, inputs);
+    if (error.isEmpty())
+        error = readLocale(commandLine, locale);
+    if (error.isEmpty())
+        error = readFormat(commandLine, format);
+    if (!error.isEmpty())
+        return cliFailure(err, error);
+
+    const RegionalSettings regional = regionalSettingsFor(locale);
+    const GoalAnswer answer = solveGoal(inputs, target, unknown);
+    switch (answer.status) {
+    case GoalAnswer::Status::Incalculable:
+        return cliFailure(err, answer.sentence, kCliExitArithmetic);
+    case GoalAnswer::Status::Unreachable:
+        return cliFailure(err, answer.sentence, kCliExitUnreachable);
+    case GoalAnswer::Status::Solved:
+        break;
+    }
+
+    switch (format) {
+    case ScheduleOptions::Format::Text:
+        out += asText(answer, target, regional).toUtf8();
+        break;
+    case ScheduleOptions::Format::Csv:
+        out += asCsv(answer, target, regional).toUtf8();
+        break;
+    case ScheduleOptions::Format::Json:
+        out += asJson(answer, target, regional);
+        break;
+    }
+    return kCliExitSuccess;
+}
+
+QString goalUsage() {
+    CliCommandLine commandLine;
+    addGoalOptions(commandLine);
+    return QStringLiteral(
+               "Usage: tallowmere-cli goal --target X --solve WHAT [options]\n"
+               "\n"
+               "Solves the schedule's base cell for a future value: the monthly savings or the\n"
+               "initial balance to the cent (rounded up), the fewest whole months (as the last\n"
+               "month) or the lowest interest rate to three decimals that reach the target,\n"
+               "all other inputs as given. WHAT is savings, balance, term or rate.\n"
+               "\n"
+               "Options:\n") +
+           commandLine.optionsUsage() +
+           QStringLiteral(
+               "\n"
+               "Exit status: 0 success, 1 the values cannot be calculated, 2 bad input,\n"
+               "3 the output could not be written, 4 the goal cannot be reached (the reason\n"
+               "on standard error).\n");
+}

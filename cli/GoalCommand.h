@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// "tallowmere-cli goal": the schedule's options plus --target AMOUNT and
+// --solve savings|balance|term|rate; prints the value of the solved input
+// that makes the base cell reach the target, as text, CSV or JSON. Exit
+// statuses as for the schedule, and 4 for a goal that cannot be reached, with
+// its sentence on standard error.
+int runGoalCommand(const QStringList& arguments, QByteArray& out, QByteArray& err);
+
+// The goal command's --help text.
+QString goalUsage();
