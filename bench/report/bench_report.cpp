@@ -14,20 +14,15 @@
 
 namespace {
 
-// The schedule report as the window prints it: the stored template, the texts
-// filled in and a 12 x 8 grid answered by the value callback.
+// The schedule report as the window prints it: the stored template filled from
+// the first run's schedule.
 struct Schedule {
     TfrReport report;
     TfrUserDataset dataset;
     Schedule() {
         readReport(scheduleTemplateResource(), report);
-        report.Dataset = &dataset;
-        dataset.OnCheckEOF = [this](QObject*, bool& eof) { eof = dataset.RecordIndex >= 12; };
-        report.OnGetValue = [this](const QString& name, QVariant& value) {
-            value = QStringLiteral(" $%1,%2.61").arg(100 + dataset.RecordIndex).arg(name.size());
-        };
-        fillScheduleReport(report, {"$1,000.00", "$100.00", "6.5", "360", "Monthly", " $117,609.61",
-                                    "$25", "1/4%"});
+        const RegionalSettings regional = RegionalSettings::unitedStates();
+        fillScheduleReport(report, dataset, computeSchedule(ScheduleInputs(), regional), regional);
     }
 };
 

@@ -21,26 +21,50 @@ const QStringList kInputs = {"--balance",      "1000",     "--savings",   "100",
                              "--rate",         "6.5",      "--locale",    "en_US",
                              "--savings-step", "1",        "--rate-step", "3"};
 
-// The schedule template fed by a grid of texts "r<row>c<column>".
+// The example's inputs: 360 months, the $25 and 1/4% steps.
+ScheduleInputs exampleInputs() {
+    ScheduleInputs in;
+    in.balance = 1000;
+    in.savings = 100;
+    in.rate = 6.5;
+    in.firstMonth = in.lastMonth = "Jan";
+    in.firstYear = 2000;
+    in.lastYear = 2030;
+    in.savingsStepIndex = 1;
+    in.rateStepIndex = 3;
+    return in;
+}
+
+// The schedule template filled from the example, its grid texts replaced by
+// "r<row>c<column>" (column from 1).
 struct GridReport {
     TfrReport report;
     TfrUserDataset dataset;
-    int rows = kGridRows;
     int eofQuestions = 0;
 
     GridReport() {
         readReport(scheduleTemplateResource(), report);
-        report.Dataset = &dataset;
-        dataset.OnCheckEOF = [this](QObject*, bool& eof) {
+        const RegionalSettings us = RegionalSettings::unitedStates();
+        ScheduleSnapshot snapshot = computeSchedule(exampleInputs(), us);
+        for (int row = 0; row < kGridRows; ++row)
+            for (int c = 0; c < kGridColumns; ++c)
+                snapshot.cells[row][c] = QStringLiteral("r%1c%2").arg(row).arg(c + 1);
+        fillScheduleReport(report, dataset, snapshot, us);
+        const auto checkEof = dataset.OnCheckEOF;
+        dataset.OnCheckEOF = [this, checkEof](QObject* sender, bool& eof) {
             ++eofQuestions;
+            checkEof(sender, eof);
+        };
+    }
+
+    // A dataset of `rows` rows, longer than any grid.
+    void setRows(int rows) {
+        dataset.OnCheckEOF = [this, rows](QObject*, bool& eof) {
             eof = dataset.RecordIndex >= rows;
         };
         report.OnGetValue = [this](const QString& name, QVariant& value) {
-            if (name.startsWith(QLatin1String("cell"), Qt::CaseInsensitive))
-                value = QStringLiteral("r%1c%2").arg(dataset.RecordIndex).arg(name.mid(4));
+            value = QStringLiteral("r%1c%2").arg(dataset.RecordIndex).arg(name.mid(4));
         };
-        fillScheduleReport(report, {"$1,000.00", "$100.00", "6.5", "360", "Monthly", " $117,609.61",
-                                    "$25", "1/4%"});
     }
 };
 
@@ -98,7 +122,7 @@ void TestReportOutput::preparedPageHoldsTwelveRowsAndTheFooter() {
 
 void TestReportOutput::longDatasetsBreakPages() {
     GridReport g;
-    g.rows = 60; // 206 + 60 x 18 does not fit above the footer at 934
+    g.setRows(60); // 206 + 60 x 18 does not fit above the footer at 934
     g.report.PrepareReport();
     const auto& pages = g.report.prepared().pages;
     QCOMPARE(pages.size(), std::size_t(2));
@@ -115,7 +139,7 @@ void TestReportOutput::longDatasetsBreakPages() {
 
     // A row taller than the page does not fit below the title, then prints
     // alone on each further page, and the run ends.
-    g.rows = 3;
+    g.setRows(3);
     g.report.FindView("MasterData1")->Height = 5000;
     g.report.PrepareReport();
     QCOMPARE(g.report.prepared().pages.size(), std::size_t(4));
