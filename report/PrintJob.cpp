@@ -80,6 +80,8 @@ void setBin(QPrinter& printer, std::int32_t bin) {
 
 bool printPages(QPrinter& printer, const PreparedReport& report, const QList<int>& sequence) {
     const bool pdf = printer.outputFormat() == QPrinter::PdfFormat;
+    if (pdf)
+        printer.setResolution(kPdfResolution);
     printer.setDocName(report.title);
     printer.setCreator(report.creator);
     QPainter painter;

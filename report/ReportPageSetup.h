@@ -12,6 +12,9 @@ class TfrReport;
 // whole on any printer. The command line's PDF and the PDF printer share them.
 inline constexpr double kPdfMarginPoints = 18.0;
 QMarginsF pdfMargins();
+// The resolution every PDF of the report is drawn at, so that both place each
+// text at the same position.
+inline constexpr int kPdfResolution = 1200;
 
 // The paper of a prepared page: Letter for paper code 1, else its stored size;
 // `margins` in points.

@@ -9,12 +9,6 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 
-namespace {
-
-constexpr int kPdfResolution = 600;
-
-} // namespace
-
 QByteArray renderReportPdf(const PreparedReport& report) {
     QByteArray bytes;
     QBuffer buffer(&bytes);

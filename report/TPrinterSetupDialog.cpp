@@ -30,7 +30,9 @@ TPrinterSetupDialog::TPrinterSetupDialog(QPrinter& printer, const QPageLayout& r
     auto* paperForm = new QFormLayout(paperBox);
     m_paper = new QComboBox(paperBox);
     m_paper->setObjectName(QStringLiteral("cbPaper"));
-    m_paper->addItem(reportPaper.pageSize().name());
+    // "Letter", not "Letter / ANSI A".
+    const QString paperName = reportPaper.pageSize().name().section(QStringLiteral(" / "), 0, 0);
+    m_paper->addItem(paperName);
     m_paper->setEnabled(false);
     paperForm->addRow(QStringLiteral("Si&ze:"), m_paper);
     row->addWidget(paperBox, 1);
@@ -48,12 +50,11 @@ TPrinterSetupDialog::TPrinterSetupDialog(QPrinter& printer, const QPageLayout& r
     orientationBox->setEnabled(false);
     row->addWidget(orientationBox);
     layout->addLayout(row);
-    auto* note =
-        new QLabel(QStringLiteral("The report is laid out on %1 paper in %2 orientation "
-                                  "and always prints that way.")
-                       .arg(reportPaper.pageSize().name(),
-                            landscape ? QStringLiteral("landscape") : QStringLiteral("portrait")),
-                   this);
+    auto* note = new QLabel(
+        QStringLiteral("The report is laid out on %1 paper in %2 orientation "
+                       "and always prints that way.")
+            .arg(paperName, landscape ? QStringLiteral("landscape") : QStringLiteral("portrait")),
+        this);
     note->setObjectName(QStringLiteral("lblPaperNote"));
     note->setWordWrap(true);
     layout->addWidget(note);
