@@ -14,7 +14,6 @@
 #include "app/WindowLook.h"
 #include "app/XJustOne.h"
 #include "calc/Growth.h"
-#include "calc/NumberFormat.h"
 #include "calc/Term.h"
 #include "calc/Tooltip.h"
 #include "growth/GrowthFeature.h"
@@ -536,19 +535,8 @@ void TfrmMain::showInformation(const QString& text) {
 }
 
 void TfrmMain::Print() {
-    ScheduleReportTexts texts;
-    texts.balance = formatCurrency(static_cast<double>(edtBalance->value()), 10, 2, m_regional);
-    texts.savings = formatCurrency(static_cast<double>(edtSavings->value()), 10, 2, m_regional);
-    texts.rate = formatGeneral(edtInterest->value(), 15, m_regional);
-    texts.term = formatGeneral(edtTerm->value(), 15, m_regional);
-    texts.frequency = cbFrequency->currentText();
-    texts.futureValue = grdFV->cellText(kBaseColumn, kBaseRow);
-    texts.savingsIncrement = m_snapshot.strSavingsIncrement;
-    texts.rateIncrement = m_snapshot.strRateIncrement;
     if (auto* report = feature(m_report, kReportModule, kReportEntry))
-        report->preview(texts, {kGridColumns, grdFV->rowCount(), [this](int column, int row) {
-                                    return grdFV->cellText(column, row);
-                                }});
+        report->preview(m_snapshot, m_regional);
 }
 
 void TfrmMain::ShowUpdate() {

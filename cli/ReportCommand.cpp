@@ -1,7 +1,6 @@
 #include "cli/ReportCommand.h"
 
 #include "calc/ArithmeticError.h"
-#include "calc/NumberFormat.h"
 #include "cli/CliCommand.h"
 #include "cli/CliOptions.h"
 #include "report/PreparedReport.h"
@@ -76,22 +75,7 @@ int runReportCommand(const QStringList& arguments, QByteArray& out, QByteArray& 
     TfrReport report;
     TfrUserDataset dataset;
     readReport(scheduleTemplateResource(), report);
-    report.Dataset = &dataset;
-    dataset.OnCheckEOF = [&dataset](QObject*, bool& eof) {
-        eof = dataset.RecordIndex >= kGridRows;
-    };
-    report.OnGetValue = [&](const QString& name, QVariant& value) {
-        for (int n = 1; n <= kGridColumns; ++n)
-            if (name.compare(QStringLiteral("Cell%1").arg(n), Qt::CaseInsensitive) == 0) {
-                value = snapshot.text(n - 1, dataset.RecordIndex);
-                return;
-            }
-    };
-    fillScheduleReport(
-        report, {formatCurrency(in.balance, 10, 2, regional),
-                 formatCurrency(in.savings, 10, 2, regional), formatGeneral(in.rate, 15, regional),
-                 formatGeneral(snapshot.term, 15, regional), in.frequency, snapshot.baseCell(),
-                 snapshot.strSavingsIncrement, snapshot.strRateIncrement});
+    fillScheduleReport(report, dataset, snapshot, regional);
     report.PrepareReport();
     if (!writeReportPdf(report.prepared(), file, error)) {
         return cliFailure(err, error, kCliExitOutputFailed);

@@ -246,6 +246,8 @@ QString expandLine(const QString& line, const std::function<QString(const QStrin
 
 PreparedReport prepareReport(TfrReport& report, const int unprintable[4]) {
     PreparedReport out;
+    out.title = report.DocumentTitle;
+    out.creator = report.Creator;
     for (const auto& page : report.Pages) {
         if (page->PageType != 0)
             continue;

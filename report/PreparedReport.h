@@ -25,6 +25,8 @@ struct PreparedPage {
 
 struct PreparedReport {
     std::vector<PreparedPage> pages;
+    QString title;   // the report's DocumentTitle
+    QString creator; // the report's Creator
 };
 
 // Raised when a bracketed name is resolved neither by the report's value

@@ -79,36 +79,44 @@ void setBin(QPrinter& printer, std::int32_t bin) {
 } // namespace
 
 bool printPages(QPrinter& printer, const PreparedReport& report, const QList<int>& sequence) {
+    const bool pdf = printer.outputFormat() == QPrinter::PdfFormat;
+    if (pdf)
+        printer.setResolution(kPdfResolution);
+    printer.setDocName(report.title);
+    printer.setCreator(report.creator);
     QPainter painter;
     bool started = false;
     for (int number : sequence) {
         if (number < 1 || number > int(report.pages.size()))
             continue;
         const PreparedPage& page = report.pages[std::size_t(number - 1)];
-        const QPageLayout layout = pageLayoutOf(page, printer.pageLayout().margins());
+        const QPageLayout layout = pageLayoutOf(
+            page, pdf ? pdfMargins() : printer.pageLayout().margins(QPageLayout::Point));
         setBin(printer, page.bin);
+        printer.setPageLayout(layout);
         if (started) {
-            printer.setPageLayout(layout);
             if (!printer.newPage())
                 return false;
         } else {
-            printer.setPageLayout(layout);
             if (!painter.begin(&printer))
                 return false;
             started = true;
         }
         const QRectF printable = printer.pageRect(QPrinter::DevicePixel);
         const QRectF paper = printer.paperRect(QPrinter::DevicePixel);
+        // The painter's origin: the paper's corner on a full page, else the
+        // printable area's.
+        const QPointF origin = printer.fullPage() ? QPointF() : printable.topLeft();
         QRectF target;
-        if (page.stretchToPrintable) {
-            // The painter's origin is the printable area's corner.
-            target = printer.fullPage() ? printable : QRectF(QPointF(0, 0), printable.size());
+        if (pdf && page.stretchToPrintable) {
+            // Every PDF of the report has the same printable area.
+            target = pdfSheetArea(layout, printer.resolution()).translated(-origin);
+        } else if (page.stretchToPrintable) {
+            target = printable.translated(-origin);
         } else {
             const double dpiX = printer.logicalDpiX(), dpiY = printer.logicalDpiY();
-            const QPointF origin =
-                printer.fullPage() ? paper.topLeft() : paper.topLeft() - printable.topLeft();
-            target = QRectF(origin, QSizeF(page.width * dpiX / kUnitsPerInch,
-                                           page.height * dpiY / kUnitsPerInch));
+            target = QRectF(paper.topLeft() - origin, QSizeF(page.width * dpiX / kUnitsPerInch,
+                                                             page.height * dpiY / kUnitsPerInch));
         }
         renderPage(painter, page, target);
     }

@@ -3,7 +3,9 @@
 #include "platform/Application.h"
 #include "platform/ProductInfo.h"
 #include "report/PrinterChoice.h"
+#include "report/ReportPageSetup.h"
 #include "report/ReportStream.h"
+#include "report/ScheduleReport.h"
 #include "report/ScheduleTemplate.h"
 #include "report/TPrinterSetupDialog.h"
 #include "report/TfrReport.h"
@@ -24,33 +26,26 @@ public:
         setObjectName(QStringLiteral("ReportFeature"));
         frTLMRDataset = new TfrUserDataset(this);
         frTLMRDataset->setObjectName(QStringLiteral("frTLMRDataset"));
-        frTLMRDataset->OnCheckEOF = [this](QObject* sender, bool& eof) {
-            frTLMRDatasetCheckEOF(sender, eof);
-        };
         frTLMR = new TfrReport(this);
         frTLMR->setObjectName(QStringLiteral("frTLMR"));
         frTLMR->Dataset = frTLMRDataset;
         frTLMR->Title = QLatin1String(ProductInfo::kTitle);
         frTLMR->PreviewButtons = pbZoom | pbPrint | pbExit;
         frTLMR->ShowProgress = false;
-        frTLMR->OnGetValue = [this](const QString& name, QVariant& value) {
-            frTLMRGetValue(name, value);
-        };
         if (readReport(scheduleTemplateResource(), *frTLMR) != ReportReadResult::Ok)
             Application::instance()->dialogs().messageBox(
                 window, QStringLiteral("Error"), reportReadErrorText(),
                 DialogService::Icon::Warning, DialogService::Buttons::Ok);
     }
 
-    void preview(const ScheduleReportTexts& texts, const Grid& grid) override {
-        m_grid = grid;
-        fillScheduleReport(*frTLMR, texts);
+    void preview(const ScheduleSnapshot& snapshot, const RegionalSettings& regional) override {
+        fillScheduleReport(*frTLMR, *frTLMRDataset, snapshot, regional);
         frTLMR->PreviewReport(printer(), m_window);
     }
 
     void setupPrinter() override {
         if (!PrinterSetupDialog)
-            PrinterSetupDialog = new TPrinterSetupDialog(printer(), m_window);
+            PrinterSetupDialog = new TPrinterSetupDialog(printer(), reportPaper(*frTLMR), m_window);
         PrinterSetupDialog->exec();
     }
 
@@ -66,23 +61,7 @@ private:
         return *m_printer;
     }
 
-    void frTLMRDatasetCheckEOF(QObject*, bool& eof) {
-        eof = frTLMRDataset->RecordIndex >= m_grid.rows;
-    }
-
-    void frTLMRGetValue(const QString& name, QVariant& value) {
-        const int row = frTLMRDataset->RecordIndex;
-        for (int n = 1; n <= m_grid.columns; ++n) {
-            if (QString::compare(name, QStringLiteral("Cell%1").arg(n), Qt::CaseInsensitive) == 0) {
-                if (row >= 0 && row < m_grid.rows)
-                    value = m_grid.cellText(n - 1, row);
-                return;
-            }
-        }
-    }
-
     QWidget* m_window;
-    Grid m_grid;
     std::unique_ptr<QPrinter> m_printer;
     TfrReport* frTLMR = nullptr;
     TfrUserDataset* frTLMRDataset = nullptr;

@@ -15,21 +15,24 @@ QByteArray renderReportPdf(const PreparedReport& report) {
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        writer.setResolution(600);
-        writer.setCreator(QStringLiteral("Tallowmere"));
+        writer.setResolution(kPdfResolution);
+        writer.setTitle(report.title);
+        writer.setCreator(report.creator);
         if (!report.pages.empty())
-            writer.setPageLayout(pageLayoutOf(report.pages.front(), QMarginsF()));
+            writer.setPageLayout(pageLayoutOf(report.pages.front(), pdfMargins()));
         QPainter painter;
         bool first = true;
         for (const PreparedPage& page : report.pages) {
             if (!first) {
-                writer.setPageLayout(pageLayoutOf(page, QMarginsF()));
+                writer.setPageLayout(pageLayoutOf(page, pdfMargins()));
                 writer.newPage();
             } else if (!painter.begin(&writer)) {
                 return {};
             }
             first = false;
-            renderPage(painter, page, QRectF(0, 0, writer.width(), writer.height()));
+            // The painter's origin is the corner of the margins.
+            const QRectF area = pdfSheetArea(writer.pageLayout(), kPdfResolution);
+            renderPage(painter, page, QRectF(QPointF(0, 0), area.size()));
         }
         if (painter.isActive())
             painter.end();

@@ -5,8 +5,9 @@
 
 struct PreparedReport;
 
-// Prepared pages as a PDF document: each page on its own paper, the sheet
-// filling the whole page (a PDF has no unprintable border).
+// Prepared pages as a PDF document titled and credited as the report is: each
+// page on its own paper, the sheet stretched over the paper less the PDF
+// margins (as the PDF printer does).
 QByteArray renderReportPdf(const PreparedReport& report);
 
 // Writes the PDF to `fileName` (replaced atomically); on failure returns false

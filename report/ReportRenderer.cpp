@@ -2,6 +2,7 @@
 
 #include "report/PreparedReport.h"
 
+#include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QTextLayout>
@@ -41,12 +42,12 @@ void drawFrame(QPainter& painter, const TfrView& v, const Mapping& m) {
         painter.drawLine(r.topRight(), r.bottomRight());
 }
 
-QFont memoFont(const TfrMemoView& memo, const QPaintDevice* device, double sy) {
+QFont memoFont(const TfrMemoView& memo, double points, const QPaintDevice* device, double sy) {
     QFont font(memo.FontName);
     // The font's height in units is size/72 inch; points are converted by the
     // device's resolution, so scale them to the mapping.
     const int dpi = device && device->logicalDpiY() > 0 ? device->logicalDpiY() : 96;
-    font.setPointSizeF(std::max(0.1, memo.FontSize * kUnitsPerInch * sy / dpi));
+    font.setPointSizeF(std::max(0.1, points * kUnitsPerInch * sy / dpi));
     font.setBold(memo.FontStyle & fsBold);
     font.setItalic(memo.FontStyle & fsItalic);
     font.setUnderline(memo.FontStyle & fsUnderline);
@@ -55,20 +56,87 @@ QFont memoFont(const TfrMemoView& memo, const QPaintDevice* device, double sy) {
     return font;
 }
 
+Qt::Alignment horizontalAlignment(const TfrMemoView& memo) {
+    const int horizontal = memo.Alignment & 3;
+    return horizontal == frtaRight    ? Qt::AlignRight
+           : horizontal == frtaCenter ? Qt::AlignHCenter
+                                      : Qt::AlignLeft;
+}
+
+// Where the text block of `height` starts inside `inner`, per the vertical alignment.
+double blockTop(const TfrMemoView& memo, const QRectF& inner, double height) {
+    if (memo.Alignment & frtaMiddle)
+        return inner.top() + (inner.height() - height) / 2;
+    if (memo.Alignment & frtaDown)
+        return inner.top() + inner.height() - height;
+    return inner.top();
+}
+
+// One unwrapped line of `text` in `font`, laid out for `width`.
+std::unique_ptr<QTextLayout> singleLine(const QString& text, const QFont& font,
+                                        QPaintDevice* device, Qt::Alignment alignment,
+                                        double width) {
+    auto layout = std::make_unique<QTextLayout>(text, font, device);
+    QTextOption option(alignment);
+    option.setWrapMode(QTextOption::NoWrap);
+    layout->setTextOption(option);
+    layout->beginLayout();
+    QTextLine line = layout->createLine();
+    line.setLineWidth(width);
+    line.setPosition(QPointF(0, 0));
+    layout->endLayout();
+    return layout;
+}
+
+// A box that holds one line of its font shows its one text line whole: at the
+// view's font size when it fits the width, else at the largest smaller size
+// that fits, never below kMinimumFontPoints. The baseline stays where the
+// full-size line would have it, so shrunk and full-size values in one row
+// share their baseline. Returns false when the memo is not such a one-liner.
+bool drawOneLine(QPainter& painter, const TfrMemoView& memo, const QRectF& inner,
+                 const Mapping& m) {
+    if (memo.Memo.size() != 1)
+        return false;
+    QPaintDevice* device = painter.device();
+    const QFont full = memoFont(memo, memo.FontSize, device, m.sy);
+    const QFontMetricsF fullMetrics(full, device);
+    if (inner.height() >= 2 * fullMetrics.height() + memo.LineSpacing * m.sy)
+        return false;
+    const double width = std::max(0.0, inner.width());
+    const Qt::Alignment alignment = horizontalAlignment(memo);
+    const QString& text = memo.Memo.front();
+    auto layout = singleLine(text, full, device, alignment, width);
+    double points = memo.FontSize;
+    // Glyph advances scale with the size (no hinting), so the proportional
+    // size fits up to rounding; the loop takes off what rounding adds.
+    for (int tries = 0; tries < 8 && points > kMinimumFontPoints; ++tries) {
+        const double natural = layout->lineAt(0).naturalTextWidth();
+        if (natural <= width)
+            break;
+        const double proportional = points * width / natural;
+        points = std::max(kMinimumFontPoints, std::min(proportional, points * 0.99));
+        layout = singleLine(text, memoFont(memo, points, device, m.sy), device, alignment, width);
+    }
+    const double baseline = blockTop(memo, inner, fullMetrics.height()) + fullMetrics.ascent();
+    const QColor color = colorFromRef(memo.FontColor);
+    painter.save();
+    painter.setClipRect(m.rect(memo));
+    painter.setPen(color.isValid() ? color : QColor(Qt::black));
+    layout->draw(&painter, QPointF(inner.left(), baseline - layout->lineAt(0).ascent()));
+    painter.restore();
+    return true;
+}
+
 void drawMemo(QPainter& painter, const TfrMemoView& memo, const Mapping& m) {
     const QRectF box = m.rect(memo);
     const QColor fill = colorFromRef(memo.FillColor);
     if (fill.isValid())
         painter.fillRect(box, fill);
-    if (!memo.Memo.isEmpty() && memo.FontSize > 0) {
-        const QRectF inner =
-            box.adjusted(memo.GapX * m.sx, memo.GapY * m.sy, -memo.GapX * m.sx, -memo.GapY * m.sy);
-        const QFont font = memoFont(memo, painter.device(), m.sy);
-        QTextOption option;
-        const int horizontal = memo.Alignment & 3;
-        option.setAlignment(horizontal == frtaRight    ? Qt::AlignRight
-                            : horizontal == frtaCenter ? Qt::AlignHCenter
-                                                       : Qt::AlignLeft);
+    const QRectF inner =
+        box.adjusted(memo.GapX * m.sx, memo.GapY * m.sy, -memo.GapX * m.sx, -memo.GapY * m.sy);
+    if (!memo.Memo.isEmpty() && memo.FontSize > 0 && !drawOneLine(painter, memo, inner, m)) {
+        const QFont font = memoFont(memo, memo.FontSize, painter.device(), m.sy);
+        QTextOption option(horizontalAlignment(memo));
         option.setWrapMode((memo.Flags & flWordWrap) ? QTextOption::WrapAtWordBoundaryOrAnywhere
                                                      : QTextOption::NoWrap);
         const double spacing = memo.LineSpacing * m.sy;
@@ -92,11 +160,7 @@ void drawMemo(QPainter& painter, const TfrMemoView& memo, const Mapping& m) {
             layout->endLayout();
             layouts.push_back(std::move(layout));
         }
-        double top = inner.top();
-        if (memo.Alignment & frtaMiddle)
-            top += (inner.height() - y) / 2;
-        else if (memo.Alignment & frtaDown)
-            top += inner.height() - y;
+        const double top = blockTop(memo, inner, y);
         QColor color = colorFromRef(memo.FontColor);
         painter.save();
         painter.setClipRect(box);

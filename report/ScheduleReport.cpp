@@ -1,18 +1,40 @@
 #include "report/ScheduleReport.h"
 
+#include "calc/NumberFormat.h"
+#include "calc/Steps.h"
 #include "platform/ProductInfo.h"
 #include "report/TfrReport.h"
+#include "report/TfrUserDataset.h"
+
+#include <memory>
 
 void setMemoText(TfrReport& report, const QString& name, const QString& text) {
     if (TfrView* view = report.FindView(name))
         view->Memo = QStringList{text};
 }
 
-void fillScheduleReport(TfrReport& report, const ScheduleReportTexts& texts) {
+ScheduleReportTexts scheduleReportTexts(const ScheduleSnapshot& snapshot,
+                                        const RegionalSettings& regional) {
+    const ScheduleInputs& in = snapshot.inputs;
+    ScheduleReportTexts texts;
+    texts.balance = formatCurrency(in.balance, 10, 2, regional);
+    texts.savings = formatCurrency(in.savings, 10, 2, regional);
+    texts.rate = formatGeneral(in.rate, 15, regional);
+    texts.term = formatGeneral(snapshot.term, 15, regional);
+    texts.frequency = in.frequency;
+    texts.futureValue = snapshot.baseCell();
+    // The step caption table writes dollars; the page's money is regional.
+    texts.savingsIncrement =
+        formatCurrency(savingsStep(in.savingsStepIndex).amount, 10, 0, regional);
+    texts.rateIncrement = snapshot.strRateIncrement;
+    return texts;
+}
+
+void setScheduleTexts(TfrReport& report, const ScheduleReportTexts& texts) {
     const auto set = [&report](const char* name, const QString& text) {
         setMemoText(report, QString::fromLatin1(name), text);
     };
-    set("lblReportTitle", QStringLiteral("Tallowmere Schedule"));
+    set("lblReportTitle", QString::fromLatin1(kScheduleReportTitle));
     set("lblHeader1", QString());
     set("lblHeader2", QString());
     set("lblURL", QString::fromLatin1(ProductInfo::kWebHomeCaption));
@@ -25,4 +47,31 @@ void fillScheduleReport(TfrReport& report, const ScheduleReportTexts& texts) {
     set("lblInterestRate", texts.rate + u'%');
     set("lblCompoundingFrequency", texts.frequency);
     set("lblFutureValue", texts.futureValue);
+}
+
+void fillScheduleReport(TfrReport& report, TfrUserDataset& dataset,
+                        const ScheduleSnapshot& snapshot, const RegionalSettings& regional) {
+    setScheduleTexts(report, scheduleReportTexts(snapshot, regional));
+    report.DocumentTitle = QString::fromLatin1(kScheduleReportTitle);
+    report.Creator = QString::fromLatin1(ProductInfo::kTitle) + u' ' +
+                     QString::fromLatin1(ProductInfo::kVersion);
+
+    // The report keeps its own copy of the grid, so that preparing the pages
+    // again (from the preview's print dialog) needs nothing of the caller.
+    const auto cells = std::make_shared<const decltype(snapshot.cells)>(snapshot.cells);
+    const int rows = int(cells->size());
+    report.Dataset = &dataset;
+    dataset.OnCheckEOF = [&dataset, rows](QObject*, bool& eof) {
+        eof = dataset.RecordIndex >= rows;
+    };
+    report.OnGetValue = [&dataset, cells, rows](const QString& name, QVariant& value) {
+        const int row = dataset.RecordIndex;
+        for (int n = 1; n <= kGridColumns; ++n) {
+            if (name.compare(QStringLiteral("Cell%1").arg(n), Qt::CaseInsensitive) == 0) {
+                if (row >= 0 && row < rows)
+                    value = (*cells)[std::size_t(row)][std::size_t(n - 1)];
+                return;
+            }
+        }
+    };
 }

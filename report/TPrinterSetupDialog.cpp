@@ -13,14 +13,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-namespace {
-
-const QPageSize::PageSizeId kPapers[] = {QPageSize::Letter, QPageSize::Legal, QPageSize::Executive,
-                                         QPageSize::A4,     QPageSize::A5,    QPageSize::B5};
-
-} // namespace
-
-TPrinterSetupDialog::TPrinterSetupDialog(QPrinter& printer, QWidget* parent)
+TPrinterSetupDialog::TPrinterSetupDialog(QPrinter& printer, const QPageLayout& reportPaper,
+                                         QWidget* parent)
     : QDialog(parent)
     , m_printer(printer) {
     setObjectName(QStringLiteral("PrinterSetupDialog"));
@@ -36,8 +30,10 @@ TPrinterSetupDialog::TPrinterSetupDialog(QPrinter& printer, QWidget* parent)
     auto* paperForm = new QFormLayout(paperBox);
     m_paper = new QComboBox(paperBox);
     m_paper->setObjectName(QStringLiteral("cbPaper"));
-    for (QPageSize::PageSizeId id : kPapers)
-        m_paper->addItem(QPageSize::name(id), int(id));
+    // "Letter", not "Letter / ANSI A".
+    const QString paperName = reportPaper.pageSize().name().section(QStringLiteral(" / "), 0, 0);
+    m_paper->addItem(paperName);
+    m_paper->setEnabled(false);
     paperForm->addRow(QStringLiteral("Si&ze:"), m_paper);
     row->addWidget(paperBox, 1);
 
@@ -49,8 +45,19 @@ TPrinterSetupDialog::TPrinterSetupDialog(QPrinter& printer, QWidget* parent)
     m_landscape->setObjectName(QStringLiteral("rbLandscape"));
     orientation->addWidget(m_portrait);
     orientation->addWidget(m_landscape);
+    const bool landscape = reportPaper.orientation() == QPageLayout::Landscape;
+    (landscape ? m_landscape : m_portrait)->setChecked(true);
+    orientationBox->setEnabled(false);
     row->addWidget(orientationBox);
     layout->addLayout(row);
+    auto* note = new QLabel(
+        QStringLiteral("The report is laid out on %1 paper in %2 orientation "
+                       "and always prints that way.")
+            .arg(paperName, landscape ? QStringLiteral("landscape") : QStringLiteral("portrait")),
+        this);
+    note->setObjectName(QStringLiteral("lblPaperNote"));
+    note->setWordWrap(true);
+    layout->addWidget(note);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     layout->addWidget(buttons);
@@ -69,10 +76,6 @@ void TPrinterSetupDialog::load() {
     m_printers->addItems(PrinterChoice::names());
     m_printers->setCurrentIndex(
         std::max(0, int(m_printers->findText(PrinterChoice::currentName(m_printer)))));
-    m_paper->setCurrentIndex(
-        std::max(0, int(m_paper->findData(int(m_printer.pageLayout().pageSize().id())))));
-    (m_printer.pageLayout().orientation() == QPageLayout::Landscape ? m_landscape : m_portrait)
-        ->setChecked(true);
 }
 
 int TPrinterSetupDialog::exec() {
@@ -88,9 +91,5 @@ void TPrinterSetupDialog::reject() {
 
 void TPrinterSetupDialog::accept() {
     PrinterChoice::select(m_printer, m_printers->currentText());
-    m_printer.setPageSize(
-        QPageSize(static_cast<QPageSize::PageSizeId>(m_paper->currentData().toInt())));
-    m_printer.setPageOrientation(m_landscape->isChecked() ? QPageLayout::Landscape
-                                                          : QPageLayout::Portrait);
     QDialog::accept();
 }

@@ -1,18 +1,23 @@
 #pragma once
 
 #include <QDialog>
+#include <QPageLayout>
 
 class QComboBox;
 class QPrinter;
 class QRadioButton;
 
 // Printer setup: picks the application's current printer (the installed ones
-// and the PDF printer), its paper and orientation. OK applies the choice to the
+// and the PDF printer). The report's own page fixes the paper and orientation
+// (every page is printed on the paper it is laid out for), so the dialog shows
+// them, disabled, with a note instead of offering a choice. OK applies the
 // printer; Cancel leaves it as it was.
 class TPrinterSetupDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit TPrinterSetupDialog(QPrinter& printer, QWidget* parent = nullptr);
+    // `reportPaper`: the paper and orientation the report is laid out on.
+    TPrinterSetupDialog(QPrinter& printer, const QPageLayout& reportPaper,
+                        QWidget* parent = nullptr);
 
     // Shows the printer's current choice, then runs modally.
     int exec() override;

@@ -5,6 +5,7 @@
 #include "report/PreparedReport.h"
 #include "report/PrintJob.h"
 #include "report/PrinterChoice.h"
+#include "report/ReportPageSetup.h"
 #include "report/ReportRenderer.h"
 #include "report/TPrinterSetupDialog.h"
 #include "report/TfrPrintDialog.h"
@@ -12,6 +13,7 @@
 
 #include <QActionGroup>
 #include <QBoxLayout>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -19,7 +21,6 @@
 #include <QPrinter>
 #include <QScrollBar>
 #include <QSettings>
-#include <QStyle>
 #include <QToolButton>
 #include <cmath>
 
@@ -31,6 +32,12 @@ constexpr int kSmallStep = 10;
 constexpr int kLargeStep = 200;
 const QColor kBackground(128, 128, 128);
 const char kPlacementGroup[] = "Form/TfrPreviewForm";
+
+// A button picture from the desktop's icon theme (a freedesktop name), or our
+// own where the theme has none.
+QIcon themeIcon(const char* name, const char* fallback) {
+    return QIcon::fromTheme(QString::fromLatin1(name), QIcon(QString::fromLatin1(fallback)));
+}
 
 QSize pageSizeOf(const TfrReport& report) {
     const auto& pages = report.prepared().pages;
@@ -140,11 +147,11 @@ TfrPreviewForm::TfrPreviewForm(TfrReport& report, QPrinter& printer, QWidget* pa
     auto* side = new QVBoxLayout;
     side->setSpacing(0);
     side->addWidget(m_vbar, 1);
-    const auto pageButton = [this, side](const char* name, QStyle::StandardPixmap icon,
-                                         const QString& hint, int delta) {
+    const auto pageButton = [this, side](const char* name, const QIcon& icon, const QString& hint,
+                                         int delta) {
         auto* button = new QToolButton(this);
         button->setObjectName(QString::fromLatin1(name));
-        button->setIcon(style()->standardIcon(icon));
+        button->setIcon(icon);
         button->setToolTip(hint);
         button->setAutoRaise(true);
         button->setFocusPolicy(Qt::NoFocus);
@@ -153,8 +160,10 @@ TfrPreviewForm::TfrPreviewForm(TfrReport& report, QPrinter& printer, QWidget* pa
                 [this, delta] { goToPage(currentPage() - 1 + delta); });
         side->addWidget(button);
     };
-    pageButton("btnPrevPage", QStyle::SP_ArrowUp, QStringLiteral("Previous page"), -1);
-    pageButton("btnNextPage", QStyle::SP_ArrowDown, QStringLiteral("Next page"), 1);
+    pageButton("btnPrevPage", themeIcon("go-up", ":/icons/page-up.png"),
+               QStringLiteral("Previous page"), -1);
+    pageButton("btnNextPage", themeIcon("go-down", ":/icons/page-down.png"),
+               QStringLiteral("Next page"), 1);
     body->addWidget(m_view, 0, 0);
     body->addLayout(side, 0, 1);
     auto* bottom = new QHBoxLayout;
@@ -194,7 +203,7 @@ void TfrPreviewForm::buildButtons(QWidget* row) {
     layout->setContentsMargins(4, 3, 4, 3);
     layout->setSpacing(2);
     const unsigned enabled = m_report.PreviewButtons;
-    const auto add = [&](const char* name, QStyle::StandardPixmap icon, const QString& text,
+    const auto add = [&](const char* name, const QIcon& icon, const QString& text,
                          const QString& hint, unsigned bit) {
         auto* button = new QToolButton(row);
         button->setObjectName(QString::fromLatin1(name));
@@ -202,7 +211,8 @@ void TfrPreviewForm::buildButtons(QWidget* row) {
             button->setText(text);
             button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         }
-        button->setIcon(style()->standardIcon(icon));
+        button->setIcon(icon);
+        button->setIconSize(QSize(20, 20));
         button->setToolTip(hint);
         button->setAutoRaise(true);
         button->setFocusPolicy(Qt::NoFocus);
@@ -211,7 +221,7 @@ void TfrPreviewForm::buildButtons(QWidget* row) {
         layout->addWidget(button);
         return button;
     };
-    m_zoomButton = add("btnZoom", QStyle::SP_FileDialogContentsView, QStringLiteral("100%"),
+    m_zoomButton = add("btnZoom", QIcon(), QStringLiteral("100%"),
                        QStringLiteral("Zoom View of Page"), pbZoom);
     m_zoomButton->setPopupMode(QToolButton::InstantPopup);
     m_zoomButton->setToolButtonStyle(Qt::ToolButtonTextOnly);
@@ -240,19 +250,24 @@ void TfrPreviewForm::buildButtons(QWidget* row) {
     item(QStringLiteral("Two pages"), {ZoomMode::TwoPages, 100});
     m_zoomButton->setMenu(m_zoomMenu);
 
-    add("btnLoad", QStyle::SP_DialogOpenButton, {}, QStringLiteral("Open ..."), pbLoad);
-    add("btnSave", QStyle::SP_DialogSaveButton, {}, QStringLiteral("Save This Report ..."), pbSave);
-    m_printButton = add("btnPrint", QStyle::SP_FileIcon, QStringLiteral("Print"),
-                        QStringLiteral("Print This Report ..."), pbPrint);
+    add("btnLoad", themeIcon("document-open", ":/icons/open.png"), {}, QStringLiteral("Open ..."),
+        pbLoad);
+    add("btnSave", themeIcon("document-save", ":/icons/save.png"), {},
+        QStringLiteral("Save This Report ..."), pbSave);
+    m_printButton = add("btnPrint", themeIcon("document-print", ":/icons/print.png"),
+                        QStringLiteral("Print"), QStringLiteral("Print This Report ..."), pbPrint);
     // The PDF printer is always there, so printing never lacks a printer.
-    m_pageSetupButton = add("btnPageSetup", QStyle::SP_FileDialogDetailedView, {},
-                            QStringLiteral("Page Setup ..."), pbPrint);
+    m_pageSetupButton =
+        add("btnPageSetup", themeIcon("document-page-setup", ":/icons/printer-setup.png"), {},
+            QStringLiteral("Page Setup ..."), pbPrint);
     m_pageSetupButton->setEnabled(m_printButton->isEnabled());
-    add("btnFind", QStyle::SP_FileDialogContentsView, {}, QStringLiteral("Find ..."), pbFind);
-    add("btnHelp", QStyle::SP_DialogHelpButton, {}, QStringLiteral("Display Help ..."), pbHelp);
+    add("btnFind", themeIcon("edit-find", ":/icons/find.png"), {}, QStringLiteral("Find ..."),
+        pbFind);
+    add("btnHelp", themeIcon("help-contents", ":/icons/help.png"), {},
+        QStringLiteral("Display Help ..."), pbHelp);
     layout->addStretch(1);
-    QToolButton* close = add("btnExit", QStyle::SP_DialogCloseButton, QStringLiteral("Close"),
-                             QStringLiteral("Exit Preview ..."), pbExit);
+    QToolButton* close = add("btnExit", themeIcon("window-close", ":/icons/exit.png"),
+                             QStringLiteral("Close"), QStringLiteral("Exit Preview ..."), pbExit);
     connect(m_printButton, &QToolButton::clicked, this, &TfrPreviewForm::printReport);
     connect(m_pageSetupButton, &QToolButton::clicked, this, &TfrPreviewForm::pageSetup);
     connect(close, &QToolButton::clicked, this, &QDialog::reject);
@@ -407,7 +422,7 @@ void TfrPreviewForm::done(int result) {
 }
 
 void TfrPreviewForm::pageSetup() {
-    TPrinterSetupDialog dialog(m_printer, this);
+    TPrinterSetupDialog dialog(m_printer, reportPaper(m_report), this);
     dialog.exec();
 }
 

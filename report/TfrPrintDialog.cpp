@@ -137,6 +137,17 @@ void TfrPrintDialog::accept() {
         m_pagesText->setFocus();
         return;
     }
+    if (sequence->isEmpty()) {
+        // Nothing to print: say so before asking for a file or a printer.
+        const int count = int(m_report.prepared().pages.size());
+        showError(this, QStringLiteral("Print"),
+                  QStringLiteral("The pages chosen hold no page of the report. The report has "
+                                 "%1 %2.")
+                      .arg(count)
+                      .arg(count == 1 ? QStringLiteral("page") : QStringLiteral("pages")));
+        (m_pages->isChecked() ? static_cast<QWidget*>(m_pagesText) : m_parity)->setFocus();
+        return;
+    }
     if (m_switchFailed) {
         showError(this, QStringLiteral("Error"), QStringLiteral("Printer selected is not valid"));
         reject();

@@ -40,6 +40,9 @@ public:
     std::vector<std::unique_ptr<TfrPage>> Pages;
     TfrUserDataset* Dataset = nullptr;
     QString Title;
+    // The document's title and creating program (PDF metadata, print job name).
+    QString DocumentTitle;
+    QString Creator;
     GetValueEvent OnGetValue;
     FrReportType ReportType = FrReportType::rtSimple;
     FrPreviewZoom InitialZoom = FrPreviewZoom::pzDefault;

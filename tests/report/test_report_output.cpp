@@ -1,15 +1,21 @@
 #include "calc/Schedule.h"
+#include "cli/CliOptions.h"
 #include "cli/CliRunner.h"
 #include "report/PreparedReport.h"
+#include "report/PrintJob.h"
+#include "report/PrinterChoice.h"
+#include "report/ReportPageSetup.h"
 #include "report/ReportRenderer.h"
 #include "report/ReportStream.h"
 #include "report/ScheduleReport.h"
 #include "report/ScheduleTemplate.h"
 #include "report/TfrReport.h"
 #include "report/TfrUserDataset.h"
+#include "tests/report/PdfWords.h"
 
 #include <QImage>
 #include <QPainter>
+#include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -21,26 +27,50 @@ const QStringList kInputs = {"--balance",      "1000",     "--savings",   "100",
                              "--rate",         "6.5",      "--locale",    "en_US",
                              "--savings-step", "1",        "--rate-step", "3"};
 
-// The schedule template fed by a grid of texts "r<row>c<column>".
+// The example's inputs: 360 months, the $25 and 1/4% steps.
+ScheduleInputs exampleInputs() {
+    ScheduleInputs in;
+    in.balance = 1000;
+    in.savings = 100;
+    in.rate = 6.5;
+    in.firstMonth = in.lastMonth = "Jan";
+    in.firstYear = 2000;
+    in.lastYear = 2030;
+    in.savingsStepIndex = 1;
+    in.rateStepIndex = 3;
+    return in;
+}
+
+// The schedule template filled from the example, its grid texts replaced by
+// "r<row>c<column>" (column from 1).
 struct GridReport {
     TfrReport report;
     TfrUserDataset dataset;
-    int rows = kGridRows;
     int eofQuestions = 0;
 
     GridReport() {
         readReport(scheduleTemplateResource(), report);
-        report.Dataset = &dataset;
-        dataset.OnCheckEOF = [this](QObject*, bool& eof) {
+        const RegionalSettings us = RegionalSettings::unitedStates();
+        ScheduleSnapshot snapshot = computeSchedule(exampleInputs(), us);
+        for (int row = 0; row < kGridRows; ++row)
+            for (int c = 0; c < kGridColumns; ++c)
+                snapshot.cells[row][c] = QStringLiteral("r%1c%2").arg(row).arg(c + 1);
+        fillScheduleReport(report, dataset, snapshot, us);
+        const auto checkEof = dataset.OnCheckEOF;
+        dataset.OnCheckEOF = [this, checkEof](QObject* sender, bool& eof) {
             ++eofQuestions;
+            checkEof(sender, eof);
+        };
+    }
+
+    // A dataset of `rows` rows, longer than any grid.
+    void setRows(int rows) {
+        dataset.OnCheckEOF = [this, rows](QObject*, bool& eof) {
             eof = dataset.RecordIndex >= rows;
         };
         report.OnGetValue = [this](const QString& name, QVariant& value) {
-            if (name.startsWith(QLatin1String("cell"), Qt::CaseInsensitive))
-                value = QStringLiteral("r%1c%2").arg(dataset.RecordIndex).arg(name.mid(4));
+            value = QStringLiteral("r%1c%2").arg(dataset.RecordIndex).arg(name.mid(4));
         };
-        fillScheduleReport(report, {"$1,000.00", "$100.00", "6.5", "360", "Monthly", " $117,609.61",
-                                    "$25", "1/4%"});
     }
 };
 
@@ -50,6 +80,47 @@ QStringList textsOf(const PreparedPage& page, int top, int bottom) {
         if (view->type() == FrObjectType::Memo && view->Top >= top && view->Top < bottom)
             texts << view->Memo.join(u'\n');
     return texts;
+}
+
+// The schedule of CLI-style `arguments`, read by the command line's own parser.
+std::pair<ScheduleSnapshot, RegionalSettings> scheduleOf(const QStringList& arguments) {
+    CliCommandLine commandLine;
+    addScheduleInputOptions(commandLine);
+    addLocaleOption(commandLine);
+    QString error;
+    ScheduleInputs in;
+    std::optional<QString> locale;
+    if (!commandLine.parse(arguments, error) || !readScheduleInputs(commandLine, in).isEmpty() ||
+        !readLocale(commandLine, locale).isEmpty())
+        qFatal("bad test arguments");
+    const RegionalSettings regional = regionalSettingsFor(locale);
+    return {computeSchedule(in, regional), regional};
+}
+
+// The schedule report of `snapshot`, prepared.
+struct FilledReport {
+    TfrReport report;
+    TfrUserDataset dataset;
+    FilledReport(const ScheduleSnapshot& snapshot, const RegionalSettings& regional) {
+        readReport(scheduleTemplateResource(), report);
+        fillScheduleReport(report, dataset, snapshot, regional);
+        report.PrepareReport();
+    }
+};
+
+// A sheet rectangle (units) on a PDF page: the sheet stretched over the
+// Letter page less the PDF margins, in points.
+QRectF onPdfPage(const QRectF& units) {
+    const double m = kPdfMarginPoints;
+    const double sx = (612 - 2 * m) / 779, sy = (792 - 2 * m) / 1008;
+    return {m + units.x() * sx, m + units.y() * sy, units.width() * sx, units.height() * sy};
+}
+
+QString pdfMeta(const QString& file) {
+    QProcess info;
+    info.start("pdfinfo", {file});
+    info.waitForFinished(30000);
+    return QString::fromUtf8(info.readAllStandardOutput());
 }
 
 } // namespace
@@ -65,6 +136,8 @@ private slots:
     void unresolvedNameRaisesTheEvaluationError();
     void renderedPixels();
     void cliWritesTheLetterPdf();
+    void pdfPages_data();
+    void pdfPages();
     void cliFailures_data();
     void cliFailures();
 };
@@ -98,7 +171,7 @@ void TestReportOutput::preparedPageHoldsTwelveRowsAndTheFooter() {
 
 void TestReportOutput::longDatasetsBreakPages() {
     GridReport g;
-    g.rows = 60; // 206 + 60 x 18 does not fit above the footer at 934
+    g.setRows(60); // 206 + 60 x 18 does not fit above the footer at 934
     g.report.PrepareReport();
     const auto& pages = g.report.prepared().pages;
     QCOMPARE(pages.size(), std::size_t(2));
@@ -115,7 +188,7 @@ void TestReportOutput::longDatasetsBreakPages() {
 
     // A row taller than the page does not fit below the title, then prints
     // alone on each further page, and the run ends.
-    g.rows = 3;
+    g.setRows(3);
     g.report.FindView("MasterData1")->Height = 5000;
     g.report.PrepareReport();
     QCOMPARE(g.report.prepared().pages.size(), std::size_t(4));
@@ -220,6 +293,93 @@ void TestReportOutput::cliWritesTheLetterPdf() {
     for (const QString& piece : expected)
         QVERIFY2(body.contains(piece), qPrintable(piece));
     QCOMPARE(body.count(QRegularExpression("\\$\\d{3},\\d{3}\\.\\d\\d")), 77 + 1);
+}
+
+void TestReportOutput::pdfPages_data() {
+    QTest::addColumn<QStringList>("inputs");
+    QTest::newRow("example") << kInputs;
+    QTest::newRow("de_DE, 100.000.000,00 EUR and more")
+        << QStringList{"--balance", "2000000",  "--savings", "20000",    "--rate",   "8",
+                       "--first",   "Jan 2000", "--last",    "Jan 2040", "--locale", "de_DE"};
+    QTest::newRow("en_US, $1,000,000,000 and more")
+        << QStringList{"--balance", "20000000", "--savings", "200000",   "--rate",   "8",
+                       "--first",   "Jan 2000", "--last",    "Jan 2040", "--locale", "en_US"};
+    QTest::newRow("negative, in exponent form")
+        << QStringList{"--balance", "-2e15", "--rate", "6.5", "--locale", "en_US"};
+    QTest::newRow("negative, in brackets: the widest currency text") << QStringList{
+        "--balance=-100000000", "--savings=-1000000", "--rate", "6.5", "--locale", "en_US"};
+}
+
+// The command line's PDF and the PDF printer's: every grid text whole on one
+// line inside its cell, every text inside the printable area, and the two
+// files alike, word for word and position for position.
+void TestReportOutput::pdfPages() {
+    QFETCH(QStringList, inputs);
+    QTemporaryDir dir;
+    const QString cliFile = dir.filePath("cli.pdf"), guiFile = dir.filePath("gui.pdf");
+    QByteArray out, err;
+    QCOMPARE(runCli(QStringList{"report", "--pdf", cliFile} + inputs, out, err), 0);
+
+    const auto [snapshot, regional] = scheduleOf(inputs);
+    FilledReport filled(snapshot, regional);
+    QPrinter printer(QPrinter::HighResolution);
+    QVERIFY(PrinterChoice::select(printer, PrinterChoice::pdfPrinterName()));
+    printer.setOutputFileName(guiFile);
+    QVERIFY(printPages(printer, filled.report.prepared(), {1}));
+
+    const QVector<PdfWord> words = pdfWords(cliFile);
+    QVERIFY(words.size() > 100);
+    // A typical printer prints all but 1/4 inch along each edge.
+    const QRectF printable(18, 18, 612 - 36, 792 - 36);
+    for (const PdfWord& word : words)
+        QVERIFY2(printable.contains(word.box), qPrintable(word.text));
+
+    // Each cell's words: those whose centre lies in the cell.
+    int row = 0, cells = 0;
+    for (const auto& view : filled.report.prepared().pages[0].objects) {
+        if (!view->Name.startsWith("Cell"))
+            continue;
+        const int column = view->Name.mid(4).toInt() - 1;
+        if (column == 0 && cells > 0)
+            ++row;
+        ++cells;
+        const QRectF cell = onPdfPage(QRectF(view->Left, view->Top, view->Width, view->Height));
+        QStringList found;
+        double baseline = -1;
+        for (const PdfWord& word : words) {
+            if (!cell.contains(word.box.center()))
+                continue;
+            found << word.text;
+            const QString where =
+                QStringLiteral("%1 in row %2, column %3").arg(word.text).arg(row).arg(column);
+            QVERIFY2(cell.adjusted(-0.01, -0.01, 0.01, 0.01).contains(word.box), qPrintable(where));
+            QVERIFY2(baseline < 0 || qAbs(word.box.bottom() - baseline) < 0.01,
+                     qPrintable(where + " is not on one line"));
+            baseline = word.box.bottom();
+        }
+        QCOMPARE(found.join(' '), snapshot.text(column, row).simplified());
+    }
+    QCOMPARE(cells, kGridRows * kGridColumns);
+
+    const QVector<PdfWord> printed = pdfWords(guiFile);
+    QCOMPARE(printed.size(), words.size());
+    const auto where = [](const PdfWord& w) {
+        return QStringLiteral("%1 at %2, %3").arg(w.text).arg(w.box.left()).arg(w.box.bottom());
+    };
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        QCOMPARE(printed[i].text, words[i].text);
+        QVERIFY2(qAbs(printed[i].box.left() - words[i].box.left()) < 0.05 &&
+                     qAbs(printed[i].box.bottom() - words[i].box.bottom()) < 0.05,
+                 qPrintable(where(printed[i]) + " against " + where(words[i])));
+    }
+    for (const QString& file : {cliFile, guiFile}) {
+        const QString meta = pdfMeta(file);
+        QVERIFY2(meta.contains(QRegularExpression("Title: +Tallowmere Schedule\\n")),
+                 qPrintable(file));
+        QVERIFY2(meta.contains(QRegularExpression("Creator: +Tallowmere 1\\.3\\.00\\n")),
+                 qPrintable(file));
+        QVERIFY(meta.contains("612 x 792 pts (letter)"));
+    }
 }
 
 void TestReportOutput::cliFailures_data() {

@@ -1,3 +1,4 @@
+#include "cli/CliRunner.h"
 #include "platform/ProductInfo.h"
 #include "report/PreparedReport.h"
 #include "report/PrintJob.h"
@@ -8,6 +9,7 @@
 #include "report/TfrReport.h"
 #include "report/TfrUserDataset.h"
 #include "tests/app/AppTestSupport.h"
+#include "tests/report/PdfWords.h"
 #include "tests/support/ModalWatchdog.h"
 #include "widgets/FlatPictureButton.h"
 
@@ -18,6 +20,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QSettings>
 #include <QToolButton>
@@ -67,6 +70,41 @@ QString objectText(const PreparedPage& page, const QString& name, int nth = 0) {
     return "<missing>";
 }
 
+// The window's inputs as the command line's options.
+QStringList cliInputs(const ScheduleInputs& in) {
+    return {"--balance=" + QString::number(in.balance, 'g', 17),
+            "--savings=" + QString::number(in.savings, 'g', 17),
+            "--rate=" + QString::number(in.rate, 'g', 17),
+            "--first",
+            in.firstMonth + ' ' + QString::number(in.firstYear),
+            "--last",
+            in.lastMonth + ' ' + QString::number(in.lastYear),
+            "--frequency",
+            in.frequency,
+            "--savings-step",
+            QString::number(in.savingsStepIndex),
+            "--rate-step",
+            QString::number(in.rateStepIndex),
+            "--locale",
+            "en_US"};
+}
+
+// Runs the window's print command; `inDialog` gets the print dialog opened
+// from the preview with Ctrl+P, and must close it.
+void printFromPreview(TfrmMain* w, const std::function<void(QWidget*)>& inDialog) {
+    closeActiveModalLater(20, [inDialog](QWidget* preview) {
+        closeActiveModalLater(20, inDialog);
+        QTest::keyClick(preview, Qt::Key_P, Qt::ControlModifier);
+        preview->close();
+    });
+    w->findChild<QAction*>("mnuFilePrint")->trigger();
+}
+
+void pickPdfPrinter(QWidget* dialog) {
+    auto* printers = dialog->findChild<QComboBox*>("cbPrinter");
+    printers->setCurrentIndex(printers->findText(PrinterChoice::pdfPrinterName()));
+}
+
 } // namespace
 
 class TestReportPreview : public QObject {
@@ -81,6 +119,9 @@ private slots:
     void pageRanges_data();
     void pageRanges();
     void printingToThePdfPrinterWritesThePage();
+    void emptySelectionIsToldBeforeTheFileName_data();
+    void emptySelectionIsToldBeforeTheFileName();
+    void printerSetupShowsTheReportsFixedPaper();
 };
 
 void TestReportPreview::printOnTheMainWindowPreviewsTheSchedule() {
@@ -173,6 +214,10 @@ void TestReportPreview::previewKeys() {
         QVERIFY2(second.findChild<QToolButton*>(name)->isEnabled(), name);
     for (const char* name : {"btnLoad", "btnSave", "btnFind", "btnHelp"})
         QVERIFY2(!second.findChild<QToolButton*>(name)->isEnabled(), name);
+    // Every button but the zoom shows a picture (the theme's, or our own).
+    for (const char* name : {"btnLoad", "btnSave", "btnPrint", "btnPageSetup", "btnFind", "btnHelp",
+                             "btnExit", "btnPrevPage", "btnNextPage"})
+        QVERIFY2(!second.findChild<QToolButton*>(name)->icon().pixmap(16).isNull(), name);
     second.show();
     QTest::keyClick(&second, Qt::Key_Escape);
     QVERIFY(!second.isVisible());
@@ -279,17 +324,11 @@ void TestReportPreview::printingToThePdfPrinterWritesThePage() {
     const QString file = dir.filePath("schedule.pdf");
     dialogs().setNextSaveFileName(file);
     QString printTitle;
-    closeActiveModalLater(20, [&](QWidget* preview) {
-        closeActiveModalLater(20, [&](QWidget* dialog) {
-            printTitle = dialog->windowTitle();
-            auto* printers = dialog->findChild<QComboBox*>("cbPrinter");
-            printers->setCurrentIndex(printers->findText(PrinterChoice::pdfPrinterName()));
-            dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
-        });
-        QTest::keyClick(preview, Qt::Key_P, Qt::ControlModifier);
-        preview->close();
+    printFromPreview(w.get(), [&](QWidget* dialog) {
+        printTitle = dialog->windowTitle();
+        pickPdfPrinter(dialog);
+        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
     });
-    w->findChild<QAction*>("mnuFilePrint")->trigger();
     QCOMPARE(printTitle, QStringLiteral("Print"));
     QCOMPARE(dialogs().count(), 1); // the file name, and no error
     QCOMPARE(dialogs().last().kind, ScriptedDialogService::Kind::SaveFileName);
@@ -300,6 +339,80 @@ void TestReportPreview::printingToThePdfPrinterWritesThePage() {
     QVERIFY(body.contains("Tallowmere Schedule"));
     QVERIFY(body.contains("Savings/Rate"));
     QCOMPARE(body.count('\f'), 1); // one page
+
+    // The command line's PDF of the same inputs shows the same page.
+    const QString cliFile = dir.filePath("cli.pdf");
+    QByteArray out, err;
+    QCOMPARE(
+        runCli(QStringList{"report", "--pdf", cliFile} + cliInputs(w->snapshot().inputs), out, err),
+        0);
+    const QVector<PdfWord> printed = pdfWords(file), written = pdfWords(cliFile);
+    QVERIFY(printed.size() > 100);
+    QCOMPARE(printed.size(), written.size());
+    for (qsizetype i = 0; i < printed.size(); ++i) {
+        QCOMPARE(printed[i].text, written[i].text);
+        QVERIFY2((printed[i].box.topLeft() - written[i].box.topLeft()).manhattanLength() < 0.1,
+                 qPrintable(printed[i].text));
+    }
+}
+
+void TestReportPreview::emptySelectionIsToldBeforeTheFileName_data() {
+    QTest::addColumn<QString>("pages");  // empty: all pages
+    QTest::addColumn<QString>("parity"); // the "Print" choice
+    QTest::newRow("even pages") << ""
+                                << "Even pages";
+    QTest::newRow("pages 2") << "2"
+                             << "All pages";
+    QTest::newRow("pages 2-5, odd") << "2-5"
+                                    << "Odd pages";
+}
+
+void TestReportPreview::emptySelectionIsToldBeforeTheFileName() {
+    QFETCH(QString, pages);
+    QFETCH(QString, parity);
+    auto w = openWindow();
+    dialogs().clear();
+    bool stillOpen = false;
+    printFromPreview(w.get(), [&](QWidget* dialog) {
+        pickPdfPrinter(dialog);
+        if (!pages.isEmpty()) {
+            dialog->findChild<QRadioButton*>("rbPages")->setChecked(true);
+            dialog->findChild<QLineEdit*>("edtPages")->setText(pages);
+        }
+        auto* choice = dialog->findChild<QComboBox*>("cbPrintParity");
+        choice->setCurrentIndex(choice->findText(parity));
+        auto* buttons = dialog->findChild<QDialogButtonBox*>();
+        buttons->button(QDialogButtonBox::Ok)->click();
+        stillOpen = dialog->isVisible();
+        buttons->button(QDialogButtonBox::Cancel)->click();
+    });
+    QVERIFY(stillOpen); // back to the choice
+    QCOMPARE(dialogs().count(), 1);
+    QCOMPARE(dialogs().last().kind, ScriptedDialogService::Kind::MessageBox);
+    QCOMPARE(dialogs().last().caption, QStringLiteral("Print"));
+    QCOMPARE(dialogs().last().text,
+             QStringLiteral("The pages chosen hold no page of the report. The report has 1 page."));
+}
+
+void TestReportPreview::printerSetupShowsTheReportsFixedPaper() {
+    auto w = openWindow();
+    QString paper, note;
+    bool choiceOffered = true, portrait = false;
+    closeActiveModalLater(20, [&](QWidget* dialog) {
+        auto* size = dialog->findChild<QComboBox*>("cbPaper");
+        paper = size->currentText();
+        portrait = dialog->findChild<QRadioButton*>("rbPortrait")->isChecked();
+        choiceOffered = size->isEnabled() || size->count() != 1 ||
+                        dialog->findChild<QRadioButton*>("rbLandscape")->isEnabled();
+        note = dialog->findChild<QLabel*>("lblPaperNote")->text();
+        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    w->findChild<QAction*>("mnuFilePrintSetup")->trigger();
+    QCOMPARE(paper, QStringLiteral("Letter"));
+    QVERIFY(portrait);
+    QVERIFY(!choiceOffered);
+    QCOMPARE(note, QStringLiteral("The report is laid out on Letter paper in portrait orientation "
+                                  "and always prints that way."));
 }
 
 TLMR_APP_TEST_MAIN(TestReportPreview)
