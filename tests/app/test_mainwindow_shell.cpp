@@ -435,9 +435,8 @@ private slots:
         dialogs().setNextAnswer(Answer::No);
         QVERIFY(!w->close());
         QVERIFY(w->isVisible());
-        QCOMPARE(dialogs().count(), 2);
-        verifyMessage(0, kUnidentified);
-        const auto& question = dialogs().calls().at(1);
+        QCOMPARE(dialogs().count(), 1); // the question alone, no generic box before it
+        const auto& question = dialogs().calls().at(0);
         QCOMPARE(question.caption, QStringLiteral("Tallowmere"));
         QCOMPARE(question.text, QStringLiteral("The settings could not be saved.\r\n\r\nFile: ") +
                                     w->settingsFilePath() +
@@ -449,7 +448,7 @@ private slots:
         dialogs().setNextAnswer(Answer::Yes);
         QVERIFY(w->close());
         QVERIFY(!w->isVisible());
-        QCOMPARE(dialogs().count(), 4);
+        QCOMPARE(dialogs().count(), 2);
     }
 
     void linksOpenTheirAddressesAndBeepOnFailure_data() {
