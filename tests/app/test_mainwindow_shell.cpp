@@ -423,6 +423,28 @@ private slots:
         QVERIFY(readSettings().startsWith("[LastValues]\nSavings=250.5\nBalance=0\n"));
     }
 
+    void unprotectedStartSaysSoInTheStatusLine() {
+        // No runtime folder set, and the fallback one belongs to someone else:
+        // the lock cannot be set up.
+        if (::geteuid() != 0)
+            QSKIP("only the superuser can give a folder away");
+        QTemporaryDir temp;
+        const QString fallback = temp.filePath(QStringLiteral("runtime-root"));
+        QVERIFY(QDir().mkdir(fallback));
+        QCOMPARE(::chown(QFile::encodeName(fallback).constData(), 65534, 65534), 0);
+        const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR"), oldTemp = qgetenv("TMPDIR");
+        qunsetenv("XDG_RUNTIME_DIR");
+        qputenv("TMPDIR", QFile::encodeName(temp.path()));
+        const auto restore = qScopeGuard([&] {
+            qputenv("XDG_RUNTIME_DIR", oldRuntime);
+            qputenv("TMPDIR", oldTemp);
+        });
+        w = openWindow();
+        const QString status = w->findChild<QStatusBar*>("StatusBar1")->currentMessage();
+        QVERIFY2(status.startsWith(" A second copy of Tallowmere could start ("),
+                 qPrintable(status));
+    }
+
     void unwritableSettingsAskBeforeClosing() {
         QVERIFY(QDir().mkpath(settingsPath())); // a folder where the file belongs
         w = openWindow();
