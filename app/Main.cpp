@@ -110,6 +110,10 @@ TfrmMain::TfrmMain(const RegionalSettings& regional, QWidget* parent)
     XJustOne1 = new TXJustOne(this);
     XJustOne1->setObjectName(QStringLiteral("XJustOne1"));
     XJustOne1->check();
+    // Without the lock a second copy could start unnoticed: say so once.
+    if (const QString reason = XJustOne1->unprotectedReason(); !reason.isEmpty())
+        StatusBar1->showMessage(QStringLiteral(" A second copy of %1 could start (%2).")
+                                    .arg(QLatin1String(ProductInfo::kTitle), reason));
     FormCreate();
 }
 
@@ -679,7 +683,7 @@ void TfrmMain::FormClose(QCloseEvent* event) {
     try {
         SaveValuesAtExit();
     } catch (const ProfileWriteError& error) {
-        app->handleException(this, std::current_exception());
+        // A known failure with its file and reason: the question says it all.
         // A file that can never be written must not keep the program open.
         const auto answer = app->dialogs().messageBox(
             this, QLatin1String(ProductInfo::kTitle),

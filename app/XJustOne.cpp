@@ -46,6 +46,10 @@ bool TXJustOne::check() {
     return m_anotherInstance;
 }
 
+QString TXJustOne::unprotectedReason() const {
+    return m_lock && !m_anotherInstance ? m_lock->unprotectedReason() : QString();
+}
+
 void TXJustOne::bringOwnerForward() {
     if (m_owner && m_owner->isVisible()) {
         restoreIfMinimised(m_owner);

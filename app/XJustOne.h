@@ -26,6 +26,9 @@ public:
     bool check();
     bool anotherInstanceFound() const { return m_anotherInstance; }
     bool checkDone() const { return m_checkDone; }
+    // Why this copy runs without protection against a second copy (the lock
+    // could not be set up); empty when it holds the lock or steps aside.
+    QString unprotectedReason() const;
 
 signals:
     // Another copy was detected by check(), before the switch.

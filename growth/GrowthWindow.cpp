@@ -3,7 +3,9 @@
 #include "calc/GrowthTexts.h"
 #include "growth/GrowthChart.h"
 #include "platform/Application.h"
+#include "platform/PlacementStore.h"
 #include "platform/ProductInfo.h"
+#include "platform/SafeFile.h"
 
 #include <QApplication>
 #include <QBarSet>
@@ -14,9 +16,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScreen>
-#include <QSettings>
 #include <QStackedBarSeries>
 #include <QStandardPaths>
 #include <QTableWidget>
@@ -26,11 +26,6 @@ namespace {
 
 const QSize kDefaultSize(760, 700);
 const QString kSizeKey = QStringLiteral("GrowthWindow/Size");
-
-QSettings userSettings() {
-    return QSettings(QLatin1String(ProductInfo::kSettingsOrganisation),
-                     QLatin1String(ProductInfo::kSettingsApplication));
-}
 
 QPushButton* addButton(QDialogButtonBox* box, const char* name, const QString& caption,
                        QDialogButtonBox::ButtonRole role) {
@@ -108,7 +103,7 @@ GrowthWindow::GrowthWindow(const Growth& growth, const RegionalSettings& regiona
 
     if (hasRows) {
         // A size remembered on a larger screen must not outgrow this one.
-        QSize size = userSettings().value(kSizeKey, kDefaultSize).toSize();
+        QSize size = PlacementStore().sizeValue(kSizeKey, kDefaultSize);
         if (const QScreen* screen = this->screen())
             size = size.boundedTo(screen->availableGeometry().size());
         resize(size.expandedTo(minimumSizeHint()));
@@ -121,8 +116,11 @@ GrowthWindow::GrowthWindow(const Growth& growth, const RegionalSettings& regiona
 }
 
 void GrowthWindow::done(int result) {
-    if (!m_growth.rows.isEmpty()) // the small window of an empty term is no choice of size
-        userSettings().setValue(kSizeKey, size());
+    if (!m_growth.rows.isEmpty()) { // the small window of an empty term is no choice of size
+        PlacementStore store;
+        store.setValue(kSizeKey, size());
+        store.save();
+    }
     QDialog::done(result);
 }
 
@@ -191,12 +189,13 @@ void GrowthWindow::btnSaveAsClick() {
     if (path.isEmpty())
         return;
     // Written whole or not at all: an existing file survives a failed write.
-    QSaveFile file(path);
-    const QByteArray csv = growthAsCsv(m_growth, m_regional).toUtf8();
-    if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.commit()) {
+    try {
+        SafeFile::write(path, growthAsCsv(m_growth, m_regional).toUtf8(),
+                        SafeFile::Special::WriteNow);
+    } catch (const SafeFile::Error& error) {
         dialogs.messageBox(this, windowTitle(),
                            QStringLiteral("The table could not be saved to %1:\r\n%2")
-                               .arg(QDir::toNativeSeparators(path), file.errorString()),
+                               .arg(QDir::toNativeSeparators(path), error.reason()),
                            DialogService::Icon::Warning, DialogService::Buttons::Ok);
     }
 }

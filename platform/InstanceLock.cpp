@@ -72,9 +72,10 @@ bool waitFor(int fd, short events, int timeoutMs) {
     return rc > 0 && (p.revents & events);
 }
 
-void warnUnprotected(const QString& reason) {
+QString warnUnprotected(const QString& reason) {
     qWarning("Tallowmere: the single-instance lock cannot be taken (%s); starting without it.",
              qPrintable(reason));
+    return reason;
 }
 
 } // namespace
@@ -113,12 +114,15 @@ QString InstanceLock::serverName() const {
 bool InstanceLock::tryLock() {
     if (m_fd >= 0)
         return true;
+    m_unprotectedReason.clear();
     // A folder that is not this user's alone could hold anyone's lock file.
     struct stat folder {};
     const QByteArray dir = QFile::encodeName(directory());
     if (dir.isEmpty() || ::stat(dir.constData(), &folder) != 0 || !S_ISDIR(folder.st_mode) ||
         folder.st_uid != ::geteuid() || (folder.st_mode & (S_IWGRP | S_IWOTH))) {
-        warnUnprotected(QStringLiteral("no private runtime folder"));
+        m_unprotectedReason = warnUnprotected(
+            dir.isEmpty() ? QStringLiteral("no private runtime folder")
+                          : QStringLiteral("%1 is no private runtime folder").arg(directory()));
         return true;
     }
     const QByteArray path = QFile::encodeName(lockFilePath());
@@ -128,7 +132,8 @@ bool InstanceLock::tryLock() {
         fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NOCTTY, 0600);
     } while (fd < 0 && errno == EINTR);
     if (fd < 0) {
-        warnUnprotected(lockFilePath() + QStringLiteral(": ") + qt_error_string(errno));
+        m_unprotectedReason =
+            warnUnprotected(lockFilePath() + QStringLiteral(": ") + qt_error_string(errno));
         return true;
     }
     int rc;
@@ -141,7 +146,8 @@ bool InstanceLock::tryLock() {
         // Only a lock held elsewhere means another copy runs.
         if (error == EWOULDBLOCK)
             return false;
-        warnUnprotected(lockFilePath() + QStringLiteral(": ") + qt_error_string(error));
+        m_unprotectedReason =
+            warnUnprotected(lockFilePath() + QStringLiteral(": ") + qt_error_string(error));
         return true;
     }
     m_fd = fd;

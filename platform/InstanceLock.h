@@ -25,6 +25,8 @@ public:
     // stderr, and isLocked() is false. False only when another copy holds it.
     bool tryLock();
     bool isLocked() const { return m_fd >= 0; }
+    // Why tryLock() let this copy run without the lock; empty otherwise.
+    const QString& unprotectedReason() const { return m_unprotectedReason; }
 
     // From a copy that failed tryLock(): asks the holder to come forward.
     // Returns true when the request was delivered within `timeoutMs`.
@@ -48,6 +50,7 @@ private:
 
     QString m_name;
     QString m_directory;
+    QString m_unprotectedReason;
     int m_fd = -1;
     int m_serverFd = -1;
     QByteArray m_serverFile;

@@ -36,21 +36,11 @@ ProfileDocument ProfileFile::readForUpdate() const {
 }
 
 void ProfileFile::write(const ProfileDocument& document) const {
+    // A file too large to be read was never read, so it is never replaced.
     const QFileInfo info(m_path);
-    if (info.exists()) {
-        // The file is replaced by renaming a new one over it, which the folder
-        // allows even for a read-only file; a read-only file is meant to stay as
-        // it is (no write permission at all counts, since the superuser may
-        // write anything).
-        constexpr QFile::Permissions anyWrite =
-            QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
-        if (info.isFile() && (!info.isWritable() || !(info.permissions() & anyWrite)))
-            throw ProfileWriteError(m_path, QStringLiteral("the file is read-only"));
-        // A file too large to be read was never read, so it is never replaced.
-        if (info.isFile() && info.size() > kMaxSize)
-            throw ProfileWriteError(
-                m_path, QStringLiteral("it is larger than %1 KiB").arg(kMaxSize / 1024));
-    }
+    if (info.isFile() && info.size() > kMaxSize)
+        throw ProfileWriteError(m_path,
+                                QStringLiteral("it is larger than %1 KiB").arg(kMaxSize / 1024));
     const QByteArray bytes = document.toBytes();
     if (bytes.size() > kMaxSize)
         throw ProfileWriteError(

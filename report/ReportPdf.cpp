@@ -1,5 +1,6 @@
 #include "report/ReportPdf.h"
 
+#include "platform/SafeFile.h"
 #include "report/PreparedReport.h"
 #include "report/ReportPageSetup.h"
 #include "report/ReportRenderer.h"
@@ -7,9 +8,20 @@
 #include <QBuffer>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 QByteArray renderReportPdf(const PreparedReport& report) {
+    QList<int> all;
+    for (int number = 1; number <= int(report.pages.size()); ++number)
+        all << number;
+    return renderReportPdf(report, all);
+}
+
+QByteArray renderReportPdf(const PreparedReport& report, const QList<int>& sequence) {
+    QList<int> numbers = sequence;
+    numbers.removeIf(
+        [&report](int number) { return number < 1 || number > int(report.pages.size()); });
+    if (numbers.isEmpty())
+        return {};
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -18,11 +30,12 @@ QByteArray renderReportPdf(const PreparedReport& report) {
         writer.setResolution(kPdfResolution);
         writer.setTitle(report.title);
         writer.setCreator(report.creator);
-        if (!report.pages.empty())
-            writer.setPageLayout(pageLayoutOf(report.pages.front(), pdfMargins()));
+        writer.setPageLayout(
+            pageLayoutOf(report.pages[std::size_t(numbers.front() - 1)], pdfMargins()));
         QPainter painter;
         bool first = true;
-        for (const PreparedPage& page : report.pages) {
+        for (int number : numbers) {
+            const PreparedPage& page = report.pages[std::size_t(number - 1)];
             if (!first) {
                 writer.setPageLayout(pageLayoutOf(page, pdfMargins()));
                 writer.newPage();
@@ -46,9 +59,10 @@ bool writeReportPdf(const PreparedReport& report, const QString& fileName, QStri
         error = QStringLiteral("the report has no page to write");
         return false;
     }
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size() || !file.commit()) {
-        error = QStringLiteral("cannot write %1: %2").arg(fileName, file.errorString());
+    try {
+        SafeFile::write(fileName, pdf, SafeFile::Special::Wait);
+    } catch (const SafeFile::Error& e) {
+        error = QStringLiteral("cannot write %1: %2").arg(fileName, e.reason());
         return false;
     }
     return true;

@@ -1,11 +1,14 @@
 #include "report/TfrPreviewForm.h"
 
 #include "platform/Application.h"
+#include "platform/PlacementStore.h"
 #include "platform/ProductInfo.h"
+#include "platform/SafeFile.h"
 #include "report/PreparedReport.h"
 #include "report/PrintJob.h"
 #include "report/PrinterChoice.h"
 #include "report/ReportPageSetup.h"
+#include "report/ReportPdf.h"
 #include "report/ReportRenderer.h"
 #include "report/TPrinterSetupDialog.h"
 #include "report/TfrPrintDialog.h"
@@ -20,7 +23,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QScrollBar>
-#include <QSettings>
+#include <QStyle>
 #include <QToolButton>
 #include <cmath>
 
@@ -389,14 +392,13 @@ void TfrPreviewForm::keyPressEvent(QKeyEvent* event) {
 }
 
 void TfrPreviewForm::restorePlacement() {
-    QSettings settings(QString::fromLatin1(ProductInfo::kSettingsOrganisation),
-                       QString::fromLatin1(ProductInfo::kSettingsApplication));
-    settings.beginGroup(QString::fromLatin1(kPlacementGroup));
-    const bool maximised = settings.value(QStringLiteral("Maximized"), true).toBool();
-    const QRect stored(settings.value(QStringLiteral("XPosition"), 0).toInt(),
-                       settings.value(QStringLiteral("YPosition"), 0).toInt(),
-                       settings.value(QStringLiteral("Width"), 0).toInt(),
-                       settings.value(QStringLiteral("Height"), 0).toInt());
+    const PlacementStore store;
+    const QString group = QString::fromLatin1(kPlacementGroup) + u'/';
+    const bool maximised = store.boolValue(group + QStringLiteral("Maximized"), true);
+    const QRect stored(store.intValue(group + QStringLiteral("XPosition"), 0),
+                       store.intValue(group + QStringLiteral("YPosition"), 0),
+                       store.intValue(group + QStringLiteral("Width"), 0),
+                       store.intValue(group + QStringLiteral("Height"), 0));
     if (maximised || stored.width() < 200 || stored.height() < 150) {
         resize(900, 700);
         setWindowState(windowState() | Qt::WindowMaximized);
@@ -408,16 +410,16 @@ void TfrPreviewForm::restorePlacement() {
 }
 
 void TfrPreviewForm::done(int result) {
-    QSettings settings(QString::fromLatin1(ProductInfo::kSettingsOrganisation),
-                       QString::fromLatin1(ProductInfo::kSettingsApplication));
-    settings.beginGroup(QString::fromLatin1(kPlacementGroup));
+    PlacementStore store;
+    const QString group = QString::fromLatin1(kPlacementGroup) + u'/';
     const bool maximised = isMaximized();
     const QRect normal = maximised ? normalGeometry() : QRect(pos(), size());
-    settings.setValue(QStringLiteral("XPosition"), normal.x());
-    settings.setValue(QStringLiteral("YPosition"), normal.y());
-    settings.setValue(QStringLiteral("Width"), normal.width());
-    settings.setValue(QStringLiteral("Height"), normal.height());
-    settings.setValue(QStringLiteral("Maximized"), maximised);
+    store.setValue(group + QStringLiteral("XPosition"), normal.x());
+    store.setValue(group + QStringLiteral("YPosition"), normal.y());
+    store.setValue(group + QStringLiteral("Width"), normal.width());
+    store.setValue(group + QStringLiteral("Height"), normal.height());
+    store.setValue(group + QStringLiteral("Maximized"), maximised);
+    store.save();
     QDialog::done(result);
 }
 
@@ -433,13 +435,31 @@ void TfrPreviewForm::printReport() {
     const bool ok = dialog.exec() == QDialog::Accepted;
     // A new preparation may have replaced the pages.
     updateLayout();
-    if (ok && !printPages(m_printer, m_report.prepared(), dialog.sequence())) {
-        const QString where = m_printer.outputFormat() == QPrinter::PdfFormat
-                                  ? m_printer.outputFileName()
-                                  : m_printer.printerName();
-        Application::instance()->dialogs().messageBox(
-            this, QStringLiteral("Error"),
-            QStringLiteral("The report could not be printed on %1.").arg(where),
-            DialogService::Icon::Warning, DialogService::Buttons::Ok);
+    if (!ok)
+        return;
+    QString where = m_printer.printerName();
+    QString reason;
+    if (m_printer.outputFormat() == QPrinter::PdfFormat) {
+        // The PDF is made in memory and then written whole, so that a full disk
+        // or a bad file cannot leave a cut-off file behind and goes unnoticed.
+        where = m_printer.outputFileName();
+        const QByteArray pdf = renderReportPdf(m_report.prepared(), dialog.sequence());
+        if (pdf.isEmpty()) {
+            reason = QStringLiteral("there is no page to print");
+        } else {
+            try {
+                SafeFile::write(where, pdf, SafeFile::Special::WriteNow);
+                return;
+            } catch (const SafeFile::Error& error) {
+                reason = error.reason();
+            }
+        }
+    } else if (printPages(m_printer, m_report.prepared(), dialog.sequence())) {
+        return;
     }
+    const QString text = QStringLiteral("The report could not be printed on %1.").arg(where);
+    Application::instance()->dialogs().messageBox(
+        this, QStringLiteral("Error"),
+        reason.isEmpty() ? text : text + QStringLiteral("\r\n") + reason,
+        DialogService::Icon::Warning, DialogService::Buttons::Ok);
 }

@@ -37,6 +37,7 @@ void TestInstanceLock::secondCopyFailsAndAsksTheFirstToComeForward() {
     QSignalSpy activated(&first, &InstanceLock::activationRequested);
     QVERIFY(first.tryLock());
     QVERIFY(first.isLocked());
+    QCOMPARE(first.unprotectedReason(), QString());
     QVERIFY(first.tryLock()); // asking again keeps the lock
 
     InstanceLock second("Tallowmere", m_dir->path());
@@ -94,15 +95,22 @@ void TestInstanceLock::noHolderMeansTheRequestIsNotDelivered() {
 
 void TestInstanceLock::lockRefusedForAnotherReasonLetsTheCopyRun_data() {
     QTest::addColumn<QString>("setup");
-    QTest::newRow("folder missing") << "missing";
-    QTest::newRow("folder others can write") << "shared";
-    QTest::newRow("lock file is a link") << "link";
-    QTest::newRow("lock file is a folder") << "folder";
-    QTest::newRow("lock file not writable") << "readonly";
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("folder missing") << "missing"
+                                    << "is no private runtime folder";
+    QTest::newRow("folder others can write") << "shared"
+                                             << "is no private runtime folder";
+    QTest::newRow("lock file is a link") << "link"
+                                         << "Too many levels of symbolic links";
+    QTest::newRow("lock file is a folder") << "folder"
+                                           << "Is a directory";
+    QTest::newRow("lock file not writable") << "readonly"
+                                            << "Permission denied";
 }
 
 void TestInstanceLock::lockRefusedForAnotherReasonLetsTheCopyRun() {
     QFETCH(QString, setup);
+    QFETCH(QString, reason);
     const QString folder = m_dir->filePath("runtime");
     QVERIFY(setup == "missing" || QDir().mkdir(folder));
     InstanceLock lock("Tallowmere", folder);
@@ -123,8 +131,9 @@ void TestInstanceLock::lockRefusedForAnotherReasonLetsTheCopyRun() {
 
     QTest::ignoreMessage(QtWarningMsg,
                          QRegularExpression("single-instance lock cannot be taken .*; starting"));
-    QVERIFY(lock.tryLock());         // this copy runs...
-    QVERIFY(!lock.isLocked());       // ...without holding anything
+    QVERIFY(lock.tryLock());   // this copy runs...
+    QVERIFY(!lock.isLocked()); // ...without holding anything
+    QVERIFY2(lock.unprotectedReason().contains(reason), qPrintable(lock.unprotectedReason()));
     QVERIFY(!QFile::exists(target)); // a planted link is never followed
 }
 

@@ -81,7 +81,7 @@ public:
         const QByteArray path = QFile::encodeName(m_dir.path());
         if (m_mounted) {
             ::mount(nullptr, path.constData(), nullptr, MS_REMOUNT | MS_RDONLY, "size=64k");
-            return QStringLiteral("the file is read-only");
+            return QStringLiteral("Read-only file system");
         }
         m_readOnly = QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::ExeOwner);
         return QStringLiteral("Permission denied");
