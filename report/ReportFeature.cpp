@@ -11,86 +11,67 @@
 
 #include <QPrinter>
 #include <QWidget>
-#include <memory>
 
-namespace {
+ReportFeature::ReportFeature(QWidget* window)
+    : QObject(window)
+    , m_window(window) {
+    setObjectName(QStringLiteral("ReportFeature"));
+    frTLMRDataset = new TfrUserDataset(this);
+    frTLMRDataset->setObjectName(QStringLiteral("frTLMRDataset"));
+    frTLMRDataset->OnCheckEOF = [this](QObject* sender, bool& eof) {
+        frTLMRDatasetCheckEOF(sender, eof);
+    };
+    frTLMR = new TfrReport(this);
+    frTLMR->setObjectName(QStringLiteral("frTLMR"));
+    frTLMR->Dataset = frTLMRDataset;
+    frTLMR->Title = QLatin1String(ProductInfo::kTitle);
+    frTLMR->PreviewButtons = pbZoom | pbPrint | pbExit;
+    frTLMR->ShowProgress = false;
+    frTLMR->OnGetValue = [this](const QString& name, QVariant& value) {
+        frTLMRGetValue(name, value);
+    };
+    if (readReport(scheduleTemplateResource(), *frTLMR) != ReportReadResult::Ok)
+        Application::instance()->dialogs().messageBox(
+            window, QStringLiteral("Error"), reportReadErrorText(), DialogService::Icon::Warning,
+            DialogService::Buttons::Ok);
+}
 
-// The main window's report objects, under the names the window gave them.
-class MainWindowReport : public ReportFeature {
-public:
-    explicit MainWindowReport(QWidget* window)
-        : ReportFeature(window)
-        , m_window(window) {
-        setObjectName(QStringLiteral("ReportFeature"));
-        frTLMRDataset = new TfrUserDataset(this);
-        frTLMRDataset->setObjectName(QStringLiteral("frTLMRDataset"));
-        frTLMRDataset->OnCheckEOF = [this](QObject* sender, bool& eof) {
-            frTLMRDatasetCheckEOF(sender, eof);
-        };
-        frTLMR = new TfrReport(this);
-        frTLMR->setObjectName(QStringLiteral("frTLMR"));
-        frTLMR->Dataset = frTLMRDataset;
-        frTLMR->Title = QLatin1String(ProductInfo::kTitle);
-        frTLMR->PreviewButtons = pbZoom | pbPrint | pbExit;
-        frTLMR->ShowProgress = false;
-        frTLMR->OnGetValue = [this](const QString& name, QVariant& value) {
-            frTLMRGetValue(name, value);
-        };
-        if (readReport(scheduleTemplateResource(), *frTLMR) != ReportReadResult::Ok)
-            Application::instance()->dialogs().messageBox(
-                window, QStringLiteral("Error"), reportReadErrorText(),
-                DialogService::Icon::Warning, DialogService::Buttons::Ok);
+ReportFeature::~ReportFeature() = default;
+
+void ReportFeature::preview(const ScheduleReportTexts& texts, const Grid& grid) {
+    m_grid = grid;
+    fillScheduleReport(*frTLMR, texts);
+    frTLMR->PreviewReport(printer(), m_window);
+}
+
+void ReportFeature::setupPrinter() {
+    if (!PrinterSetupDialog)
+        PrinterSetupDialog = new TPrinterSetupDialog(printer(), m_window);
+    PrinterSetupDialog->exec();
+}
+
+QPrinter& ReportFeature::printer() {
+    if (!m_printer) {
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        PrinterChoice::initialise(*m_printer);
+        // The printer the template was made on, when it is installed here.
+        if (!frTLMR->PrintToDefault)
+            PrinterChoice::select(*m_printer, frTLMR->PrinterName);
     }
+    return *m_printer;
+}
 
-    void preview(const ScheduleReportTexts& texts, const Grid& grid) override {
-        m_grid = grid;
-        fillScheduleReport(*frTLMR, texts);
-        frTLMR->PreviewReport(printer(), m_window);
-    }
+void ReportFeature::frTLMRDatasetCheckEOF(QObject*, bool& eof) {
+    eof = frTLMRDataset->RecordIndex >= m_grid.rows;
+}
 
-    void setupPrinter() override {
-        if (!PrinterSetupDialog)
-            PrinterSetupDialog = new TPrinterSetupDialog(printer(), m_window);
-        PrinterSetupDialog->exec();
-    }
-
-private:
-    QPrinter& printer() {
-        if (!m_printer) {
-            m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-            PrinterChoice::initialise(*m_printer);
-            // The printer the template was made on, when it is installed here.
-            if (!frTLMR->PrintToDefault)
-                PrinterChoice::select(*m_printer, frTLMR->PrinterName);
-        }
-        return *m_printer;
-    }
-
-    void frTLMRDatasetCheckEOF(QObject*, bool& eof) {
-        eof = frTLMRDataset->RecordIndex >= m_grid.rows;
-    }
-
-    void frTLMRGetValue(const QString& name, QVariant& value) {
-        const int row = frTLMRDataset->RecordIndex;
-        for (int n = 1; n <= m_grid.columns; ++n) {
-            if (QString::compare(name, QStringLiteral("Cell%1").arg(n), Qt::CaseInsensitive) == 0) {
-                if (row >= 0 && row < m_grid.rows)
-                    value = m_grid.cellText(n - 1, row);
-                return;
-            }
+void ReportFeature::frTLMRGetValue(const QString& name, QVariant& value) {
+    const int row = frTLMRDataset->RecordIndex;
+    for (int n = 1; n <= m_grid.columns; ++n) {
+        if (QString::compare(name, QStringLiteral("Cell%1").arg(n), Qt::CaseInsensitive) == 0) {
+            if (row >= 0 && row < m_grid.rows)
+                value = m_grid.cellText(n - 1, row);
+            return;
         }
     }
-
-    QWidget* m_window;
-    Grid m_grid;
-    std::unique_ptr<QPrinter> m_printer;
-    TfrReport* frTLMR = nullptr;
-    TfrUserDataset* frTLMRDataset = nullptr;
-    TPrinterSetupDialog* PrinterSetupDialog = nullptr;
-};
-
-} // namespace
-
-ReportFeature* createReportFeature(QWidget* window) {
-    return new MainWindowReport(window);
 }
