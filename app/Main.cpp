@@ -17,7 +17,6 @@
 #include "calc/Term.h"
 #include "calc/Tooltip.h"
 #include "growth/GrowthFeature.h"
-#include "platform/FeatureModule.h"
 #include "platform/HelpViewer.h"
 #include "platform/ProductInfo.h"
 #include "platform/ProfileFile.h"
@@ -40,7 +39,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPageSetupDialog>
 #include <QPointer>
+#include <QPrintDialog>
 #include <QScopeGuard>
 #include <QScreen>
 #include <QStatusBar>
@@ -69,9 +70,9 @@ QString welcomeText() {
 // Windows of the toolkit or the desktop rather than of this program: coming back
 // from them is not a return to the main window in the program's sense.
 bool isSystemDialog(const QWidget* window) {
-    // The print dialogs are named, not cast to: their library loads only with printing.
     return qobject_cast<const QMessageBox*>(window) || qobject_cast<const QFileDialog*>(window) ||
-           window->inherits("QPageSetupDialog") || window->inherits("QAbstractPrintDialog");
+           qobject_cast<const QPageSetupDialog*>(window) ||
+           qobject_cast<const QAbstractPrintDialog*>(window);
 }
 
 // Opens one of the program's own dialogs: created without owner, modal,
@@ -476,8 +477,7 @@ void TfrmMain::grdFVShowHintCell(int column, int row, QString& hintText) {
 void TfrmMain::ShowGrowth(int column, int row) {
     if (column < 1 || column >= kGridColumns || row < 1 || row >= kGridRows)
         return;
-    if (auto* growth = feature(m_growth, kGrowthModule, kGrowthEntry))
-        growth->show(computeGrowth(growthInputs(m_snapshot, column, row)), m_regional);
+    created(m_growth).show(computeGrowth(growthInputs(m_snapshot, column, row)), m_regional);
 }
 
 // Saved inputs ----------------------------------------------------------------
@@ -517,19 +517,10 @@ void TfrmMain::btnResetClick() {
 // Commands --------------------------------------------------------------------
 
 template <typename Feature>
-Feature* TfrmMain::feature(Feature*& loaded, const char* module, const char* entry) {
-    if (!loaded) {
-        QString error;
-        loaded = FeatureModule::create<Feature>(QLatin1String(module), entry, this, &error);
-        if (!loaded)
-            Application::instance()->dialogs().messageBox(
-                this, QStringLiteral("Error"),
-                QStringLiteral("This part of Tallowmere is missing or damaged; reinstalling the "
-                               "program mends it.\n\n%1")
-                    .arg(error),
-                DialogService::Icon::Warning, DialogService::Buttons::Ok);
-    }
-    return loaded;
+Feature& TfrmMain::created(Feature*& feature) {
+    if (!feature)
+        feature = new Feature(this);
+    return *feature;
 }
 
 void TfrmMain::showInformation(const QString& text) {
@@ -539,19 +530,16 @@ void TfrmMain::showInformation(const QString& text) {
 }
 
 void TfrmMain::Print() {
-    if (auto* report = feature(m_report, kReportModule, kReportEntry))
-        report->preview(m_snapshot, m_regional);
+    created(m_report).preview(m_snapshot, m_regional);
 }
 
 void TfrmMain::ShowUpdate() {
     repaint(); // nothing stale behind the wizard
-    if (auto* update = feature(m_update, kUpdateModule, kUpdateEntry))
-        update->showWizard();
+    created(m_update).showWizard();
 }
 
 void TfrmMain::SetupPrinter() {
-    if (auto* report = feature(m_report, kReportModule, kReportEntry))
-        report->setupPrinter();
+    created(m_report).setupPrinter();
 }
 
 void TfrmMain::ShowAbout() {

@@ -121,10 +121,9 @@ private:
     void showInformation(const QString& text);
     template <typename Handler>
     auto guarded(Handler handler);
-    // The feature in `loaded`, its module loaded on first use; null, after a
-    // message, when the module cannot be loaded.
+    // The feature in `feature`, created on first use.
     template <typename Feature>
-    Feature* feature(Feature*& loaded, const char* module, const char* entry);
+    Feature& created(Feature*& feature);
 
     RegionalSettings m_regional;
     QString m_programDir;

@@ -7,18 +7,15 @@
 
 class QWidget;
 
-// The growth window as the main window opens it. It lives in the growth
-// module (entry point kGrowthEntry), loaded the first time a cell's growth is
-// asked for; the feature object is a child of the window.
+// The growth window as the main window opens it. The window creates this, as
+// its child, the first time a cell's growth is asked for.
 class GrowthFeature : public QObject {
 public:
-    using QObject::QObject;
+    explicit GrowthFeature(QWidget* window);
 
     // Shows the growth of one cell modally over the window.
-    virtual void show(const Growth& growth, const RegionalSettings& regional) = 0;
+    void show(const Growth& growth, const RegionalSettings& regional);
+
+private:
+    QWidget* m_window;
 };
-
-inline constexpr char kGrowthModule[] = "tallowmere-growth";
-inline constexpr char kGrowthEntry[] = "tlmrCreateGrowthFeature";
-
-GrowthFeature* createGrowthFeature(QWidget* window);

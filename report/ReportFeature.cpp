@@ -13,63 +13,45 @@
 
 #include <QPrinter>
 #include <QWidget>
-#include <memory>
 
-namespace {
+ReportFeature::ReportFeature(QWidget* window)
+    : QObject(window)
+    , m_window(window) {
+    setObjectName(QStringLiteral("ReportFeature"));
+    frTLMRDataset = new TfrUserDataset(this);
+    frTLMRDataset->setObjectName(QStringLiteral("frTLMRDataset"));
+    frTLMR = new TfrReport(this);
+    frTLMR->setObjectName(QStringLiteral("frTLMR"));
+    frTLMR->Dataset = frTLMRDataset;
+    frTLMR->Title = QLatin1String(ProductInfo::kTitle);
+    frTLMR->PreviewButtons = pbZoom | pbPrint | pbExit;
+    frTLMR->ShowProgress = false;
+    if (readReport(scheduleTemplateResource(), *frTLMR) != ReportReadResult::Ok)
+        Application::instance()->dialogs().messageBox(
+            window, QStringLiteral("Error"), reportReadErrorText(), DialogService::Icon::Warning,
+            DialogService::Buttons::Ok);
+}
 
-// The main window's report objects, under the names the window gave them.
-class MainWindowReport : public ReportFeature {
-public:
-    explicit MainWindowReport(QWidget* window)
-        : ReportFeature(window)
-        , m_window(window) {
-        setObjectName(QStringLiteral("ReportFeature"));
-        frTLMRDataset = new TfrUserDataset(this);
-        frTLMRDataset->setObjectName(QStringLiteral("frTLMRDataset"));
-        frTLMR = new TfrReport(this);
-        frTLMR->setObjectName(QStringLiteral("frTLMR"));
-        frTLMR->Dataset = frTLMRDataset;
-        frTLMR->Title = QLatin1String(ProductInfo::kTitle);
-        frTLMR->PreviewButtons = pbZoom | pbPrint | pbExit;
-        frTLMR->ShowProgress = false;
-        if (readReport(scheduleTemplateResource(), *frTLMR) != ReportReadResult::Ok)
-            Application::instance()->dialogs().messageBox(
-                window, QStringLiteral("Error"), reportReadErrorText(),
-                DialogService::Icon::Warning, DialogService::Buttons::Ok);
+ReportFeature::~ReportFeature() = default;
+
+void ReportFeature::preview(const ScheduleSnapshot& snapshot, const RegionalSettings& regional) {
+    fillScheduleReport(*frTLMR, *frTLMRDataset, snapshot, regional);
+    frTLMR->PreviewReport(printer(), m_window);
+}
+
+void ReportFeature::setupPrinter() {
+    if (!PrinterSetupDialog)
+        PrinterSetupDialog = new TPrinterSetupDialog(printer(), reportPaper(*frTLMR), m_window);
+    PrinterSetupDialog->exec();
+}
+
+QPrinter& ReportFeature::printer() {
+    if (!m_printer) {
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        PrinterChoice::initialise(*m_printer);
+        // The printer the template was made on, when it is installed here.
+        if (!frTLMR->PrintToDefault)
+            PrinterChoice::select(*m_printer, frTLMR->PrinterName);
     }
-
-    void preview(const ScheduleSnapshot& snapshot, const RegionalSettings& regional) override {
-        fillScheduleReport(*frTLMR, *frTLMRDataset, snapshot, regional);
-        frTLMR->PreviewReport(printer(), m_window);
-    }
-
-    void setupPrinter() override {
-        if (!PrinterSetupDialog)
-            PrinterSetupDialog = new TPrinterSetupDialog(printer(), reportPaper(*frTLMR), m_window);
-        PrinterSetupDialog->exec();
-    }
-
-private:
-    QPrinter& printer() {
-        if (!m_printer) {
-            m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-            PrinterChoice::initialise(*m_printer);
-            // The printer the template was made on, when it is installed here.
-            if (!frTLMR->PrintToDefault)
-                PrinterChoice::select(*m_printer, frTLMR->PrinterName);
-        }
-        return *m_printer;
-    }
-
-    QWidget* m_window;
-    std::unique_ptr<QPrinter> m_printer;
-    TfrReport* frTLMR = nullptr;
-    TfrUserDataset* frTLMRDataset = nullptr;
-    TPrinterSetupDialog* PrinterSetupDialog = nullptr;
-};
-
-} // namespace
-
-ReportFeature* createReportFeature(QWidget* window) {
-    return new MainWindowReport(window);
+    return *m_printer;
 }

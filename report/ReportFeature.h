@@ -4,22 +4,33 @@
 #include "calc/Schedule.h"
 
 #include <QObject>
+#include <memory>
+
+class QPrinter;
+class QWidget;
+class TPrinterSetupDialog;
+class TfrReport;
+class TfrUserDataset;
 
 // The printed schedule as the main window uses it: its report, the printer
-// shared by printing and printer setup, and the printer setup dialog. It lives
-// in the print module (entry point kReportEntry) and is created, as a child of
-// the window, the first time the user prints or sets up the printer.
+// shared by printing and printer setup, and the printer setup dialog. The
+// window creates it, as its child, the first time the user prints or sets up
+// the printer.
 class ReportFeature : public QObject {
 public:
-    using QObject::QObject;
+    explicit ReportFeature(QWidget* window);
+    ~ReportFeature() override;
 
     // Fills the report from `snapshot` and shows its print preview.
-    virtual void preview(const ScheduleSnapshot& snapshot, const RegionalSettings& regional) = 0;
-    virtual void setupPrinter() = 0;
+    void preview(const ScheduleSnapshot& snapshot, const RegionalSettings& regional);
+    void setupPrinter();
+
+private:
+    QPrinter& printer();
+
+    QWidget* m_window;
+    std::unique_ptr<QPrinter> m_printer;
+    TfrReport* frTLMR = nullptr;
+    TfrUserDataset* frTLMRDataset = nullptr;
+    TPrinterSetupDialog* PrinterSetupDialog = nullptr;
 };
-
-inline constexpr char kReportModule[] = "tallowmere-print";
-inline constexpr char kReportEntry[] = "tlmrCreateReportFeature";
-
-// Creates the feature for `window` (what the module's entry point returns).
-ReportFeature* createReportFeature(QWidget* window);

@@ -5,27 +5,13 @@
 
 #include <QWidget>
 
-namespace {
+UpdateFeature::UpdateFeature(QWidget* window)
+    : QObject(window)
+    , m_info(createProgramWebFileInfo(window)) {
+    setObjectName(QStringLiteral("UpdateFeature"));
+}
 
-class MainWindowUpdate : public UpdateFeature {
-public:
-    explicit MainWindowUpdate(QWidget* window)
-        : UpdateFeature(window)
-        , m_info(createProgramWebFileInfo(window)) {
-        setObjectName(QStringLiteral("UpdateFeature"));
-    }
-
-    void showWizard() override {
-        TfrmUpdate wizard(*m_info);
-        wizard.exec();
-    }
-
-private:
-    TWebFileInfo* m_info;
-};
-
-} // namespace
-
-UpdateFeature* createUpdateFeature(QWidget* window) {
-    return new MainWindowUpdate(window);
+void UpdateFeature::showWizard() {
+    TfrmUpdate wizard(*m_info);
+    wizard.exec();
 }

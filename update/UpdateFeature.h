@@ -3,20 +3,18 @@
 #include <QObject>
 
 class QWidget;
+class TWebFileInfo;
 
 // The update check as the main window uses it: the program's update component
-// (objectName "WebFileInfo") and its wizard. It lives in the update module
-// (entry point kUpdateEntry) and is created, as a child of the window, the
-// first time the user asks for a newer version.
+// (objectName "WebFileInfo") and its wizard. The window creates it, as its
+// child, the first time the user asks for a newer version.
 class UpdateFeature : public QObject {
 public:
-    using QObject::QObject;
+    explicit UpdateFeature(QWidget* window);
 
     // Runs the update wizard modally.
-    virtual void showWizard() = 0;
+    void showWizard();
+
+private:
+    TWebFileInfo* m_info;
 };
-
-inline constexpr char kUpdateModule[] = "tallowmere-update";
-inline constexpr char kUpdateEntry[] = "tlmrCreateUpdateFeature";
-
-UpdateFeature* createUpdateFeature(QWidget* window);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "platform/Application.h"
-#include "tests/support/LinkedFeatures.h"
 #include "tests/support/ModalWatchdog.h"
 #include "tests/support/RuntimeFolder.h"
 #include "tests/support/ScriptedDialogService.h"
@@ -16,7 +15,6 @@
         QStandardPaths::setTestModeEnabled(true);                                                  \
         Application app(argc, argv);                                                               \
         app.setAttribute(Qt::AA_Use96Dpi, true);                                                   \
-        TestSupport::provideLinkedFeatures();                                                      \
         TestClass test;                                                                            \
         QTEST_SET_MAIN_SOURCE_PATH                                                                 \
         return QTest::qExec(&test, argc, argv);                                                    \
@@ -34,7 +32,6 @@
         Application app(argc, argv);                                                               \
         app.setAttribute(Qt::AA_Use96Dpi, true);                                                   \
         ScriptedDialogService::install(app);                                                       \
-        TestSupport::provideLinkedFeatures();                                                      \
         ModalWatchdog watchdog;                                                                    \
         TestClass test;                                                                            \
         QTEST_SET_MAIN_SOURCE_PATH                                                                 \
