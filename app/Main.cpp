@@ -534,8 +534,16 @@ void TfrmMain::Print() {
 }
 
 void TfrmMain::ShowUpdate() {
+#ifdef TLMR_UPDATES_FROM_PACKAGE_MANAGER
+    // A copy built for a distribution is updated by its package manager; the
+    // update check is left out of that build.
+    showInformation(QStringLiteral("This copy of %1 was installed from your system's packages. "
+                                   "Newer versions come through its package manager (apt).")
+                        .arg(QLatin1String(ProductInfo::kTitle)));
+#else
     repaint(); // nothing stale behind the wizard
     created(m_update).showWizard();
+#endif
 }
 
 void TfrmMain::SetupPrinter() {
