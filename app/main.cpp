@@ -1,5 +1,6 @@
 // Process entry: splash, application title, main window, event loop. The
-// program takes no arguments; whatever is passed is ignored.
+// program answers --help and --version on standard output before anything needs
+// a display; every other argument is ignored.
 
 #include "app/Main.h"
 #include "app/XJustOne.h"
@@ -9,9 +10,45 @@
 
 #include <QPointer>
 #include <QTimer>
+#include <cstdio>
+#include <cstring>
 #include <memory>
+#include <string>
+
+namespace {
+
+constexpr int kOutputFailed = 3;
+
+// The text --help or --version asks for, or an empty text when neither is given.
+std::string informationAsked(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const char* argument = argv[i];
+        if (std::strcmp(argument, "--version") == 0 || std::strcmp(argument, "-V") == 0)
+            return std::string("tallowmere (") + ProductInfo::kTitle + ") " +
+                   ProductInfo::kVersion + '\n';
+        if (std::strcmp(argument, "--help") == 0 || std::strcmp(argument, "-h") == 0)
+            return "Usage: tallowmere [--help | --version]\n"
+                   "\n"
+                   "The savings calculator window: a what-if table of 11 savings amounts by 7\n"
+                   "interest rates. Other arguments are ignored. tallowmere-cli calculates the\n"
+                   "same schedule without a window.\n"
+                   "\n"
+                   "  -h, --help     show this help and exit\n"
+                   "  -V, --version  show the version and exit\n";
+    }
+    return {};
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
+    // Answered before the application object exists, which needs a display.
+    if (const std::string text = informationAsked(argc, argv); !text.empty()) {
+        const bool written = std::fputs(text.c_str(), stdout) >= 0 && std::fflush(stdout) == 0;
+        if (!written)
+            std::fputs("tallowmere: cannot write the output\n", stderr);
+        return written ? 0 : kOutputFailed;
+    }
     Application app(argc, argv);
 
     // The splash's five seconds start counting before the main window exists,

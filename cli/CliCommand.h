@@ -13,9 +13,11 @@ inline constexpr int kCliExitUnreachable = 4;  // no value reaches the goal (goa
 
 // One subcommand of tallowmere-cli: `run` gets the arguments after the
 // subcommand's name and returns the exit status; `out` and `err` receive UTF-8
-// text for standard output and standard error. `usage` is its --help text.
+// text for standard output and standard error. `summary` is its line in the
+// overview, `usage` its own --help text.
 struct CliCommand {
     const char* name;
+    const char* summary;
     int (*run)(const QStringList& arguments, QByteArray& out, QByteArray& err);
     QString (*usage)();
 };

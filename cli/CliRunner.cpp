@@ -5,6 +5,7 @@
 #include "cli/GrowthCommand.h"
 #include "cli/ReportCommand.h"
 #include "cli/ScheduleCommand.h"
+#include "platform/ProductInfo.h"
 
 #include <algorithm>
 #include <iterator>
@@ -13,11 +14,25 @@ namespace {
 
 // The subcommands, one line each.
 constexpr CliCommand kCommands[] = {
-    {"schedule", runScheduleCommand, scheduleUsage},
-    {"growth", runGrowthCommand, growthUsage},
-    {"report", runReportCommand, reportUsage},
-    {"goal", runGoalCommand, goalUsage},
+    {"schedule", "the savings/rate schedule as text, CSV or JSON", runScheduleCommand,
+     scheduleUsage},
+    {"growth", "one cell of the schedule year by year", runGrowthCommand, growthUsage},
+    {"report", "the printed schedule as a PDF file", runReportCommand, reportUsage},
+    {"goal", "the savings, balance, term or rate that reaches a future value", runGoalCommand,
+     goalUsage},
 };
+
+const CliCommand* findCommand(const QString& name) {
+    const auto command =
+        std::find_if(std::begin(kCommands), std::end(kCommands),
+                     [&](const CliCommand& c) { return name == QLatin1String(c.name); });
+    return command == std::end(kCommands) ? nullptr : command;
+}
+
+bool isHelp(const QString& argument) {
+    return argument == QLatin1String("--help") || argument == QLatin1String("-h") ||
+           argument == QLatin1String("help");
+}
 
 QString commandNames() {
     QStringList names;
@@ -34,10 +49,29 @@ int cliFailure(QByteArray& err, const QString& line, int status) {
 }
 
 QString cliUsage() {
-    QStringList usages;
+    QString out = QStringLiteral("Usage: tallowmere-cli COMMAND [options]\n"
+                                 "       tallowmere-cli COMMAND --help\n"
+                                 "       tallowmere-cli --help | --version\n"
+                                 "\n"
+                                 "Calculates the savings/rate schedule without the window.\n"
+                                 "\n"
+                                 "Commands:\n");
     for (const CliCommand& command : kCommands)
-        usages << command.usage();
-    return usages.join(u'\n');
+        out += QStringLiteral("  %1  %2\n")
+                   .arg(QString::fromLatin1(command.name).leftJustified(8),
+                        QString::fromLatin1(command.summary));
+    out +=
+        QStringLiteral("\n"
+                       "Run 'tallowmere-cli COMMAND --help' for the options of a command.\n"
+                       "\n"
+                       "Exit status: 0 success, 1 the values cannot be calculated, 2 bad input,\n"
+                       "3 the output could not be written, 4 the goal cannot be reached.\n");
+    return out;
+}
+
+QString cliVersion() {
+    return QStringLiteral("tallowmere-cli (%1) %2\n")
+        .arg(QString::fromUtf8(ProductInfo::kTitle), QString::fromUtf8(ProductInfo::kVersion));
 }
 
 int runCli(const QStringList& arguments, QByteArray& out, QByteArray& err) {
@@ -45,15 +79,21 @@ int runCli(const QStringList& arguments, QByteArray& out, QByteArray& err) {
         return cliFailure(
             err, QStringLiteral("missing command; expected: %1 (or --help)").arg(commandNames()));
     const QString& name = arguments.front();
-    if (name == QLatin1String("--help") || name == QLatin1String("-h") ||
-        name == QLatin1String("help")) {
-        out += cliUsage().toUtf8();
+    if (name == QLatin1String("--version") || name == QLatin1String("-V")) {
+        out += cliVersion().toUtf8();
         return kCliExitSuccess;
     }
-    const auto command =
-        std::find_if(std::begin(kCommands), std::end(kCommands),
-                     [&](const CliCommand& c) { return name == QLatin1String(c.name); });
-    if (command == std::end(kCommands))
+    if (isHelp(name)) {
+        // "help COMMAND" is that command's own help.
+        const CliCommand* command = arguments.size() > 1 ? findCommand(arguments[1]) : nullptr;
+        if (arguments.size() > 1 && !command)
+            return cliFailure(err, QStringLiteral("unknown command %1; expected: %2")
+                                       .arg(quotedValue(arguments[1]), commandNames()));
+        out += (command ? command->usage() : cliUsage()).toUtf8();
+        return kCliExitSuccess;
+    }
+    const CliCommand* command = findCommand(name);
+    if (!command)
         return cliFailure(err, QStringLiteral("unknown command %1; expected: %2 (or --help)")
                                    .arg(quotedValue(name), commandNames()));
     return command->run(arguments.mid(1), out, err);

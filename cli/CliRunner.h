@@ -11,5 +11,8 @@
 // and standard error.
 int runCli(const QStringList& arguments, QByteArray& out, QByteArray& err);
 
-// The --help text: every subcommand's usage.
+// The --help text: the overview, a line per subcommand.
 QString cliUsage();
+
+// The --version line.
+QString cliVersion();

@@ -20,7 +20,7 @@ void addScheduleOptions(CliCommandLine& commandLine) {
 void addFormatOption(CliCommandLine& commandLine) {
     commandLine.addValueOption(
         kFormat, QStringLiteral("FORMAT"),
-        QStringLiteral("text (aligned table, default), csv (RFC 4180) or json"));
+        QStringLiteral("text (aligned table, default), csv (RFC 4180, a record per cell) or json"));
 }
 
 QString readFormat(const CliCommandLine& commandLine, ScheduleOptions::Format& format) {
@@ -85,7 +85,7 @@ int runScheduleCommand(const QStringList& arguments, QByteArray& out, QByteArray
         out += scheduleAsText(snapshot).toUtf8();
         break;
     case ScheduleOptions::Format::Csv:
-        out += scheduleAsCsv(snapshot).toUtf8();
+        out += scheduleAsCsv(snapshot, regional).toUtf8();
         break;
     case ScheduleOptions::Format::Json:
         out += scheduleAsJson(snapshot, regional);

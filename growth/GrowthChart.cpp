@@ -65,6 +65,13 @@ QCategoryAxis* amountAxis(const Growth& growth, const RegionalSettings& regional
     return axis;
 }
 
+// Texts, axis lines and grid lines in the theme's colours.
+void paintAxis(QAbstractAxis* axis, const QPalette& palette) {
+    axis->setLabelsColor(palette.color(QPalette::WindowText));
+    axis->setLinePenColor(palette.color(QPalette::WindowText));
+    axis->setGridLineColor(palette.color(QPalette::Mid));
+}
+
 } // namespace
 
 QList<double> niceTicks(double low, double high, int maxSteps) {
@@ -92,12 +99,16 @@ QList<double> niceTicks(double low, double high, int maxSteps) {
     return ticks;
 }
 
-QChart* buildGrowthChart(const Growth& growth, const RegionalSettings& regional,
-                         const QFont& font) {
+QChart* buildGrowthChart(const Growth& growth, const RegionalSettings& regional, const QFont& font,
+                         const QPalette& palette) {
     auto* chart = new QChart;
     chart->setAnimationOptions(QChart::NoAnimation);
+    chart->setBackgroundBrush(palette.brush(QPalette::Window));
+    chart->setBackgroundPen(Qt::NoPen);
+    chart->setTitleBrush(palette.brush(QPalette::WindowText));
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->legend()->setFont(font);
+    chart->legend()->setLabelColor(palette.color(QPalette::WindowText));
     chart->setMargins(QMargins(4, 4, 4, 4));
     chart->setBackgroundRoundness(0);
 
@@ -123,6 +134,8 @@ QChart* buildGrowthChart(const Growth& growth, const RegionalSettings& regional,
     QCategoryAxis* y = amountAxis(growth, regional);
     x->setLabelsFont(font);
     y->setLabelsFont(font);
+    paintAxis(x, palette);
+    paintAxis(y, palette);
     // The last date stands under the last bar, near the right edge: room for
     // its half that reaches beyond the plot.
     const QString lastDate = growthDate(growth.rows.constLast());

@@ -12,6 +12,12 @@ void GridCellDelegate::setSelectionColors(const QColor& background, const QColor
     m_selectionText = text;
 }
 
+QColor GridCellDelegate::inkOn(const QColor& fill) {
+    // Perceived brightness: light fills take black text, dark ones white.
+    const double brightness = 0.299 * fill.redF() + 0.587 * fill.greenF() + 0.114 * fill.blueF();
+    return brightness >= 0.5 ? QColor(Qt::black) : QColor(Qt::white);
+}
+
 QFont GridCellDelegate::fittingFont(const QFont& font, const QString& text, int width) {
     if (QFontMetrics(font).horizontalAdvance(text) <= width)
         return font;
@@ -42,6 +48,10 @@ void GridCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
         ink = m_selectionText;
     } else if (fixed) {
         ink = cell.palette.color(QPalette::ButtonText);
+    } else if (fill != cell.palette.color(QPalette::Base)) {
+        // A colour of the grid's own (the yellow cross, a marked cell) keeps
+        // its text readable whatever the theme's text colour is.
+        ink = inkOn(fill);
     }
     painter->fillRect(cell.rect, fill);
 

@@ -12,6 +12,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QLabel>
+#include <QLegend>
 #include <QMenu>
 #include <QPushButton>
 #include <QSettings>
@@ -105,6 +106,32 @@ private slots:
     void cleanup() {
         w.reset();
         removeSettings();
+    }
+
+    // Under a dark theme the chart is dark too: background, texts, axes.
+    void chartFollowsTheTheme() {
+        const QPalette original = QApplication::palette();
+        QPalette dark = original;
+        dark.setColor(QPalette::Window, QColor(40, 40, 40));
+        dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+        dark.setColor(QPalette::Mid, QColor(90, 90, 90));
+        QApplication::setPalette(dark);
+        GrowthWindow window(exampleGrowth(), kUs);
+        QApplication::setPalette(original);
+        QChart* chart = control<QChartView>(&window, "chvGrowth")->chart();
+        QCOMPARE(chart->backgroundBrush().color(), QColor(40, 40, 40));
+        QCOMPARE(chart->legend()->labelColor(), QColor(230, 230, 230));
+        const auto axes = chart->axes();
+        QCOMPARE(axes.size(), 2);
+        for (const QAbstractAxis* axis : axes) {
+            QCOMPARE(axis->labelsColor(), QColor(230, 230, 230));
+            QCOMPARE(axis->linePenColor(), QColor(230, 230, 230));
+        }
+        QCOMPARE(axes.constLast()->gridLineColor(), QColor(90, 90, 90));
+        // Drawn as set: a corner of the chart shows the dark background.
+        window.resize(640, 480);
+        const QImage image = control<QChartView>(&window, "chvGrowth")->grab().toImage();
+        QCOMPARE(image.pixelColor(2, 2), QColor(40, 40, 40));
     }
 
     void showsTableChartAndReadout() {

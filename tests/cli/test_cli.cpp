@@ -1,13 +1,17 @@
 #include "cli/CliRunner.h"
 #include "cli/ScheduleCommand.h"
 #include "cli/ScheduleWriters.h"
+#include "platform/ProductInfo.h"
 
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
+#include <cstdlib>
+#include <utility>
 
 namespace {
 
@@ -17,13 +21,11 @@ struct Run {
     QByteArray err;
 };
 
-Run runCliProgram(const QStringList& arguments, const QString& lang = QStringLiteral("C.UTF-8")) {
+Run runProgram(const QString& program, const QStringList& arguments,
+               const QProcessEnvironment& env) {
     QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("LANG"), lang);
-    env.insert(QStringLiteral("LC_ALL"), lang);
     process.setProcessEnvironment(env);
-    process.start(QStringLiteral(TLMR_CLI_PATH), arguments);
+    process.start(program, arguments);
     Run run;
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
         return run;
@@ -31,6 +33,39 @@ Run runCliProgram(const QStringList& arguments, const QString& lang = QStringLit
     run.out = process.readAllStandardOutput();
     run.err = process.readAllStandardError();
     return run;
+}
+
+Run runCliProgram(const QStringList& arguments, const QString& lang = QStringLiteral("C.UTF-8")) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LANG"), lang);
+    env.insert(QStringLiteral("LC_ALL"), lang);
+    return runProgram(QStringLiteral(TLMR_CLI_PATH), arguments, env);
+}
+
+// The environment of a session without any display: no platform plugin chosen,
+// no X or Wayland server to connect to.
+QProcessEnvironment withoutDisplay() {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+        env.remove(QString::fromLatin1(name));
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    return env;
+}
+
+// A CSV record's fields; quoted fields keep their commas.
+QStringList csvRecord(const QString& record) {
+    QStringList fields;
+    QString field;
+    bool quoted = false;
+    for (const QChar c : record) {
+        if (c == u'"')
+            quoted = !quoted;
+        else if (c == u',' && !quoted)
+            fields << std::exchange(field, QString());
+        else
+            field += c;
+    }
+    return fields << field;
 }
 
 const QStringList kExample = {"schedule", "--balance",      "1000",   "--savings",   "100",
@@ -55,9 +90,13 @@ private slots:
     void exampleAsJson();
     void csvOutput();
     void textOutputIsAligned();
+    void numbersAddUp_data();
+    void numbersAddUp();
     void exitCodes();
     void localeFromEnvironment();
     void help();
+    void informationWithoutDisplay_data();
+    void informationWithoutDisplay();
 };
 
 void TestCli::defaultsAreThoseOfAFirstRun() {
@@ -207,12 +246,20 @@ void TestCli::csvQuoting() {
     s.cells[1][3] = QStringLiteral("c\rd");
     s.cells[1][4] = QStringLiteral(" $1,000.00");
     s.cells[1][5] = QStringLiteral("plain");
-    const QStringList records = scheduleAsCsv(s).split(QStringLiteral("\r\n"));
-    QCOMPARE(records.size(), kGridRows + 1); // a CRLF ends every record
+    const QStringList records =
+        scheduleAsCsv(s, RegionalSettings::unitedStates()).split(QStringLiteral("\r\n"));
+    QCOMPARE(records.size(), 1 + 77 + 1); // a CRLF ends every record
     QVERIFY(records.last().isEmpty());
-    QCOMPARE(records[0], QStringLiteral(" Savings/Rate,,,,,,,"));
-    QCOMPARE(records[1], QStringLiteral(",\"say \"\"hi\"\"\",\"a\nb\",\"c\rd\",\" $1,000.00\","
-                                        "plain,,"));
+    QCOMPARE(records[0], QStringLiteral("row,column,savings,rate,futureValue,paidIn,earned,"
+                                        "savingsText,rateText,futureValueText,paidInText,"
+                                        "earnedText"));
+    QCOMPARE(records[1], QStringLiteral("1,1,0,0,0,0,0,,,\"say \"\"hi\"\"\",,"));
+    QCOMPARE(records[2], QStringLiteral("1,2,0,0,0,0,0,,,\"a\nb\",,"));
+    QCOMPARE(records[3], QStringLiteral("1,3,0,0,0,0,0,,,\"c\rd\",,"));
+    QCOMPARE(records[4], QStringLiteral("1,4,0,0,0,0,0,,,\"$1,000.00\",,"));
+    QCOMPARE(records[5], QStringLiteral("1,5,0,0,0,0,0,,,plain,,"));
+    // A cell never calculated has no figures.
+    QCOMPARE(records[77], QStringLiteral("11,7,0,0,,,,,,,,"));
 }
 
 void TestCli::exampleAsJson() {
@@ -224,7 +271,9 @@ void TestCli::exampleAsJson() {
     QCOMPARE(parseError.error, QJsonParseError::NoError);
     QVERIFY(doc.isObject());
     const QJsonObject object = doc.object();
-    QCOMPARE(object.keys().size(), 5);
+    // The display fields stay; the numbers come beside them.
+    QCOMPARE(object.keys(), QStringList({"cells", "grid", "rateIncrement", "savingsIncrement",
+                                         "term", "tooltips"}));
     QCOMPARE(object.value("term").toInt(-1), 120);
     QCOMPARE(object.value("savingsIncrement").toString(), QStringLiteral("$25"));
     QCOMPARE(object.value("rateIncrement").toString(), QStringLiteral("1/4%"));
@@ -260,17 +309,81 @@ void TestCli::exampleAsJson() {
     QCOMPARE(grid[11][7].toString(), QStringLiteral(" $61,713.68"));
     QCOMPARE(tooltips[1][4].toString(),
              QStringLiteral("Total Invested: $13,000\r\nTotal Earned: $5,207"));
+
+    const QJsonArray cells = object.value("cells").toArray();
+    QCOMPARE(cells.size(), 77);
+    const QJsonObject base = cells[3].toObject();
+    QCOMPARE(base.value("row").toInt(), 1);
+    QCOMPARE(base.value("column").toInt(), 4);
+    QCOMPARE(base.value("savings").toDouble(), 100.0);
+    QCOMPARE(base.value("rate").toDouble(), 6.0);
+    QCOMPARE(base.value("futureValue").toDouble(), 18207.33);
+    QCOMPARE(base.value("paidIn").toDouble(), 13000.0);
+    QCOMPARE(base.value("earned").toDouble(), 5207.33);
+    QCOMPARE(base.value("savingsText").toString(), QStringLiteral("$100"));
+    QCOMPARE(base.value("rateText").toString(), QStringLiteral("6%"));
+    QCOMPARE(base.value("futureValueText").toString(), QStringLiteral("$18,207.33"));
+    QCOMPARE(base.value("paidInText").toString(), QStringLiteral("$13,000"));
+    QCOMPARE(base.value("earnedText").toString(), QStringLiteral("$5,207"));
+    QCOMPARE(cells[76].toObject().value("futureValue").toDouble(), 61713.68);
+    QCOMPARE(cells[76].toObject().value("rate").toDouble(), 6.75);
+    QCOMPARE(cells[76].toObject().value("savings").toDouble(), 350.0);
 }
 
 void TestCli::csvOutput() {
     const Run run = runCliProgram(kExample + QStringList{"--format", "csv"});
     QCOMPARE(run.exitCode, 0);
-    QCOMPARE(run.out.count("\r\n"), 12);
-    QCOMPARE(run.out.count('\n'), 12);
+    QCOMPARE(run.out.count("\r\n"), 78);
+    QCOMPARE(run.out.count('\n'), 78);
     const QList<QByteArray> records = run.out.split('\n');
-    QCOMPARE(records[0], QByteArray(" Savings/Rate,  5.25%,  5.5%,  5.75%,  6%,  6.25%,  6.5%,"
-                                    "  6.75%\r"));
-    QVERIFY(records[1].startsWith(" $100,\" $17,426.22\",\" $17,681.83\","));
+    QCOMPARE(records[1], QByteArray("1,1,100,5.25,17426.22,13000,4426.22,$100,5.25%,"
+                                    "\"$17,426.22\",\"$13,000\",\"$4,426\"\r"));
+}
+
+// The figures of every cell are plain numbers in any locale: paid in and earned
+// make up the future value, which is the one the window shows.
+void TestCli::numbersAddUp_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("lang");
+    const QStringList csv = {"--format", "csv"};
+    QTest::newRow("example") << kExample + csv << "C.UTF-8";
+    QTest::newRow("german texts") << kExample + csv + QStringList{"--locale", "de_DE"}
+                                  << "de_DE.UTF-8";
+    QTest::newRow("german environment")
+        << QStringList{"schedule", "--balance", "2500.75",  "--savings", "12.5",
+                       "--rate",   "3.125",     "--format", "csv"}
+        << "de_DE.UTF-8";
+    QTest::newRow("negative balance")
+        << QStringList{"schedule", "--balance", "-5000",       "--savings", "40",
+                       "--rate",   "1",         "--frequency", "Daily",     "--format",
+                       "csv",      "--locale",  "en_US"}
+        << "C.UTF-8";
+}
+
+void TestCli::numbersAddUp() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, lang);
+    const Run run = runCliProgram(arguments, lang);
+    QCOMPARE(run.exitCode, 0);
+    const QStringList records = QString::fromUtf8(run.out).split(QStringLiteral("\r\n"));
+    QCOMPARE(records.size(), 79);
+    for (const QString& record : records.mid(1, 77)) {
+        const QStringList fields = csvRecord(record);
+        QCOMPARE(fields.size(), 12);
+        for (int i = 2; i < 7; ++i) {
+            bool ok = false;
+            fields[i].toDouble(&ok); // the C locale's reading
+            QVERIFY2(ok, qPrintable(record));
+        }
+        const double value = fields[4].toDouble();
+        QCOMPARE(qRound64((fields[5].toDouble() + fields[6].toDouble()) * 100),
+                 qRound64(value * 100));
+        // The display text holds the same amount: its digits are the number's.
+        QString digits = fields[9];
+        digits.remove(QRegularExpression(QStringLiteral("[^0-9]")));
+        QCOMPARE(digits.toLongLong(), std::llabs(qRound64(value * 100)));
+        QVERIFY(!fields[10].isEmpty() && !fields[11].isEmpty());
+    }
 }
 
 void TestCli::textOutputIsAligned() {
@@ -343,11 +456,25 @@ void TestCli::localeFromEnvironment() {
 }
 
 void TestCli::help() {
-    for (const QStringList& arguments : {QStringList{"--help"}, QStringList{"schedule", "--help"},
-                                         QStringList{"schedule", "--rate", "5", "-h"}}) {
+    // The overview: a line per command, and the way to each command's options.
+    for (const QStringList& arguments :
+         {QStringList{"--help"}, QStringList{"-h"}, QStringList{"help"}}) {
         const Run run = runCliProgram(arguments);
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.err.isEmpty());
+        QVERIFY2(run.out.count('\n') < 25, run.out);
+        for (const char* command : {"schedule", "growth", "report", "goal"})
+            QVERIFY2(run.out.contains(QByteArray("\n  ") + command + ' '), command);
+        QVERIFY(run.out.contains("tallowmere-cli COMMAND --help"));
+        QVERIFY(!run.out.contains("--balance"));
+    }
+    for (const QStringList& arguments :
+         {QStringList{"schedule", "--help"}, QStringList{"help", "schedule"},
+          QStringList{"schedule", "--rate", "5", "-h"}}) {
+        const Run run = runCliProgram(arguments);
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.err.isEmpty());
+        QVERIFY(run.out.startsWith("Usage: tallowmere-cli schedule"));
         for (const char* option :
              {"--balance", "--savings", "--first", "--last", "--frequency", "--rate",
               "--savings-step", "--rate-step", "--locale", "--format", "--help"})
@@ -355,6 +482,43 @@ void TestCli::help() {
         for (const QByteArray& line : run.out.split('\n'))
             QVERIFY2(line.size() <= 80, line.constData());
     }
+    const Run unknown = runCliProgram({"help", "plan"});
+    QCOMPARE(unknown.exitCode, kCliExitBadInput);
+    QVERIFY(unknown.err.contains("'plan'"));
+}
+
+// Both programs answer --help and --version where no display exists.
+void TestCli::informationWithoutDisplay_data() {
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("starts");
+    const QString cli = QStringLiteral(TLMR_CLI_PATH);
+    const QString window = QStringLiteral(TLMR_PROGRAM_PATH);
+    const QByteArray version = "(Tallowmere) " + QByteArray(ProductInfo::kVersion) + '\n';
+    QTest::newRow("cli --version")
+        << cli << QStringList{"--version"} << "tallowmere-cli " + version;
+    QTest::newRow("cli --help") << cli << QStringList{"--help"} << QByteArray("Usage: ");
+    QTest::newRow("cli report --help")
+        << cli << QStringList{"report", "--help"} << QByteArray("Usage: tallowmere-cli report");
+    QTest::newRow("window --version")
+        << window << QStringList{"--version"} << "tallowmere " + version;
+    QTest::newRow("window --help") << window << QStringList{"--help"} << QByteArray("Usage: ");
+    QTest::newRow("window -h after another argument")
+        << window << QStringList{"-x", "-h"} << QByteArray("Usage: tallowmere ");
+}
+
+void TestCli::informationWithoutDisplay() {
+    QFETCH(QString, program);
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, starts);
+    const Run run = runProgram(program, arguments, withoutDisplay());
+    QCOMPARE(run.exitCode, 0);
+    // The report's fonts come from an offscreen GUI application, which may warn
+    // about the session it does not have; nothing else may go to standard error.
+    if (!arguments.contains(QStringLiteral("report")))
+        QVERIFY2(run.err.isEmpty(), run.err.constData());
+    QVERIFY2(run.out.startsWith(starts), run.out.constData());
+    QVERIFY(run.out.endsWith('\n'));
 }
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -31,13 +31,32 @@ for command in schedule growth report goal; do
         $'\n'"$(diff <(echo "$documented") <(echo "$options"))"
 done
 
-for option in --frequency --format --savings-step --rate-step --locale --first --last; do
+for option in --frequency --format --savings-step --rate-step --locale; do
     values=$(offered tallowmere-cli schedule "$option" "")
     [ -n "$values" ] || problem "no values offered for $option"
     for value in $values; do
-        case $option in --first | --last) value="$value 2000" ;; esac
         "$cli" schedule "$option" "$value" >/dev/null 2>&1 ||
             problem "tallowmere-cli refuses $option '$value'"
+    done
+done
+# A month is completed as the shell will read it with the year typed after it:
+# one word, "Mon YYYY", whether the user opened a quote or not.
+for option in --first --last; do
+    for typed in "" J "'J" '"J'; do
+        months=0
+        while IFS= read -r candidate; do
+            [ -n "$candidate" ] || continue
+            months=$((months + 1))
+            closing=${typed:0:1}
+            case $closing in \' | \") ;; *) closing= ;; esac
+            eval "set -- ${candidate}2000$closing"
+            [ $# -eq 1 ] || problem "$option '$candidate' then a year makes $# words"
+            "$cli" schedule "$option" "$1" >/dev/null 2>&1 ||
+                problem "tallowmere-cli refuses $option '$1'"
+        done < <(offered tallowmere-cli schedule "$option" "$typed")
+        expected=12
+        [ -z "${typed#[\'\"]}" ] || expected=3
+        [ $months -eq $expected ] || problem "$option '$typed': $months months offered"
     done
 done
 # Every quantity offered is one the goal command solves for (4: this goal is

@@ -11,6 +11,7 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 #include <QtTest>
+#include <cstdlib>
 
 using TestSupport::cellCentre;
 
@@ -40,6 +41,8 @@ private slots:
     void colourPrecedence();
     void selectionIsOneCell();
     void selectionAndColoursArePainted();
+    void textReadsOnColouredCells_data();
+    void textReadsOnColouredCells();
     void longTextIsDrawnSmallerToFit();
     void mouseToCell();
     void clickReportsTheCellAfterSelecting();
@@ -221,6 +224,58 @@ void TestGrid::selectionAndColoursArePainted() {
     image = m_grid->viewport()->grab().toImage();
     QCOMPARE(pixelIn(image, 4, 1), QColor(Qt::blue));
     QCOMPARE(pixelIn(image, 4, 2), QColor(Qt::yellow));
+}
+
+void TestGrid::textReadsOnColouredCells_data() {
+    QTest::addColumn<bool>("dark");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QColor>("ink");
+    for (const bool dark : {false, true}) {
+        const char* theme = dark ? "dark" : "light";
+        QTest::addRow("%s: yellow column", theme) << dark << 4 << 6 << QColor(Qt::black);
+        QTest::addRow("%s: yellow row", theme) << dark << 2 << 1 << QColor(Qt::black);
+        QTest::addRow("%s: selected", theme) << dark << 4 << 1 << QColor(Qt::black);
+        QTest::addRow("%s: navy cell", theme) << dark << 6 << 8 << QColor(Qt::white);
+        QTest::addRow("%s: plain cell", theme)
+            << dark << 2 << 5 << QColor(dark ? Qt::white : Qt::black);
+    }
+}
+
+// Under a dark theme the yellow cells keep black text; plain cells follow the theme.
+void TestGrid::textReadsOnColouredCells() {
+    QFETCH(bool, dark);
+    QFETCH(int, column);
+    QFETCH(int, row);
+    QFETCH(QColor, ink);
+    if (dark) {
+        QPalette palette = m_grid->palette();
+        palette.setColor(QPalette::Base, QColor(30, 30, 30));
+        palette.setColor(QPalette::Text, Qt::white);
+        m_grid->setPalette(palette);
+    }
+    m_grid->setColumnColor(4, Qt::yellow);
+    m_grid->setRowColor(1, Qt::yellow);
+    m_grid->setCellColor(6, 8, QColor(Qt::darkBlue));
+    m_grid->selectCell(4, 1);
+    m_grid->setCellText(column, row, QStringLiteral("888,888"));
+
+    // The text's pixels are those furthest from the cell's fill colour.
+    const QImage image = m_grid->viewport()->grab().toImage();
+    const QRect cell = m_grid->visualItemRect(m_grid->item(row, column)).adjusted(3, 3, -3, -3);
+    const QColor fill = image.pixelColor(cell.topLeft());
+    QColor furthest = fill;
+    const auto distance = [](const QColor& a, const QColor& b) {
+        return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+               std::abs(a.blue() - b.blue());
+    };
+    for (int y = cell.top(); y <= cell.bottom(); ++y)
+        for (int x = cell.left(); x <= cell.right(); ++x)
+            if (distance(image.pixelColor(x, y), fill) > distance(furthest, fill))
+                furthest = image.pixelColor(x, y);
+    QVERIFY2(
+        distance(furthest, ink) < 120,
+        qPrintable(QStringLiteral("text drawn in %1 on %2").arg(furthest.name(), fill.name())));
 }
 
 void TestGrid::longTextIsDrawnSmallerToFit() {
