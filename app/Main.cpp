@@ -259,8 +259,8 @@ void TfrmMain::connectCommands() {
 
     // Each item opens the address of its hidden link label, which beeps when
     // nothing can open it; an item whose link has no address does nothing.
-    for (const auto& [item, name] : m_menus->linkItems()) {
-        auto* label = pnlLinks->findChild<HyperlinkLabel*>(name);
+    for (const auto& [item, link] : m_menus->linkItems()) {
+        auto* label = pnlLinks->findChild<HyperlinkLabel*>(linkTarget(link).objectName);
         if (label && !label->address().isEmpty())
             connect(item, &QAction::triggered, label, &HyperlinkLabel::activate);
     }
@@ -291,7 +291,7 @@ void TfrmMain::FormCreate() {
 
     try {
         // The one help file path: the viewer reads it from the application.
-        app->setHelpFile(m_programDir + QStringLiteral("tlmr.hlp"));
+        app->setHelpFile(m_programDir + QLatin1String(ProductInfo::kHelpFile));
         CleanGrid();
         LoadSavedInputs();
         CalculateGrdFV();

@@ -4,6 +4,7 @@
 #include "growth/GrowthChart.h"
 #include "platform/Application.h"
 #include "platform/ProductInfo.h"
+#include "widgets/FontFamilies.h"
 
 #include <QApplication>
 #include <QBarSet>
@@ -50,7 +51,7 @@ GrowthWindow::GrowthWindow(const Growth& growth, const RegionalSettings& regiona
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     setSizeGripEnabled(true);
     QFont windowFont = font();
-    windowFont.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    windowFont.setFamilies(windowFontFamilies());
     windowFont.setPixelSize(12);
     setFont(windowFont);
 

@@ -72,9 +72,9 @@ bool waitFor(int fd, short events, int timeoutMs) {
     return rc > 0 && (p.revents & events);
 }
 
-void warnUnprotected(const QString& reason) {
-    qWarning("Tallowmere: the single-instance lock cannot be taken (%s); starting without it.",
-             qPrintable(reason));
+void warnUnprotected(const QString& name, const QString& reason) {
+    qWarning("%s: the single-instance lock cannot be taken (%s); starting without it.",
+             qPrintable(name), qPrintable(reason));
 }
 
 } // namespace
@@ -118,7 +118,7 @@ bool InstanceLock::tryLock() {
     const QByteArray dir = QFile::encodeName(directory());
     if (dir.isEmpty() || ::stat(dir.constData(), &folder) != 0 || !S_ISDIR(folder.st_mode) ||
         folder.st_uid != ::geteuid() || (folder.st_mode & (S_IWGRP | S_IWOTH))) {
-        warnUnprotected(QStringLiteral("no private runtime folder"));
+        warnUnprotected(m_name, QStringLiteral("no private runtime folder"));
         return true;
     }
     const QByteArray path = QFile::encodeName(lockFilePath());
@@ -128,7 +128,7 @@ bool InstanceLock::tryLock() {
         fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NOCTTY, 0600);
     } while (fd < 0 && errno == EINTR);
     if (fd < 0) {
-        warnUnprotected(lockFilePath() + QStringLiteral(": ") + qt_error_string(errno));
+        warnUnprotected(m_name, lockFilePath() + QStringLiteral(": ") + qt_error_string(errno));
         return true;
     }
     int rc;
@@ -141,7 +141,7 @@ bool InstanceLock::tryLock() {
         // Only a lock held elsewhere means another copy runs.
         if (error == EWOULDBLOCK)
             return false;
-        warnUnprotected(lockFilePath() + QStringLiteral(": ") + qt_error_string(error));
+        warnUnprotected(m_name, lockFilePath() + QStringLiteral(": ") + qt_error_string(error));
         return true;
     }
     m_fd = fd;
