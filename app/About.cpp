@@ -72,20 +72,19 @@ TAboutBox::TAboutBox(QWidget* parent)
     note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     note->setGeometry(kNoteRect);
 
-    UrlWeb = new HyperlinkLabel(QString::fromUtf8(ProductInfo::kWebHomeCaption),
-                                QString::fromUtf8(ProductInfo::kWebHome), panel);
-    UrlWeb->setObjectName(QStringLiteral("UrlWeb"));
+    auto* web = new HyperlinkLabel(QString::fromUtf8(ProductInfo::kWebHomeCaption),
+                                   QString::fromUtf8(ProductInfo::kWebHome), panel);
+    web->setObjectName(QStringLiteral("UrlWeb"));
     // The designed box is centred on the panel; a longer address widens it
     // about the same centre instead of being cut off.
     QRect link = kLinkRect;
-    link.setWidth(qMax(link.width(), UrlWeb->sizeHint().width()));
+    link.setWidth(qMax(link.width(), web->sizeHint().width()));
     link.moveCenter(QPoint(kLinkRect.center().x(), link.center().y()));
-    UrlWeb->setGeometry(link);
-    UrlWeb->setStatusTip(QStringLiteral(" Click to visit Brindlecrest' website ..."));
-    UrlWeb->setOpener(&FixedDialog::openAddress);
+    web->setGeometry(link);
+    web->setStatusTip(QStringLiteral(" Click to visit Brindlecrest' website ..."));
+    web->setOpener(&FixedDialog::openAddress);
 
-    btnClose = addCloseButton(kCloseRect, QStringLiteral("Close About Window"));
-    btnClose->setFont(buttonFont());
+    addCloseButton(kCloseRect, QStringLiteral("Close About Window"))->setFont(buttonFont());
 }
 
 void TAboutBox::showEvent(QShowEvent* event) {

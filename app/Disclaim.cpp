@@ -62,5 +62,5 @@ TfrmDisclaim::TfrmDisclaim(QWidget* parent)
                             "financial decision."),
              QRect(51, 96, 205, 28), false);
 
-    btnClose = addCloseButton(kCloseRect, QStringLiteral("Close Disclaimer window."));
+    addCloseButton(kCloseRect, QStringLiteral("Close Disclaimer window."));
 }

@@ -2,14 +2,10 @@
 
 #include "app/FixedDialog.h"
 
-class FlatPictureButton;
-
 // The disclaimer dialog: a fixed no-warranty notice and an OK button. Created for
 // each showing, modal, no close box or system menu; OK or Enter closes it.
 class TfrmDisclaim : public FixedDialog {
     Q_OBJECT
 public:
     explicit TfrmDisclaim(QWidget* parent = nullptr);
-
-    FlatPictureButton* btnClose;
 };

@@ -4,13 +4,9 @@
 #include "app/InputPanel.h"
 #include "calc/GoalTexts.h"
 #include "calc/Term.h"
-#include "widgets/EditableComboBox.h"
-#include "widgets/TFnpNumericEdit.h"
-#include "widgets/TNumEdit.h"
 #include "widgets/TStringAlignGrid.h"
 
 #include <QScreen>
-#include <QSignalBlocker>
 #include <algorithm>
 
 GoalLink::GoalLink(const RegionalSettings& regional, InputPanel* inputs, TStringAlignGrid* grid,
@@ -104,23 +100,6 @@ void GoalLink::extendHint(int column, int row, QString& hintText) const {
 }
 
 void GoalLink::apply(const GoalAnswer& answer) {
-    switch (answer.unknown) {
-    case GoalUnknown::Savings:
-        m_inputs->savings()->setValue(answer.value);
-        break;
-    case GoalUnknown::Balance:
-        m_inputs->balance()->setValue(answer.value);
-        break;
-    case GoalUnknown::Term: {
-        // Set by the program, not typed: no change event of its own.
-        const QSignalBlocker blocker(m_inputs->lastMonth());
-        m_inputs->lastMonth()->setEditText(answer.lastMonth);
-        m_inputs->lastYear()->setValue(answer.lastYear);
-        break;
-    }
-    case GoalUnknown::Rate:
-        m_inputs->interest()->setValue(answer.value);
-        break;
-    }
+    m_inputs->applyGoal(answer);
     m_recalculate();
 }

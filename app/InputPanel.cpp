@@ -1,7 +1,9 @@
 #include "app/InputPanel.h"
 
+#include "app/InputReading.h"
 #include "app/WindowLook.h"
 #include "calc/FutureValue.h"
+#include "calc/InputDefaults.h"
 #include "calc/Steps.h"
 #include "calc/Term.h"
 #include "widgets/EditableComboBox.h"
@@ -11,6 +13,7 @@
 
 #include <QGridLayout>
 #include <QLabel>
+#include <QSignalBlocker>
 
 namespace {
 
@@ -27,6 +30,9 @@ constexpr int kGroupWidth = 167;
 constexpr int kGroupHeight = 125;
 constexpr int kGroupGap = 4;
 
+const QString kDefaultMonth = QLatin1String(InputDefaults::kFirstMonth);
+const QString kDefaultFrequency = QLatin1String(InputDefaults::kFrequency);
+
 template <typename Field>
 Field* named(Field* field, const char* name, const QString& hint) {
     field->setObjectName(QLatin1String(name));
@@ -41,6 +47,12 @@ EditableComboBox* makeCombo(QWidget* parent, const char* name, const QString& hi
     combo->setMaxVisibleItems(9);
     combo->setEditText(text);
     return combo;
+}
+
+// Text set by the program is no user change: no change event.
+void setComboText(EditableComboBox* combo, const QString& text) {
+    const QSignalBlocker blocker(combo);
+    combo->setEditText(text);
 }
 
 QStringList stepLabels(const std::array<Step, kStepCount>& steps) {
@@ -85,7 +97,7 @@ InputPanel::InputPanel(const RegionalSettings& regional, QWidget* parent)
     const QStringList months = monthNames();
     addLabel("lblFirstMonth", QStringLiteral("First Month"), kColumnX[0], kLabelY[1]);
     m_firstMonth = makeCombo(this, "cbFirstMonth", QStringLiteral("Choose the beginning month"),
-                             months, QStringLiteral("Jan"));
+                             months, kDefaultMonth);
     m_firstMonth->setGeometry(kColumnX[0], kFieldY[1], kMonthWidth, kFieldHeight);
     m_firstYear = named(new TFnpNumericEdit(0, this), "edtFirstYear",
                         QStringLiteral("Enter the initial year"));
@@ -94,7 +106,7 @@ InputPanel::InputPanel(const RegionalSettings& regional, QWidget* parent)
 
     addLabel("lblLastMonth", QStringLiteral("Last Month"), kColumnX[1], kLabelY[1]);
     m_lastMonth = makeCombo(this, "cbLastMonth", QStringLiteral("Choose the last month"), months,
-                            QStringLiteral("Jan"));
+                            kDefaultMonth);
     m_lastMonth->setGeometry(kColumnX[1], kFieldY[1], kMonthWidth, kFieldHeight);
     m_lastYear =
         named(new TFnpNumericEdit(0, this), "edtLastYear", QStringLiteral("Enter the final year"));
@@ -112,7 +124,7 @@ InputPanel::InputPanel(const RegionalSettings& regional, QWidget* parent)
     // Row 3: frequency and rate.
     addLabel("lblFrequency", QStringLiteral("Compounded"), kColumnX[0], kLabelY[2]);
     m_frequency = makeCombo(this, "cbFrequency", QStringLiteral("Choose the compounding frequency"),
-                            offeredFrequencyNames(), QStringLiteral("Monthly"));
+                            offeredFrequencyNames(), kDefaultFrequency);
     m_frequency->setGeometry(kColumnX[0], kFieldY[2], kFieldWidth, kFieldHeight);
 
     addLabel("lblInterest", QStringLiteral("Interest Rate"), kColumnX[1], kLabelY[2]);
@@ -126,7 +138,6 @@ InputPanel::InputPanel(const RegionalSettings& regional, QWidget* parent)
     const int interestX = kWidth - kGroupGap - kGroupWidth;
     m_savingsStep->setGeometry(interestX - kGroupGap - kGroupWidth, kGroupTop, kGroupWidth,
                                kGroupHeight);
-    m_savingsStep->setItemIndex(0);
 
     m_interestStep = new RadioGroup(QStringLiteral("Increment Interest Rates By:"),
                                     stepLabels(rateSteps()), 3, this);
@@ -139,7 +150,7 @@ InputPanel::InputPanel(const RegionalSettings& regional, QWidget* parent)
             grid->setHorizontalSpacing(6);
         }
     }
-    m_interestStep->setItemIndex(3);
+    resetSteps();
 
     for (TNumEdit* edit : {m_balance, m_savings})
         edit->setRegionalSettings(regional);
@@ -164,6 +175,136 @@ InputPanel::InputPanel(const RegionalSettings& regional, QWidget* parent)
     setTabOrder(m_term, m_frequency);
     setTabOrder(m_frequency, m_interest);
     // The step groups follow in creation order.
+    connectInputs();
+}
+
+void InputPanel::connectInputs() {
+    for (TNumEdit* edit : {m_balance, m_savings})
+        connect(edit, &TNumEdit::exited, this, &InputPanel::changed);
+    for (TFnpNumericEdit* edit : {m_firstYear, m_lastYear, m_term, m_interest})
+        connect(edit, &TFnpNumericEdit::exited, this, &InputPanel::changed);
+    connect(m_firstMonth, &EditableComboBox::changed, this,
+            [this] { cbFirstMonthChange(m_firstMonth); });
+    connect(m_lastMonth, &EditableComboBox::changed, this,
+            [this] { cbLastMonthChange(m_lastMonth); });
+    connect(m_frequency, &EditableComboBox::changed, this, &InputPanel::changed);
+    for (EditableComboBox* combo : {m_firstMonth, m_lastMonth, m_frequency})
+        connect(combo, &EditableComboBox::exited, this, &InputPanel::changed);
+    for (RadioGroup* group : {m_savingsStep, m_interestStep})
+        connect(group, &RadioGroup::clicked, this, &InputPanel::changed);
+}
+
+void InputPanel::cbFirstMonthChange(QObject* sender) {
+    if (sender != m_firstMonth)
+        return;
+    validateMonth(m_firstMonth);
+    emit changed();
+}
+
+void InputPanel::cbLastMonthChange(QObject* sender) {
+    if (sender != m_lastMonth)
+        return;
+    validateMonth(m_lastMonth);
+    emit changed();
+}
+
+void InputPanel::validateMonth(EditableComboBox* combo) {
+    if (monthNumber(combo->currentText()) == 0)
+        setComboText(combo, kDefaultMonth);
+}
+
+ScheduleInputs InputPanel::scheduleInputs() const {
+    const RegionalSettings& regional = m_interest->regionalSettings();
+    ScheduleInputs inputs;
+    inputs.balance = static_cast<double>(m_balance->value());
+    inputs.savings = static_cast<double>(m_savings->value());
+    inputs.rate = requireNumber(m_interest->text(), regional);
+    inputs.firstYear = truncateToInt32(requireNumber(m_firstYear->text(), regional));
+    inputs.firstMonth = m_firstMonth->currentText();
+    inputs.lastYear = truncateToInt32(requireNumber(m_lastYear->text(), regional));
+    inputs.lastMonth = m_lastMonth->currentText();
+    inputs.frequency = m_frequency->currentText();
+    inputs.savingsStepIndex = m_savingsStep->itemIndex();
+    inputs.rateStepIndex = m_interestStep->itemIndex();
+    return inputs;
+}
+
+SavedInputs::Fields InputPanel::savedFields() const {
+    SavedInputs::Fields fields;
+    fields.savings = static_cast<double>(m_savings->value());
+    fields.balance = static_cast<double>(m_balance->value());
+    fields.termText = m_term->text();
+    fields.interestText = m_interest->text();
+    fields.frequency = m_frequency->currentText();
+    fields.firstMonth = m_firstMonth->currentText();
+    fields.firstYearText = m_firstYear->text();
+    fields.lastMonth = m_lastMonth->currentText();
+    fields.lastYearText = m_lastYear->text();
+    return fields;
+}
+
+void InputPanel::applyGoal(const GoalAnswer& answer) {
+    switch (answer.unknown) {
+    case GoalUnknown::Savings:
+        m_savings->setValue(answer.value);
+        break;
+    case GoalUnknown::Balance:
+        m_balance->setValue(answer.value);
+        break;
+    case GoalUnknown::Term: {
+        const QSignalBlocker blocker(m_lastMonth);
+        m_lastMonth->setEditText(answer.lastMonth);
+        m_lastYear->setValue(answer.lastYear);
+        break;
+    }
+    case GoalUnknown::Rate:
+        m_interest->setValue(answer.value);
+        break;
+    }
+}
+
+void InputPanel::apply(const SavedInputs::Values& values) {
+    const auto year = [](int saved, int fallback) {
+        return saved >= 0 && saved <= kMaxYear ? saved : fallback;
+    };
+    setComboText(m_frequency, values.frequency);
+    setComboText(m_firstMonth, values.firstMonth);
+    setComboText(m_lastMonth, values.lastMonth);
+    m_savings->setValue(values.savings);
+    m_balance->setValue(values.balance);
+    m_term->setValue(values.term);
+    m_interest->setValue(values.interest);
+    m_firstYear->setValue(year(values.firstYear, InputDefaults::kFirstYear));
+    m_lastYear->setValue(year(values.lastYear, InputDefaults::kLastYear));
+}
+
+void InputPanel::showTerm(std::int32_t term) {
+    m_term->setValue(term);
+}
+
+void InputPanel::zeroAmounts() {
+    m_savings->setValue(0);
+    m_balance->setValue(0);
+    m_term->setValue(0);
+    m_interest->setValue(0);
+    setComboText(m_frequency, kDefaultFrequency);
+}
+
+void InputPanel::resetSteps() {
+    const ScheduleInputs defaults;
+    m_savingsStep->setItemIndex(defaults.savingsStepIndex);
+    m_interestStep->setItemIndex(defaults.rateStepIndex);
+}
+
+void InputPanel::focusAmount(Amount amount, Qt::FocusReason reason, bool select) {
+    TNumEdit* field = amount == Amount::Balance ? m_balance : m_savings;
+    field->setFocus(reason);
+    if (select)
+        field->selectAll();
+}
+
+QList<QObject*> InputPanel::popupSources() {
+    return {this, m_savingsStep, m_interestStep};
 }
 
 QLabel* InputPanel::addLabel(const char* name, const QString& text, int x, int y) {

@@ -20,3 +20,11 @@ const QVector<LinkTarget>& mainWindowLinks() {
     }();
     return links;
 }
+
+const LinkTarget& linkTarget(Link link) {
+    return mainWindowLinks().at(static_cast<int>(link));
+}
+
+Link productLink(int index) {
+    return static_cast<Link>(static_cast<int>(Link::Product1) + index);
+}

@@ -6,7 +6,6 @@
 #include "app/GoalLink.h"
 #include "app/HintPauseStyle.h"
 #include "app/InputPanel.h"
-#include "app/InputReading.h"
 #include "app/Links.h"
 #include "app/MainMenus.h"
 #include "app/SavedInputs.h"
@@ -24,11 +23,7 @@
 #include "platform/Shell.h"
 #include "report/ReportFeature.h"
 #include "update/UpdateFeature.h"
-#include "widgets/EditableComboBox.h"
 #include "widgets/HyperlinkLabel.h"
-#include "widgets/RadioGroup.h"
-#include "widgets/TFnpNumericEdit.h"
-#include "widgets/TNumEdit.h"
 #include "widgets/TStringAlignGrid.h"
 
 #include <QCloseEvent>
@@ -151,18 +146,6 @@ void TfrmMain::buildFrame() {
 
     pnlInput = new InputPanel(m_regional, client);
     pnlInput->setGeometry(0, ToolBarPanel::kHeight, kClientWidth, InputPanel::kHeight);
-    edtBalance = pnlInput->balance();
-    edtSavings = pnlInput->savings();
-    cbFirstMonth = pnlInput->firstMonth();
-    edtFirstYear = pnlInput->firstYear();
-    cbLastMonth = pnlInput->lastMonth();
-    edtLastYear = pnlInput->lastYear();
-    edtTerm = pnlInput->term();
-    cbFrequency = pnlInput->frequency();
-    edtInterest = pnlInput->interest();
-    edtIncrease = pnlInput->increase();
-    rgSavings = pnlInput->savingsStep();
-    rgInterest = pnlInput->interestStep();
 
     grdFV = new TStringAlignGrid(kGridColumns, kGridRows, client);
     grdFV->setObjectName(QStringLiteral("grdFV"));
@@ -190,7 +173,7 @@ void TfrmMain::buildFrame() {
 
     // The pop-up menu belongs to the background, the panels, the step groups and
     // the grid; the input fields keep their own edit menus.
-    m_popupSources = {client, pnlToolBar, pnlInput, rgSavings, rgInterest, grdFV->viewport()};
+    m_popupSources = pnlInput->popupSources() << client << pnlToolBar << grdFV->viewport();
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
@@ -230,20 +213,7 @@ auto TfrmMain::guarded(Handler handler) {
 
 void TfrmMain::connectInputs() {
     const auto recalculate = guarded([this] { CalculateGrdFV(); });
-    connect(edtBalance, &TNumEdit::exited, this, recalculate);
-    connect(edtSavings, &TNumEdit::exited, this, recalculate);
-    for (TFnpNumericEdit* edit : {edtFirstYear, edtLastYear, edtTerm, edtInterest})
-        connect(edit, &TFnpNumericEdit::exited, this, recalculate);
-    connect(cbFirstMonth, &EditableComboBox::changed, this,
-            guarded([this] { cbFirstMonthChange(cbFirstMonth); }));
-    connect(cbFirstMonth, &EditableComboBox::exited, this, recalculate);
-    connect(cbLastMonth, &EditableComboBox::changed, this,
-            guarded([this] { cbLastMonthChange(cbLastMonth); }));
-    connect(cbLastMonth, &EditableComboBox::exited, this, recalculate);
-    connect(cbFrequency, &EditableComboBox::changed, this, recalculate);
-    connect(cbFrequency, &EditableComboBox::exited, this, recalculate);
-    connect(rgSavings, &RadioGroup::clicked, this, recalculate);
-    connect(rgInterest, &RadioGroup::clicked, this, recalculate);
+    connect(pnlInput, &InputPanel::changed, this, recalculate);
     connect(grdFV, &TStringAlignGrid::clicked, this, recalculate);
     // The press before it has recalculated already, as every click does.
     connect(grdFV, &QTableWidget::cellDoubleClicked, this, [this](int row, int column) {
@@ -296,8 +266,8 @@ void TfrmMain::connectCommands() {
 
     // Each item opens the address of its hidden link label, which beeps when
     // nothing can open it; an item whose link has no address does nothing.
-    for (const auto& [item, name] : m_menus->linkItems()) {
-        auto* label = pnlLinks->findChild<HyperlinkLabel*>(name);
+    for (const auto& [item, link] : m_menus->linkItems()) {
+        auto* label = pnlLinks->findChild<HyperlinkLabel*>(linkTarget(link).objectName);
         if (label && !label->address().isEmpty())
             connect(item, &QAction::triggered, label, &HyperlinkLabel::activate);
     }
@@ -328,7 +298,7 @@ void TfrmMain::FormCreate() {
 
     try {
         // The one help file path: the viewer reads it from the application.
-        app->setHelpFile(m_programDir + QStringLiteral("tlmr.hlp"));
+        app->setHelpFile(m_programDir + QLatin1String(ProductInfo::kHelpFile));
         CleanGrid();
         LoadSavedInputs();
         CalculateGrdFV();
@@ -354,40 +324,13 @@ void TfrmMain::LoadSavedInputs() {
         if (!XJustOne1->anotherInstanceFound())
             showInformation(QString::fromUtf8(error.what()));
     }
-    // A year the field could not hold is refused like a year that is no integer.
-    const auto year = [](int saved, int fallback) {
-        return saved >= 0 && saved <= InputPanel::kMaxYear ? saved : fallback;
-    };
-    setComboText(cbFrequency, values.frequency);
-    setComboText(cbFirstMonth, values.firstMonth);
-    setComboText(cbLastMonth, values.lastMonth);
-    edtSavings->setValue(values.savings);
-    edtBalance->setValue(values.balance);
-    edtTerm->setValue(values.term);
-    edtInterest->setValue(values.interest);
-    edtFirstYear->setValue(year(values.firstYear, SavedInputs::Values{}.firstYear));
-    edtLastYear->setValue(year(values.lastYear, SavedInputs::Values{}.lastYear));
+    pnlInput->apply(values);
 }
 
 // Calculation -----------------------------------------------------------------
 
-ScheduleInputs TfrmMain::readInputs() const {
-    ScheduleInputs inputs;
-    inputs.balance = static_cast<double>(edtBalance->value());
-    inputs.savings = static_cast<double>(edtSavings->value());
-    inputs.rate = requireNumber(edtInterest->text(), m_regional);
-    inputs.firstYear = truncateToInt32(requireNumber(edtFirstYear->text(), m_regional));
-    inputs.firstMonth = cbFirstMonth->currentText();
-    inputs.lastYear = truncateToInt32(requireNumber(edtLastYear->text(), m_regional));
-    inputs.lastMonth = cbLastMonth->currentText();
-    inputs.frequency = cbFrequency->currentText();
-    inputs.savingsStepIndex = rgSavings->itemIndex();
-    inputs.rateStepIndex = rgInterest->itemIndex();
-    return inputs;
-}
-
 void TfrmMain::CalculateGrdFV() {
-    const ScheduleInputs inputs = readInputs();
+    const ScheduleInputs inputs = pnlInput->scheduleInputs();
     // A failing value stops the calculation; what was computed until then is
     // shown all the same before the error travels on.
     std::exception_ptr failure;
@@ -396,7 +339,7 @@ void TfrmMain::CalculateGrdFV() {
     } catch (...) {
         failure = std::current_exception();
     }
-    edtTerm->setValue(m_snapshot.term);
+    pnlInput->showTerm(m_snapshot.term);
     showGrid();
     if (failure)
         std::rethrow_exception(failure);
@@ -432,31 +375,6 @@ void TfrmMain::markBaseCell() {
     grdFV->setRowColor(kBaseRow, kYellow);
 }
 
-void TfrmMain::cbFirstMonthChange(QObject* sender) {
-    if (sender != cbFirstMonth)
-        return;
-    validateMonth(cbFirstMonth);
-    CalculateGrdFV();
-}
-
-void TfrmMain::cbLastMonthChange(QObject* sender) {
-    if (sender != cbLastMonth)
-        return;
-    validateMonth(cbLastMonth);
-    CalculateGrdFV();
-}
-
-void TfrmMain::validateMonth(EditableComboBox* combo) {
-    if (monthNumber(combo->currentText()) == 0)
-        setComboText(combo, QStringLiteral("Jan"));
-}
-
-void TfrmMain::setComboText(EditableComboBox* combo, const QString& text) {
-    // Text set by the program is no user change: no change event.
-    const QSignalBlocker blocker(combo);
-    combo->setEditText(text);
-}
-
 void TfrmMain::grdFVMouseMove(Qt::KeyboardModifiers, int x, int y) {
     int column = -1;
     int row = -1;
@@ -483,33 +401,13 @@ void TfrmMain::ShowGrowth(int column, int row) {
 // Saved inputs ----------------------------------------------------------------
 
 void TfrmMain::SaveValuesAtExit() {
-    SavedInputs::Fields fields;
-    fields.savings = static_cast<double>(edtSavings->value());
-    fields.balance = static_cast<double>(edtBalance->value());
-    fields.termText = edtTerm->text();
-    fields.interestText = edtInterest->text();
-    fields.frequency = cbFrequency->currentText();
-    fields.firstMonth = cbFirstMonth->currentText();
-    fields.firstYearText = edtFirstYear->text();
-    fields.lastMonth = cbLastMonth->currentText();
-    fields.lastYearText = edtLastYear->text();
-    SavedInputs(settingsFilePath(), m_regional).save(fields);
-}
-
-void TfrmMain::zeroAmounts() {
-    edtSavings->setValue(0);
-    edtBalance->setValue(0);
-    edtTerm->setValue(0);
-    edtInterest->setValue(0);
-    setComboText(cbFrequency, QStringLiteral("Monthly"));
+    SavedInputs(settingsFilePath(), m_regional).save(pnlInput->savedFields());
 }
 
 void TfrmMain::btnResetClick() {
-    rgSavings->setItemIndex(0);
-    rgInterest->setItemIndex(3);
-    zeroAmounts();
-    edtBalance->setFocus();
-    edtBalance->selectAll();
+    pnlInput->resetSteps();
+    pnlInput->zeroAmounts();
+    pnlInput->focusAmount(InputPanel::Amount::Balance, Qt::OtherFocusReason, true);
     CleanGrid();
     CalculateGrdFV();
 }
@@ -585,9 +483,8 @@ void TfrmMain::AppOnException(QObject*, std::exception_ptr error) {
     }
 
     showInformation(ErrorRecovery::arithmeticMessage());
-    zeroAmounts();
-    edtSavings->setFocus();
-    edtSavings->selectAll();
+    pnlInput->zeroAmounts();
+    pnlInput->focusAmount(InputPanel::Amount::Savings, Qt::OtherFocusReason, true);
     CleanGrid();
     try {
         CalculateGrdFV();
@@ -611,7 +508,7 @@ void TfrmMain::ApplicationActivate() {
 }
 
 void TfrmMain::FormActivate() {
-    edtBalance->setFocus(Qt::ActiveWindowFocusReason);
+    pnlInput->focusAmount(InputPanel::Amount::Balance, Qt::ActiveWindowFocusReason, false);
 }
 
 void TfrmMain::changeEvent(QEvent* event) {

@@ -8,17 +8,13 @@
 #include <exception>
 #include <memory>
 
-class EditableComboBox;
 class GoalLink;
 class GrowthFeature;
 class HelpViewer;
 class HyperlinkLabel;
 class InputPanel;
 class QStatusBar;
-class RadioGroup;
 class ReportFeature;
-class TFnpNumericEdit;
-class TNumEdit;
 class TStringAlignGrid;
 class TXJustOne;
 class UpdateFeature;
@@ -51,8 +47,6 @@ private slots:
     // Calculation and grid.
     void CalculateGrdFV();
     void CleanGrid();
-    void cbFirstMonthChange(QObject* sender);
-    void cbLastMonthChange(QObject* sender);
     void grdFVMouseMove(Qt::KeyboardModifiers shift, int x, int y);
     void grdFVShowHintCell(int column, int row, QString& hintText);
     // Opens the growth window for value cell (column, row); other cells open nothing.
@@ -85,20 +79,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The input panel's controls, taken from it once; every control's
-    // objectName is its member name.
-    TNumEdit* edtBalance;
-    TNumEdit* edtSavings;
-    EditableComboBox* cbFirstMonth;
-    TFnpNumericEdit* edtFirstYear;
-    EditableComboBox* cbLastMonth;
-    TFnpNumericEdit* edtLastYear;
-    TFnpNumericEdit* edtTerm;
-    EditableComboBox* cbFrequency;
-    TFnpNumericEdit* edtInterest;
-    TFnpNumericEdit* edtIncrease;
-    RadioGroup* rgSavings;
-    RadioGroup* rgInterest;
     TStringAlignGrid* grdFV;
 
     QStatusBar* StatusBar1;
@@ -111,13 +91,8 @@ private:
     void FormCreate();
     void LoadSavedInputs();
     void FormClose(QCloseEvent* event);
-    ScheduleInputs readInputs() const;
     void showGrid();
     void markBaseCell();
-    void validateMonth(EditableComboBox* combo);
-    void setComboText(EditableComboBox* combo, const QString& text);
-    // Amounts, term and rate to zero, compounding monthly (reset and recovery).
-    void zeroAmounts();
     void showInformation(const QString& text);
     template <typename Handler>
     auto guarded(Handler handler);

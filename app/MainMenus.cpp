@@ -132,18 +132,18 @@ QList<QAction*> MainMenus::items(Command command) const {
     return {};
 }
 
-QList<std::pair<QAction*, QString>> MainMenus::linkItems() const {
-    QList<std::pair<QAction*, QString>> links = {
-        {mnuInternetCalcSite, QStringLiteral("UrlCalcSite")},
-        {mnuInternetWebHome, QStringLiteral("UrlBrindlecrest")},
-        {mnuInternetWebFreeware, QStringLiteral("UrlFreeware")},
-        {mnuInternetWebSuggest, QStringLiteral("UrlSuggest")},
-        {mnuInternetEmailSuggest, QStringLiteral("UrlEmailSuggest")},
-        {mnuInternetEmailSupport, QStringLiteral("UrlEmailSupport")},
-        {mnuHelpSupportAddress, QStringLiteral("UrlEmailSupport")},
+QList<std::pair<QAction*, Link>> MainMenus::linkItems() const {
+    QList<std::pair<QAction*, Link>> links = {
+        {mnuInternetCalcSite, Link::CalcSite},
+        {mnuInternetWebHome, Link::WebHome},
+        {mnuInternetWebFreeware, Link::Freeware},
+        {mnuInternetWebSuggest, Link::Suggest},
+        {mnuInternetEmailSuggest, Link::EmailSuggest},
+        {mnuInternetEmailSupport, Link::EmailSupport},
+        {mnuHelpSupportAddress, Link::EmailSupport},
     };
     for (int i = 0; i < 4; ++i)
-        links.append({mnuInternetDownloadProduct[i], QStringLiteral("UrlProduct%1").arg(i + 1)});
+        links.append({mnuInternetDownloadProduct[i], productLink(i)});
     return links;
 }
 

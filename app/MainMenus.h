@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/Links.h"
+
 #include <QList>
 #include <QString>
 #include <array>
@@ -35,9 +37,8 @@ public:
 
     // Every item, in the menu bar and the pop-up menu, that runs `command`.
     QList<QAction*> items(Command command) const;
-    // The items that open an address, each with the objectName of the hidden
-    // link label that holds it.
-    QList<std::pair<QAction*, QString>> linkItems() const;
+    // The items that open an address, each with its link.
+    QList<std::pair<QAction*, Link>> linkItems() const;
     // Shows the pop-up menu at `globalPos`, its Growth item enabled or not.
     void popUp(const QPoint& globalPos, bool growthEnabled);
 

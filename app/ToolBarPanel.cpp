@@ -1,5 +1,6 @@
 #include "app/ToolBarPanel.h"
 
+#include "platform/ProductInfo.h"
 #include "widgets/FlatPictureButton.h"
 
 #include <QIcon>
@@ -45,6 +46,6 @@ ToolBarPanel::ToolBarPanel(QWidget* parent)
         QStringLiteral(" Check for Updated Version ..."), &ToolBarPanel::updateClicked);
     add("btnHelp", 130, ":/icons/help.png", 20, QStringLiteral(" Help ..."),
         &ToolBarPanel::helpClicked);
-    add("btnExit", 593, ":/icons/exit.png", 17, QStringLiteral("Close Tallowmere"),
-        &ToolBarPanel::exitClicked);
+    add("btnExit", 593, ":/icons/exit.png", 17,
+        QStringLiteral("Close ") + QLatin1String(ProductInfo::kTitle), &ToolBarPanel::exitClicked);
 }

@@ -1,5 +1,7 @@
 #include "app/WindowLook.h"
 
+#include "widgets/FontFamilies.h"
+
 #include <QApplication>
 #include <QIcon>
 #include <QPainter>
@@ -9,7 +11,7 @@ namespace WindowLook {
 
 QFont windowFont() {
     QFont font;
-    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+    font.setFamilies(windowFontFamilies());
     font.setPixelSize(11);
     return font;
 }

@@ -1,3 +1,7 @@
+# What every test runs in: headless, with a fixed locale and time zone.
+set(TLMR_TEST_ENVIRONMENT
+    QT_QPA_PLATFORM=offscreen LANG=C.UTF-8 LC_ALL=C.UTF-8 TZ=UTC QT_LOGGING_RULES=qt.qpa.*=false)
+
 # tlmr_add_test(<name> SOURCES <files...> LIBS <targets...> [TIMEOUT <s>])
 # One QtTest executable per area, in a folder of its own (so a test's program
 # directory, and the settings file beside it, belong to that test alone), run
@@ -14,5 +18,5 @@ function(tlmr_add_test name)
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES
     TIMEOUT ${T_TIMEOUT}
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LANG=C.UTF-8;LC_ALL=C.UTF-8;TZ=UTC;QT_LOGGING_RULES=qt.qpa.*=false")
+    ENVIRONMENT "${TLMR_TEST_ENVIRONMENT}")
 endfunction()

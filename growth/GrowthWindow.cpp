@@ -6,6 +6,7 @@
 #include "platform/PlacementStore.h"
 #include "platform/ProductInfo.h"
 #include "platform/SafeFile.h"
+#include "widgets/FontFamilies.h"
 
 #include <QApplication>
 #include <QBarSet>
@@ -45,7 +46,7 @@ GrowthWindow::GrowthWindow(const Growth& growth, const RegionalSettings& regiona
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     setSizeGripEnabled(true);
     QFont windowFont = font();
-    windowFont.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    windowFont.setFamilies(windowFontFamilies());
     windowFont.setPixelSize(12);
     setFont(windowFont);
 

@@ -1,6 +1,7 @@
 #include "platform/Application.h"
 
 #include "platform/ProductInfo.h"
+#include "platform/QtDialogService.h"
 
 #include <QWidget>
 #include <QtDebug>

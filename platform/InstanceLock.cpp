@@ -72,9 +72,9 @@ bool waitFor(int fd, short events, int timeoutMs) {
     return rc > 0 && (p.revents & events);
 }
 
-QString warnUnprotected(const QString& reason) {
-    qWarning("Tallowmere: the single-instance lock cannot be taken (%s); starting without it.",
-             qPrintable(reason));
+QString warnUnprotected(const QString& name, const QString& reason) {
+    qWarning("%s: the single-instance lock cannot be taken (%s); starting without it.",
+             qPrintable(name), qPrintable(reason));
     return reason;
 }
 
@@ -121,8 +121,9 @@ bool InstanceLock::tryLock() {
     if (dir.isEmpty() || ::stat(dir.constData(), &folder) != 0 || !S_ISDIR(folder.st_mode) ||
         folder.st_uid != ::geteuid() || (folder.st_mode & (S_IWGRP | S_IWOTH))) {
         m_unprotectedReason = warnUnprotected(
-            dir.isEmpty() ? QStringLiteral("no private runtime folder")
-                          : QStringLiteral("%1 is no private runtime folder").arg(directory()));
+            m_name, dir.isEmpty()
+                        ? QStringLiteral("no private runtime folder")
+                        : QStringLiteral("%1 is no private runtime folder").arg(directory()));
         return true;
     }
     const QByteArray path = QFile::encodeName(lockFilePath());
@@ -133,7 +134,7 @@ bool InstanceLock::tryLock() {
     } while (fd < 0 && errno == EINTR);
     if (fd < 0) {
         m_unprotectedReason =
-            warnUnprotected(lockFilePath() + QStringLiteral(": ") + qt_error_string(errno));
+            warnUnprotected(m_name, lockFilePath() + QStringLiteral(": ") + qt_error_string(errno));
         return true;
     }
     int rc;
@@ -147,7 +148,7 @@ bool InstanceLock::tryLock() {
         if (error == EWOULDBLOCK)
             return false;
         m_unprotectedReason =
-            warnUnprotected(lockFilePath() + QStringLiteral(": ") + qt_error_string(error));
+            warnUnprotected(m_name, lockFilePath() + QStringLiteral(": ") + qt_error_string(error));
         return true;
     }
     m_fd = fd;

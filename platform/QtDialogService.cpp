@@ -1,4 +1,5 @@
-#include "platform/DialogService.h"
+#include "platform/QtDialogService.h"
+
 #include "platform/ProductInfo.h"
 
 #include <QFileDialog>

@@ -524,8 +524,9 @@ private slots:
         closeActiveModalLater(20, [&](QWidget* modal) {
             if (auto* about = qobject_cast<TAboutBox*>(modal)) {
                 // What the pointer resting on its OK button sends.
-                QStatusTipEvent tip(about->btnClose->statusTip());
-                QApplication::sendEvent(about->btnClose, &tip);
+                auto* ok = about->findChild<QWidget*>(QStringLiteral("btnClose"));
+                QStatusTipEvent tip(ok->statusTip());
+                QApplication::sendEvent(ok, &tip);
                 dialogHint = ui(w).StatusBar1->currentMessage();
             }
             closeIt(modal);

@@ -34,6 +34,14 @@ bool textFits(const QLabel* label) {
     return label->heightForWidth(label->width()) <= label->height();
 }
 
+HyperlinkLabel* webLink(QWidget* dialog) {
+    return dialog->findChild<HyperlinkLabel*>(QStringLiteral("UrlWeb"));
+}
+
+FlatPictureButton* okButton(QWidget* dialog) {
+    return dialog->findChild<FlatPictureButton*>(QStringLiteral("btnClose"));
+}
+
 void checkFixedDialogWithoutCloseBox(QDialog* dialog, QSize clientSize) {
     QCOMPARE(dialog->size(), clientSize);
     QCOMPARE(dialog->minimumSize(), clientSize);
@@ -62,7 +70,6 @@ void checkFixedDialogWithoutCloseBox(QDialog* dialog, QSize clientSize) {
 
 void checkOkButton(FlatPictureButton* button, QRect geometry, const QString& statusTip) {
     QVERIFY(button);
-    QCOMPARE(button->objectName(), QStringLiteral("btnClose"));
     QCOMPARE(button->geometry(), geometry);
     QCOMPARE(button->text(), QStringLiteral(" &OK"));
     QCOMPARE(button->statusTip(), statusTip);
@@ -89,15 +96,15 @@ private slots:
     void aboutShowsItsTextsInPlace() {
         TAboutBox box;
         QCOMPARE(box.windowTitle(), QStringLiteral("About ..."));
-        QCOMPARE(box.lblVersion->text(), QStringLiteral("1.0.01"));
+        QCOMPARE(label(&box, "lblVersion")->text(), QStringLiteral("1.0.01"));
         box.show();
         QVERIFY(QTest::qWaitForWindowExposed(&box));
 
         checkFixedDialogWithoutCloseBox(&box, QSize(332, 324));
         QCOMPARE(box.windowTitle(), QStringLiteral(" About Tallowmere, 1.3.00"));
-        QCOMPARE(box.lblVersion->text(), QStringLiteral("1.3.00"));
-        QCOMPARE(box.lblCompileDate->text(), QStringLiteral("October 31, 2001"));
-        QCOMPARE(box.lblCopyright->text(), QString::fromUtf8(ProductInfo::kCopyright));
+        QCOMPARE(label(&box, "lblVersion")->text(), QStringLiteral("1.3.00"));
+        QCOMPARE(label(&box, "lblCompileDate")->text(), QStringLiteral("October 31, 2001"));
+        QCOMPARE(label(&box, "lblCopyright")->text(), QString::fromUtf8(ProductInfo::kCopyright));
 
         QWidget* panel = box.findChild<QWidget*>(QStringLiteral("pnlAbout"));
         QVERIFY(panel);
@@ -144,22 +151,22 @@ private slots:
                                 "services industries."));
         QVERIFY(textFits(note));
 
-        QVERIFY(box.UrlWeb);
-        QCOMPARE(box.UrlWeb->objectName(), QStringLiteral("UrlWeb"));
+        const HyperlinkLabel* web = webLink(&box);
+        QVERIFY(web);
         // At least the designed box (102, 262, 118 x 14), wide enough for the
         // whole address, and centred where the box is.
-        const QRect link = box.UrlWeb->geometry();
+        const QRect link = web->geometry();
         QCOMPARE(link.top(), 262);
         QCOMPARE(link.height(), 14);
         QVERIFY(link.width() >= 118);
         QVERIFY(qAbs(link.center().x() - QRect(102, 262, 118, 14).center().x()) <= 1);
-        QCOMPARE(box.UrlWeb->text(), QString::fromUtf8(ProductInfo::kWebHomeCaption));
-        QCOMPARE(box.UrlWeb->address(), QString::fromUtf8(ProductInfo::kWebHome));
-        QCOMPARE(box.UrlWeb->statusTip(),
-                 QStringLiteral(" Click to visit Brindlecrest' website ..."));
-        QVERIFY(box.UrlWeb->sizeHint().width() <= box.UrlWeb->width());
+        QCOMPARE(web->text(), QString::fromUtf8(ProductInfo::kWebHomeCaption));
+        QCOMPARE(web->address(), QString::fromUtf8(ProductInfo::kWebHome));
+        QCOMPARE(web->statusTip(), QStringLiteral(" Click to visit Brindlecrest' website ..."));
+        QVERIFY(web->sizeHint().width() <= web->width());
 
-        checkOkButton(box.btnClose, QRect(108, 298, 115, 25), QStringLiteral("Close About Window"));
+        checkOkButton(okButton(&box), QRect(108, 298, 115, 25),
+                      QStringLiteral("Close About Window"));
     }
 
     void aboutLabelsLieOnThePicturesWhitePart() {
@@ -184,14 +191,14 @@ private slots:
         TAboutBox box;
         box.show();
         QVERIFY(QTest::qWaitForWindowExposed(&box));
-        box.lblVersion->setText(QStringLiteral("stale"));
-        box.lblCopyright->clear();
+        label(&box, "lblVersion")->setText(QStringLiteral("stale"));
+        label(&box, "lblCopyright")->clear();
         box.setWindowTitle(QStringLiteral("stale"));
         box.hide();
         box.show();
         QCOMPARE(box.windowTitle(), QStringLiteral(" About Tallowmere, 1.3.00"));
-        QCOMPARE(box.lblVersion->text(), QStringLiteral("1.3.00"));
-        QCOMPARE(box.lblCopyright->text(), QString::fromUtf8(ProductInfo::kCopyright));
+        QCOMPARE(label(&box, "lblVersion")->text(), QStringLiteral("1.3.00"));
+        QCOMPARE(label(&box, "lblCopyright")->text(), QString::fromUtf8(ProductInfo::kCopyright));
     }
 
     void okEnterAndEscapeClose_data() {
@@ -211,11 +218,11 @@ private slots:
         FlatPictureButton* ok = nullptr;
         if (disclaimer) {
             auto* d = new TfrmDisclaim;
-            ok = d->btnClose;
+            ok = okButton(d);
             dialog.reset(d);
         } else {
             auto* d = new TAboutBox;
-            ok = d->btnClose;
+            ok = okButton(d);
             dialog.reset(d);
         }
         QSignalSpy finished(dialog.get(), &QDialog::finished);
@@ -251,16 +258,16 @@ private slots:
         TAboutBox box;
         box.show();
         QVERIFY(QTest::qWaitForWindowExposed(&box));
-        QTest::mouseClick(box.UrlWeb, Qt::LeftButton);
+        QTest::mouseClick(webLink(&box), Qt::LeftButton);
         QCOMPARE(opened.size(), 1);
         QCOMPARE(opened.first(), QUrl(QString::fromUtf8(ProductInfo::kWebHome)));
         QCOMPARE(beeps, 0);
-        QVERIFY(box.UrlWeb->isVisited());
+        QVERIFY(webLink(&box)->isVisited());
         QVERIFY(box.isVisible());
 
         // A fresh dialog starts unvisited again.
         TAboutBox next;
-        QVERIFY(!next.UrlWeb->isVisited());
+        QVERIFY(!webLink(&next)->isVisited());
     }
 
     void webLinkBeepsWhenNothingOpensIt() {
@@ -271,8 +278,8 @@ private slots:
         TAboutBox box;
         box.show();
         QVERIFY(QTest::qWaitForWindowExposed(&box));
-        QSignalSpy failed(box.UrlWeb, &HyperlinkLabel::openFailed);
-        QTest::mouseClick(box.UrlWeb, Qt::LeftButton);
+        QSignalSpy failed(webLink(&box), &HyperlinkLabel::openFailed);
+        QTest::mouseClick(webLink(&box), Qt::LeftButton);
         QCOMPARE(beeps, 1);
         QCOMPARE(failed.count(), 1);
         // Only a beep: no message box, and the dialog stays open.
@@ -338,7 +345,7 @@ private slots:
         }
         QVERIFY(label(&dialog, "lblNote")->geometry().right() < 51);
 
-        checkOkButton(dialog.btnClose, QRect(83, 133, 115, 25),
+        checkOkButton(okButton(&dialog), QRect(83, 133, 115, 25),
                       QStringLiteral("Close Disclaimer window."));
     }
 

@@ -1,4 +1,5 @@
 #include "platform/Application.h"
+#include "platform/QtDialogService.h"
 #include "tests/support/ScriptedDialogService.h"
 #include "tests/support/TestMain.h"
 
