@@ -14,7 +14,7 @@ BUILD_PACKAGES=(cmake ninja-build g++
                 libbenchmark-dev fonts-liberation fonts-dejavu-core)
 TEST_PACKAGES=(xvfb xauth xdotool imagemagick poppler-utils
                desktop-file-utils appstream python3)
-PACKAGE_PACKAGES=(debhelper dpkg-dev fakeroot lintian)
+PACKAGE_PACKAGES=(build-essential debhelper dpkg-dev fakeroot lintian)
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 
 # install_missing_packages [package...]: installs those of the packages (default:
