@@ -1,24 +1,16 @@
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTest>
+
+#include "CliRun.h"
 
 namespace {
 
-struct Run {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
+using Run = CliRun;
 
 // tallowmere-cli goal with `arguments`, run as a program.
 Run goal(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral(TLMR_CLI_PATH), QStringList{QStringLiteral("goal")} + arguments);
-    Run run;
-    if (process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit)
-        run = {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-    return run;
+    return runCli(QStringLiteral("goal"), arguments);
 }
 
 // The schedule's example with a target of $20,000.

@@ -1,25 +1,17 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTest>
+
+#include "CliRun.h"
 
 namespace {
 
-struct Run {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
+using Run = CliRun;
 
 // tallowmere-cli growth with `arguments`, run as a program.
 Run growth(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral(TLMR_CLI_PATH), QStringList{QStringLiteral("growth")} + arguments);
-    Run run;
-    if (process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit)
-        run = {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-    return run;
+    return runCli(QStringLiteral("growth"), arguments);
 }
 
 // The schedule's example: balance 1000, savings 100 (step $25), Jan 2000 to Jan 2010, 6 %.
