@@ -236,6 +236,15 @@ void THttpCli::onFinished() {
     if (!m_reply)
         return; // failed while writing the last piece
     const QNetworkReply::NetworkError code = m_reply->error();
+    // The network layer does not always report a connection closed before
+    // the announced length arrived; a cut-off body is never a success. (A
+    // compressed body's announced length counts the compressed bytes.)
+    const bool cutOff = m_status < 300 && m_announced >= 0 && m_bodyBytes < m_announced &&
+                        !m_reply->hasRawHeader("Content-Encoding");
+    if (code == QNetworkReply::NoError && cutOff) {
+        fail(systemError(ECONNRESET));
+        return;
+    }
     if (code == QNetworkReply::NoError) {
         finish(0);
         return;
