@@ -2,6 +2,7 @@
 
 #include "app/WindowLook.h"
 #include "platform/Application.h"
+#include "platform/PngPicture.h"
 #include "platform/Shell.h"
 #include "widgets/FlatPictureButton.h"
 
@@ -28,7 +29,7 @@ bool FixedDialog::openAddress(const QString& address) {
 }
 
 FlatPictureButton* FixedDialog::addCloseButton(const QRect& geometry, const QString& statusTip) {
-    auto* button = new FlatPictureButton(QIcon(QStringLiteral(":/icons/ok.png")), QSize(18, 18),
+    auto* button = new FlatPictureButton(pngIcon(QStringLiteral(":/icons/ok.png")), QSize(18, 18),
                                          QStringLiteral(" &OK"), this);
     button->setObjectName(QStringLiteral("btnClose"));
     button->setGeometry(geometry);

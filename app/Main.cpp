@@ -4,7 +4,7 @@
 #include "app/Disclaim.h"
 #include "app/ErrorRecovery.h"
 #include "app/GoalLink.h"
-#include "app/HintPauseStyle.h"
+#include "app/ProgramStyle.h"
 #include "app/InputPanel.h"
 #include "app/Links.h"
 #include "app/MainMenus.h"
@@ -97,7 +97,7 @@ TfrmMain::TfrmMain(const RegionalSettings& regional, QWidget* parent)
     // Application-wide look first: set later, every control built by then
     // would be polished and laid out a second time.
     WindowLook::applyToApplication();
-    HintPauseStyle::install(kHintPauseMs);
+    ProgramStyle::install(kHintPauseMs);
     buildFrame();
     buildLinks();
     connectInputs();

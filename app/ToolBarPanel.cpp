@@ -1,15 +1,14 @@
 #include "app/ToolBarPanel.h"
 
+#include "platform/PngPicture.h"
 #include "platform/ProductInfo.h"
 #include "widgets/FlatPictureButton.h"
-
-#include <QIcon>
 
 namespace {
 
 FlatPictureButton* makeButton(QWidget* parent, const char* name, int x, const char* icon,
                               int iconSize, const QString& hint) {
-    auto* button = new FlatPictureButton(QIcon(QLatin1String(icon)), QSize(iconSize, iconSize),
+    auto* button = new FlatPictureButton(pngIcon(QLatin1String(icon)), QSize(iconSize, iconSize),
                                          QString(), parent);
     button->setObjectName(QLatin1String(name));
     button->setGeometry(x, 3, 25, 25);

@@ -1,10 +1,12 @@
 #include "app/WindowLook.h"
 
+#include "platform/PngPicture.h"
 #include "widgets/FontFamilies.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QPainter>
+#include <QPixmap>
 #include <qdrawutil.h>
 
 namespace WindowLook {
@@ -19,7 +21,8 @@ QFont windowFont() {
 void applyToApplication() {
     QIcon icon;
     for (const int size : {16, 24, 32, 48, 64, 128})
-        icon.addFile(QStringLiteral(":/icons/app-%1.png").arg(size), QSize(size, size));
+        icon.addPixmap(
+            QPixmap::fromImage(pngImage(QStringLiteral(":/icons/app-%1.png").arg(size))));
     QApplication::setWindowIcon(icon);
     QFont font = QApplication::font();
     font.setFamilies(windowFont().families());

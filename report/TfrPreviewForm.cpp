@@ -2,6 +2,7 @@
 
 #include "platform/Application.h"
 #include "platform/PlacementStore.h"
+#include "platform/PngPicture.h"
 #include "platform/ProductInfo.h"
 #include "platform/SafeFile.h"
 #include "report/PreparedReport.h"
@@ -39,7 +40,7 @@ const char kPlacementGroup[] = "Form/TfrPreviewForm";
 // A button picture from the desktop's icon theme (a freedesktop name), or our
 // own where the theme has none.
 QIcon themeIcon(const char* name, const char* fallback) {
-    return QIcon::fromTheme(QString::fromLatin1(name), QIcon(QString::fromLatin1(fallback)));
+    return QIcon::fromTheme(QString::fromLatin1(name), pngIcon(QString::fromLatin1(fallback)));
 }
 
 QSize pageSizeOf(const TfrReport& report) {
