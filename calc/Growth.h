@@ -1,6 +1,7 @@
 #pragma once
 
-#include "Schedule.h"
+#include "calc/InputDefaults.h"
+#include "calc/Schedule.h"
 
 #include <QList>
 #include <QString>
@@ -9,13 +10,13 @@
 // What the year-by-year growth of one schedule cell is computed from: that
 // cell's savings and rate and the other inputs of its calculation.
 struct GrowthInputs {
-    QString frequency = QStringLiteral("Monthly");
+    QString frequency = QString::fromLatin1(InputDefaults::kFrequency);
     double balance = 0;
     double savings = 0; // a month
     double rate = 0;    // percent a year
     std::int32_t term = 0;
     int firstMonth = 1; // 1-12
-    std::int32_t firstYear = 2001;
+    std::int32_t firstYear = InputDefaults::kFirstYear;
 };
 
 // The savings `months` months after the first month.

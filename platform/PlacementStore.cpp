@@ -30,8 +30,8 @@ PlacementStore::PlacementStore(QString path)
         m_document = ProfileDocument(SafeFile::read(m_path).value_or(QByteArray()));
     } catch (const SafeFile::Error& error) {
         m_readable = false;
-        qWarning("Tallowmere: window placements not read from %s: %s", qPrintable(m_path),
-                 error.what());
+        qWarning("%s: window placements not read from %s: %s", ProductInfo::kTitle,
+                 qPrintable(m_path), error.what());
     }
 }
 
@@ -94,8 +94,8 @@ bool PlacementStore::save() {
         SafeFile::replace(m_path, m_document.toBytes());
         return true;
     } catch (const SafeFile::Error& error) {
-        qWarning("Tallowmere: window placements not saved to %s: %s", qPrintable(m_path),
-                 error.what());
+        qWarning("%s: window placements not saved to %s: %s", ProductInfo::kTitle,
+                 qPrintable(m_path), error.what());
         return false;
     }
 }

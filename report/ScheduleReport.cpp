@@ -30,11 +30,20 @@ ScheduleReportTexts scheduleReportTexts(const ScheduleSnapshot& snapshot,
     return texts;
 }
 
+namespace {
+
+// The title the report prints on top, and the PDF's document title.
+QString reportTitle() {
+    return QString::fromLatin1(ProductInfo::kTitle) + QStringLiteral(" Schedule");
+}
+
+} // namespace
+
 void setScheduleTexts(TfrReport& report, const ScheduleReportTexts& texts) {
     const auto set = [&report](const char* name, const QString& text) {
         setMemoText(report, QString::fromLatin1(name), text);
     };
-    set("lblReportTitle", QString::fromLatin1(kScheduleReportTitle));
+    set("lblReportTitle", reportTitle());
     set("lblHeader1", QString());
     set("lblHeader2", QString());
     set("lblURL", QString::fromLatin1(ProductInfo::kWebHomeCaption));
@@ -52,7 +61,7 @@ void setScheduleTexts(TfrReport& report, const ScheduleReportTexts& texts) {
 void fillScheduleReport(TfrReport& report, TfrUserDataset& dataset,
                         const ScheduleSnapshot& snapshot, const RegionalSettings& regional) {
     setScheduleTexts(report, scheduleReportTexts(snapshot, regional));
-    report.DocumentTitle = QString::fromLatin1(kScheduleReportTitle);
+    report.DocumentTitle = reportTitle();
     report.Creator = QString::fromLatin1(ProductInfo::kTitle) + u' ' +
                      QString::fromLatin1(ProductInfo::kVersion);
 

@@ -8,9 +8,6 @@
 class TfrReport;
 class TfrUserDataset;
 
-// The title the report prints on top, and the PDF's document title.
-inline constexpr char kScheduleReportTitle[] = "Tallowmere Schedule";
-
 // The texts the schedule report prints besides the grid.
 struct ScheduleReportTexts {
     QString balance;          // currency
