@@ -19,3 +19,8 @@ const char* describe(ArithmeticError::Kind kind) {
 ArithmeticError::ArithmeticError(Kind kind)
     : std::runtime_error(describe(kind))
     , m_kind(kind) {}
+
+QString incalculableSentence() {
+    return QStringLiteral("Valid results cannot be calculated using the variables you have "
+                          "entered.");
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <stdexcept>
 
 // A floating-point failure of a calculation: invalid operation, division by zero
@@ -14,3 +15,6 @@ public:
 private:
     Kind m_kind;
 };
+
+// What the user is told, in one line, when a calculation fails this way.
+QString incalculableSentence();

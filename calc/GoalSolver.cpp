@@ -36,8 +36,6 @@ std::int64_t lowestReaching(std::int64_t lo, std::int64_t hi, Reaches reaches) {
     return hi;
 }
 
-const QString kIncalculable =
-    QStringLiteral("Valid results cannot be calculated using the variables you have entered.");
 const QString kBeyondRange = QStringLiteral("The goal lies beyond what can be calculated.");
 
 class Solver {
@@ -63,7 +61,7 @@ public:
         case GoalUnknown::Rate:
             return rate();
         }
-        return unreachable(kIncalculable);
+        return unreachable(incalculableSentence());
     }
 
 private:
@@ -75,7 +73,7 @@ private:
 
     GoalAnswer incalculable() {
         m_answer.status = GoalAnswer::Status::Incalculable;
-        m_answer.sentence = kIncalculable;
+        m_answer.sentence = incalculableSentence();
         return m_answer;
     }
 

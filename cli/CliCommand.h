@@ -3,6 +3,9 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <optional>
+
+class CliCommandLine;
 
 // The exit statuses every subcommand shares.
 inline constexpr int kCliExitSuccess = 0;
@@ -24,3 +27,12 @@ struct CliCommand {
 
 // Appends "tallowmere-cli: <line>" to `err` and returns `status`.
 int cliFailure(QByteArray& err, const QString& line, int status = kCliExitBadInput);
+
+// Appends the message for values that cannot be calculated; returns its status.
+int cliIncalculable(QByteArray& err);
+
+// Parses a command's arguments. When that ends the command (a bad option, said
+// on `err`, or --help, answered with `usage` on `out`) returns the exit status;
+// otherwise nothing, and the command goes on.
+std::optional<int> parseCommandLine(CliCommandLine& commandLine, const QStringList& arguments,
+                                    QString (*usage)(), QByteArray& out, QByteArray& err);

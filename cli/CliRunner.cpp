@@ -1,5 +1,6 @@
 #include "cli/CliRunner.h"
 
+#include "calc/ArithmeticError.h"
 #include "cli/CliOptions.h"
 #include "cli/GoalCommand.h"
 #include "cli/GrowthCommand.h"
@@ -46,6 +47,22 @@ QString commandNames() {
 int cliFailure(QByteArray& err, const QString& line, int status) {
     err += "tallowmere-cli: " + line.toUtf8() + '\n';
     return status;
+}
+
+int cliIncalculable(QByteArray& err) {
+    return cliFailure(err, incalculableSentence(), kCliExitArithmetic);
+}
+
+std::optional<int> parseCommandLine(CliCommandLine& commandLine, const QStringList& arguments,
+                                    QString (*usage)(), QByteArray& out, QByteArray& err) {
+    QString error;
+    if (!commandLine.parse(arguments, error))
+        return cliFailure(err, error);
+    if (commandLine.helpRequested()) {
+        out += usage().toUtf8();
+        return kCliExitSuccess;
+    }
+    return std::nullopt;
 }
 
 QString cliUsage() {

@@ -140,32 +140,23 @@ QByteArray asJson(const GoalAnswer& answer, double target, const RegionalSetting
 int runGoalCommand(const QStringList& arguments, QByteArray& out, QByteArray& err) {
     CliCommandLine commandLine;
     addGoalOptions(commandLine);
-    QString error;
-    if (!commandLine.parse(arguments, error))
-        return cliFailure(err, error);
-    if (commandLine.helpRequested()) {
-        out += goalUsage().toUtf8();
-        return kCliExitSuccess;
-    }
+    if (const auto done = parseCommandLine(commandLine, arguments, goalUsage, out, err))
+        return *done;
     double target = 0;
     GoalUnknown unknown = GoalUnknown::Savings;
-    ScheduleInputs inputs;
-    std::optional<QString> locale;
-    ScheduleOptions::Format format = ScheduleOptions::Format::Text;
-    error = readTarget(commandLine, target);
+    ScheduleOptions options;
+    QString error = readTarget(commandLine, target);
     if (error.isEmpty())
         error = readUnknown(commandLine, unknown);
     if (error.isEmpty())
-        error = readScheduleInputs(commandLine, inputs);
+        error = readCalculationOptions(commandLine, options);
     if (error.isEmpty())
-        error = readLocale(commandLine, locale);
-    if (error.isEmpty())
-        error = readFormat(commandLine, format);
+        error = readFormat(commandLine, options.format);
     if (!error.isEmpty())
         return cliFailure(err, error);
 
-    const RegionalSettings regional = regionalSettingsFor(locale);
-    const GoalAnswer answer = solveGoal(inputs, target, unknown);
+    const RegionalSettings regional = regionalSettingsFor(options.locale);
+    const GoalAnswer answer = solveGoal(options.inputs, target, unknown);
     switch (answer.status) {
     case GoalAnswer::Status::Incalculable:
         return cliFailure(err, answer.sentence, kCliExitArithmetic);
@@ -175,7 +166,7 @@ int runGoalCommand(const QStringList& arguments, QByteArray& out, QByteArray& er
         break;
     }
 
-    switch (format) {
+    switch (options.format) {
     case ScheduleOptions::Format::Text:
         out += asText(answer, target, regional).toUtf8();
         break;

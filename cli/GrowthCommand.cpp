@@ -104,22 +104,13 @@ QByteArray asJson(const Growth& growth, const CellChoice& cell, const RegionalSe
 int runGrowthCommand(const QStringList& arguments, QByteArray& out, QByteArray& err) {
     CliCommandLine commandLine;
     addGrowthOptions(commandLine);
-    QString error;
-    if (!commandLine.parse(arguments, error))
-        return cliFailure(err, error);
-    if (commandLine.helpRequested()) {
-        out += growthUsage().toUtf8();
-        return kCliExitSuccess;
-    }
-    ScheduleInputs inputs;
-    std::optional<QString> locale;
-    ScheduleOptions::Format format = ScheduleOptions::Format::Text;
+    if (const auto done = parseCommandLine(commandLine, arguments, growthUsage, out, err))
+        return *done;
+    ScheduleOptions options;
     CellChoice cell;
-    error = readScheduleInputs(commandLine, inputs);
+    QString error = readCalculationOptions(commandLine, options);
     if (error.isEmpty())
-        error = readLocale(commandLine, locale);
-    if (error.isEmpty())
-        error = readFormat(commandLine, format);
+        error = readFormat(commandLine, options.format);
     if (error.isEmpty())
         error = readCellOption(commandLine, kColumn, kGridColumns - 1, cell.column);
     if (error.isEmpty())
@@ -127,20 +118,17 @@ int runGrowthCommand(const QStringList& arguments, QByteArray& out, QByteArray& 
     if (!error.isEmpty())
         return cliFailure(err, error);
 
-    const RegionalSettings regional = regionalSettingsFor(locale);
+    const RegionalSettings regional = regionalSettingsFor(options.locale);
     Growth growth;
     try {
         // The whole schedule, as the window computes it before a cell is opened.
-        const ScheduleSnapshot snapshot = computeSchedule(inputs, regional);
+        const ScheduleSnapshot snapshot = computeSchedule(options.inputs, regional);
         growth = computeGrowth(growthInputs(snapshot, cell.column, cell.row));
     } catch (const ArithmeticError&) {
-        return cliFailure(err,
-                          QStringLiteral("Valid results cannot be calculated using the variables "
-                                         "you have entered."),
-                          kCliExitArithmetic);
+        return cliIncalculable(err);
     }
 
-    switch (format) {
+    switch (options.format) {
     case ScheduleOptions::Format::Text:
         out += asText(growth, regional).toUtf8();
         break;

@@ -3,6 +3,7 @@
 #include "calc/ArithmeticError.h"
 #include "cli/CliCommand.h"
 #include "cli/CliOptions.h"
+#include "cli/ScheduleCommand.h"
 #include "report/PreparedReport.h"
 #include "report/ReportPdf.h"
 #include "report/ReportStream.h"
@@ -42,34 +43,23 @@ int runReportCommand(const QStringList& arguments, QByteArray& out, QByteArray& 
                 err, QStringLiteral("--format does not apply to report; it always writes a PDF"));
     CliCommandLine commandLine;
     addReportOptions(commandLine);
-    QString error;
-    if (!commandLine.parse(arguments, error))
-        return cliFailure(err, error);
-    if (commandLine.helpRequested()) {
-        out += reportUsage().toUtf8();
-        return kCliExitSuccess;
-    }
+    if (const auto done = parseCommandLine(commandLine, arguments, reportUsage, out, err))
+        return *done;
     const QStringList files = commandLine.values(kPdf);
     if (files.isEmpty() || files.last().isEmpty())
         return cliFailure(err, QStringLiteral("report needs --pdf FILE; see --help"));
     const QString file = files.last();
-    ScheduleInputs in;
-    std::optional<QString> locale;
-    error = readScheduleInputs(commandLine, in);
-    if (error.isEmpty())
-        error = readLocale(commandLine, locale);
+    ScheduleOptions options;
+    QString error = readCalculationOptions(commandLine, options);
     if (!error.isEmpty())
         return cliFailure(err, error);
 
-    const RegionalSettings regional = regionalSettingsFor(locale);
+    const RegionalSettings regional = regionalSettingsFor(options.locale);
     ScheduleSnapshot snapshot = cleanSchedule();
     try {
-        computeSchedule(in, regional, snapshot);
+        computeSchedule(options.inputs, regional, snapshot);
     } catch (const ArithmeticError&) {
-        return cliFailure(err,
-                          QStringLiteral("Valid results cannot be calculated using the variables "
-                                         "you have entered."),
-                          kCliExitArithmetic);
+        return cliIncalculable(err);
     }
 
     TfrReport report;

@@ -38,6 +38,13 @@ QString readFormat(const CliCommandLine& commandLine, ScheduleOptions::Format& f
     return {};
 }
 
+QString readCalculationOptions(const CliCommandLine& commandLine, ScheduleOptions& options) {
+    QString error = readScheduleInputs(commandLine, options.inputs);
+    if (error.isEmpty())
+        error = readLocale(commandLine, options.locale);
+    return error;
+}
+
 std::optional<ScheduleOptions> parseScheduleArguments(const QStringList& arguments,
                                                       QString& error) {
     CliCommandLine commandLine;
@@ -49,9 +56,7 @@ std::optional<ScheduleOptions> parseScheduleArguments(const QStringList& argumen
         options.help = true;
         return options;
     }
-    error = readScheduleInputs(commandLine, options.inputs);
-    if (error.isEmpty())
-        error = readLocale(commandLine, options.locale);
+    error = readCalculationOptions(commandLine, options);
     if (error.isEmpty())
         error = readFormat(commandLine, options.format);
     if (!error.isEmpty())
@@ -74,10 +79,7 @@ int runScheduleCommand(const QStringList& arguments, QByteArray& out, QByteArray
     try {
         computeSchedule(options->inputs, regional, snapshot);
     } catch (const ArithmeticError&) {
-        return cliFailure(err,
-                          QStringLiteral("Valid results cannot be calculated using the variables "
-                                         "you have entered."),
-                          kCliExitArithmetic);
+        return cliIncalculable(err);
     }
 
     switch (options->format) {

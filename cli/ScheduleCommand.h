@@ -27,6 +27,10 @@ void addFormatOption(CliCommandLine& commandLine);
 // Reads --format into `format`; returns an error line, or an empty text.
 QString readFormat(const CliCommandLine& commandLine, ScheduleOptions::Format& format);
 
+// Reads the schedule's inputs and the locale into `options`; returns an error
+// line, or an empty text.
+QString readCalculationOptions(const CliCommandLine& commandLine, ScheduleOptions& options);
+
 // Parses the arguments after "schedule". On bad input returns nullopt and sets
 // `error` to one line naming the problem and the accepted values.
 std::optional<ScheduleOptions> parseScheduleArguments(const QStringList& arguments, QString& error);
