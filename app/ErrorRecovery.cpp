@@ -2,6 +2,7 @@
 
 #include "calc/ArithmeticError.h"
 #include "platform/ProductInfo.h"
+
 #include <QCoreApplication>
 
 namespace ErrorRecovery {

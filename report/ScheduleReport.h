@@ -9,7 +9,8 @@ class TfrReport;
 class TfrUserDataset;
 
 // The title the report prints on top, and the PDF's document title.
-inline constexpr char kScheduleReportTitle[] = "Tallowmere Schedule";
+inline constexpr char kScheduleReportTitle[] =
+    QT_TRANSLATE_NOOP("ScheduleReport", "Tallowmere Schedule");
 
 // The texts the schedule report prints besides the grid.
 struct ScheduleReportTexts {
