@@ -1,4 +1,5 @@
 #include "cli/CliRunner.h"
+
 #include "translations/Translations.h"
 
 #include <QCoreApplication>
