@@ -84,7 +84,7 @@
     </message>
     <message>
         <source>the savings/rate schedule as text, CSV or JSON</source>
-        <translation>die Sparbetrag/Zins-Tabelle als Text, CSV oder JSON</translation>
+        <translation>die Sparraten/Zins-Tabelle als Text, CSV oder JSON</translation>
     </message>
     <message>
         <source>one cell of the schedule year by year</source>
@@ -484,7 +484,7 @@ Eingabe, 3 die Ausgabe konnte nicht geschrieben werden.
     <name>GoalWindow</name>
     <message>
         <source>Monthly Savings:</source>
-        <translation>Monatl. Sparbetrag:</translation>
+        <translation>Sparrate:</translation>
     </message>
     <message>
         <source>Apply &amp;Savings</source>
@@ -764,7 +764,7 @@ Eingabe, 3 die Ausgabe konnte nicht geschrieben werden.
     </message>
     <message>
         <source>Monthly Savings</source>
-        <translation>Monatl. Sparbetrag</translation>
+        <translation>Sparrate</translation>
     </message>
     <message>
         <source> Enter the amount saved each month</source>
@@ -772,7 +772,7 @@ Eingabe, 3 die Ausgabe konnte nicht geschrieben werden.
     </message>
     <message>
         <source>Term in Months</source>
-        <translation>Laufzeit in Monaten</translation>
+        <translation>Laufzeit (Mon.)</translation>
     </message>
     <message>
         <source>Displays term in months</source>
@@ -824,7 +824,7 @@ Eingabe, 3 die Ausgabe konnte nicht geschrieben werden.
     </message>
     <message>
         <source>Increment Monthly Savings By:</source>
-        <translation>Sparbetrag erhöhen um:</translation>
+        <translation>Sparrate erhöhen um:</translation>
     </message>
     <message>
         <source>Increment Interest Rates By:</source>
@@ -1035,14 +1035,14 @@ Eingabe, 3 die Ausgabe konnte nicht geschrieben werden.
     <name>Schedule</name>
     <message>
         <source> Savings/Rate</source>
-        <translation> Sparbetrag/Zins</translation>
+        <translation> Sparrate/Zins</translation>
     </message>
 </context>
 <context>
     <name>ScheduleReport</name>
     <message>
         <source>Monthly Savings incremented by </source>
-        <translation>Monatlicher Sparbetrag erhöht um </translation>
+        <translation>Sparrate erhöht um </translation>
     </message>
     <message>
         <source>Interest Rates incremented by </source>
@@ -1069,7 +1069,7 @@ Eingabe, 3 die Ausgabe konnte nicht geschrieben werden.
     </message>
     <message>
         <source>Monthly Savings:</source>
-        <translation>Monatl. Sparbetrag:</translation>
+        <translation>Sparrate:</translation>
     </message>
     <message>
         <source>Term:</source>
@@ -1092,7 +1092,7 @@ Eingabe, 3 die Ausgabe konnte nicht geschrieben werden.
     <name>TAboutBox</name>
     <message>
         <source>Brindlecrest Software, LLC creates award-winning financial calculators for consumers, professionals and companies in the banking, real estate, investment, mortgage and financial services industries.</source>
-        <translation>Brindlecrest Software, LLC entwickelt preisgekrönte Finanzrechner für Privatkunden, Fachleute und Unternehmen aus Bankwesen, Immobilien, Geldanlage, Baufinanzierung und Finanzdienstleistungen.</translation>
+        <translation>Brindlecrest Software, LLC entwickelt preisgekrönte Finanzrechner für Privatkunden, Fachleute und Unternehmen aus Bank-, Immobilien-, Anlage-, Kredit- und Finanzbranche.</translation>
     </message>
     <message>
         <source>About ...</source>
@@ -1369,11 +1369,11 @@ Alle Rechte vorbehalten.</translation>
     </message>
     <message>
         <source>NOTE:</source>
-        <translation>HINWEIS:</translation>
+        <translation>NB:</translation>
     </message>
     <message>
         <source>there is  NO WARRANTY,  expressed or implied, for the accuracy or applicability of this information to your particular financial question.</source>
-        <translation>gibt es  KEINE GEWÄHR,  weder ausdrücklich noch stillschweigend, für die Richtigkeit oder Eignung dieser Angaben für Ihre finanzielle Frage.</translation>
+        <translation>gibt es  KEINE GEWÄHR,  weder ausdrücklich noch implizit, für die Richtigkeit oder Eignung dieser Angaben für Ihre finanzielle Frage.</translation>
     </message>
     <message>
         <source>Please consult your own financial advisor before making any financial decision.</source>
