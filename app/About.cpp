@@ -19,10 +19,11 @@ constexpr QRect kNoteRect(22, 197, 266, 56);
 constexpr QRect kLinkRect(102, 262, 118, 14);
 constexpr QRect kCloseRect(108, 298, 115, 25);
 
-const char kNote[] =
+const char kNote[] = QT_TRANSLATE_NOOP(
+    "TAboutBox",
     "Brindlecrest Software, LLC creates award-winning financial calculators for consumers, "
     "professionals and companies in the banking, real estate, investment, mortgage and financial "
-    "services industries.";
+    "services industries.");
 
 // The OK button keeps the system's classic dialog face; without it, its metric
 // twin of Arial stands in.
@@ -47,7 +48,7 @@ QLabel* addLabel(QWidget* panel, const char* name, const QString& text, QPoint a
 TAboutBox::TAboutBox(QWidget* parent)
     : FixedDialog(parent, kClientSize) {
     setObjectName(QStringLiteral("AboutBox"));
-    setWindowTitle(QStringLiteral("About ..."));
+    setWindowTitle(tr("About ..."));
 
     auto* panel = new DialogPanel(this);
     panel->setObjectName(QStringLiteral("pnlAbout"));
@@ -59,13 +60,13 @@ TAboutBox::TAboutBox(QWidget* parent)
     picture->setPixmap(titlePicture(devicePixelRatioF()));
 
     // Created after the picture, so they lie over its white lower part.
-    addLabel(panel, "lblVersionCaption", QStringLiteral("Version:"), {22, 131});
+    addLabel(panel, "lblVersionCaption", tr("Version:"), {22, 131});
     lblVersion = addLabel(panel, "lblVersion", QStringLiteral("1.0.01"), {72, 131});
-    addLabel(panel, "lblCompileDateCaption", QStringLiteral("Compile Date:"), {22, 145});
+    addLabel(panel, "lblCompileDateCaption", tr("Compile Date:"), {22, 145});
     lblCompileDate = addLabel(panel, "lblCompileDate", QStringLiteral("01/01/2000"), {94, 145});
     lblCopyright = addLabel(panel, "lblCopyright", QStringLiteral("Copyright"), {22, 159});
 
-    auto* note = new QLabel(QString::fromUtf8(kNote), panel);
+    auto* note = new QLabel(tr(kNote), panel);
     note->setObjectName(QStringLiteral("lblComments"));
     note->setTextFormat(Qt::PlainText);
     note->setWordWrap(true);
@@ -81,10 +82,10 @@ TAboutBox::TAboutBox(QWidget* parent)
     link.setWidth(qMax(link.width(), web->sizeHint().width()));
     link.moveCenter(QPoint(kLinkRect.center().x(), link.center().y()));
     web->setGeometry(link);
-    web->setStatusTip(QStringLiteral(" Click to visit Brindlecrest' website ..."));
+    web->setStatusTip(tr(" Click to visit Brindlecrest' website ..."));
     web->setOpener(&FixedDialog::openAddress);
 
-    addCloseButton(kCloseRect, QStringLiteral("Close About Window"))->setFont(buttonFont());
+    addCloseButton(kCloseRect, tr("Close About Window"))->setFont(buttonFont());
 }
 
 void TAboutBox::showEvent(QShowEvent* event) {
@@ -94,7 +95,7 @@ void TAboutBox::showEvent(QShowEvent* event) {
 
 void TAboutBox::FormShow() {
     setWindowTitle(
-        QStringLiteral(" About %1, %2")
+        tr(" About %1, %2")
             .arg(QString::fromUtf8(ProductInfo::kTitle), QString::fromUtf8(ProductInfo::kVersion)));
     lblVersion->setText(QString::fromUtf8(ProductInfo::kVersion));
     lblVersion->adjustSize();

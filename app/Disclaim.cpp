@@ -42,25 +42,25 @@ QLabel* addLabel(QWidget* panel, const char* name, const QString& text, const QR
 TfrmDisclaim::TfrmDisclaim(QWidget* parent)
     : FixedDialog(parent, kClientSize) {
     setObjectName(QStringLiteral("frmDisclaim"));
-    setWindowTitle(QStringLiteral("Disclaimer"));
+    setWindowTitle(tr("Disclaimer"));
 
     auto* panel = new DialogPanel(this);
     panel->setObjectName(QStringLiteral("pnlDisclaim"));
     panel->setGeometry(kPanelRect);
 
     addLabel(panel, "lblIntro",
-             QStringLiteral("Though effort was made to ensure the accuracy of these calculations,"),
+             tr("Though effort was made to ensure the accuracy of these calculations,"),
              QRect(51, 8, 190, 28), false);
-    addLabel(panel, "lblNote", QStringLiteral("NOTE:"), QRect(11, 38, 0, 0), true);
+    addLabel(panel, "lblNote", tr("NOTE:"), QRect(11, 38, 0, 0), true);
     addLabel(panel, "lblWarning",
-             QStringLiteral("there is  NO WARRANTY,  expressed or implied, for the accuracy or "
-                            "applicability of this information to your particular financial "
-                            "question."),
+             tr("there is  NO WARRANTY,  expressed or implied, for the accuracy or "
+                "applicability of this information to your particular financial "
+                "question."),
              QRect(51, 38, 200, 56), true);
     addLabel(panel, "lblAdvice",
-             QStringLiteral("Please consult your own financial advisor before making any "
-                            "financial decision."),
+             tr("Please consult your own financial advisor before making any "
+                "financial decision."),
              QRect(51, 96, 205, 28), false);
 
-    addCloseButton(kCloseRect, QStringLiteral("Close Disclaimer window."));
+    addCloseButton(kCloseRect, tr("Close Disclaimer window."));
 }

@@ -3,6 +3,8 @@
 #include "calc/ArithmeticError.h"
 #include "platform/ProductInfo.h"
 
+#include <QCoreApplication>
+
 namespace ErrorRecovery {
 
 Kind classify(std::exception_ptr error) {
@@ -18,29 +20,35 @@ Kind classify(std::exception_ptr error) {
 }
 
 QString caption() {
-    return QStringLiteral("Information");
+    return QCoreApplication::translate("ErrorRecovery", "Information");
 }
 
 QString arithmeticMessage() {
     const QString lfcr = QStringLiteral("\n\r");
-    return QStringLiteral("Valid results cannot be calculated using") + lfcr +
-           QStringLiteral("the variables you have entered.") + lfcr + lfcr +
-           QStringLiteral("Please try again with reasonable values.");
+    return QCoreApplication::translate("ErrorRecovery",
+                                       "Valid results cannot be calculated using") +
+           lfcr + QCoreApplication::translate("ErrorRecovery", "the variables you have entered.") +
+           lfcr + lfcr +
+           QCoreApplication::translate("ErrorRecovery", "Please try again with reasonable values.");
 }
 
 QString unidentifiedMessage() {
     const QString crlf = QStringLiteral("\r\n");
-    return QStringLiteral("An unidentified error has occurred.") + crlf + crlf +
-           QStringLiteral("Please contact %1    ").arg(QLatin1String(ProductInfo::kMaker)) + crlf +
-           crlf + QStringLiteral("at:  ") + QLatin1String(ProductInfo::kSupportAddress);
+    return QCoreApplication::translate("ErrorRecovery", "An unidentified error has occurred.") +
+           crlf + crlf +
+           QCoreApplication::translate("ErrorRecovery", "Please contact %1    ")
+               .arg(QLatin1String(ProductInfo::kMaker)) +
+           crlf + crlf + QCoreApplication::translate("ErrorRecovery", "at:  ") +
+           QLatin1String(ProductInfo::kSupportAddress);
 }
 
 QString unsavedCloseQuestion(const QString& path, const QString& reason) {
     const QString crlf = QStringLiteral("\r\n");
-    return QStringLiteral("The settings could not be saved.") + crlf + crlf +
-           QStringLiteral("File: ") + path + crlf + QStringLiteral("Reason: ") + reason + crlf +
-           crlf +
-           QStringLiteral("Close %1 without saving?").arg(QLatin1String(ProductInfo::kTitle));
+    return QCoreApplication::translate("ErrorRecovery", "The settings could not be saved.") + crlf +
+           crlf + QCoreApplication::translate("ErrorRecovery", "File: ") + path + crlf +
+           QCoreApplication::translate("ErrorRecovery", "Reason: ") + reason + crlf + crlf +
+           QCoreApplication::translate("ErrorRecovery", "Close %1 without saving?")
+               .arg(QLatin1String(ProductInfo::kTitle));
 }
 
 } // namespace ErrorRecovery

@@ -30,7 +30,7 @@ bool FixedDialog::openAddress(const QString& address) {
 
 FlatPictureButton* FixedDialog::addCloseButton(const QRect& geometry, const QString& statusTip) {
     auto* button = new FlatPictureButton(pngIcon(QStringLiteral(":/icons/ok.png")), QSize(18, 18),
-                                         QStringLiteral(" &OK"), this);
+                                         tr(" &OK"), this);
     button->setObjectName(QStringLiteral("btnClose"));
     button->setGeometry(geometry);
     button->setStatusTip(statusTip);

@@ -23,14 +23,18 @@ struct RowDesign {
 };
 
 constexpr std::array<RowDesign, 4> kRows = {{
-    {GoalUnknown::Savings, "Monthly Savings:", "lblGoalSavings", "btnApplySavings",
-     "Apply &Savings", "Put this monthly saving into the main window"},
-    {GoalUnknown::Balance, "Initial Balance:", "lblGoalBalance", "btnApplyBalance",
-     "Apply &Balance", "Put this initial balance into the main window"},
-    {GoalUnknown::Term, "Last Month:", "lblGoalTerm", "btnApplyTerm", "Apply &Last Month",
-     "Put this last month and year into the main window"},
-    {GoalUnknown::Rate, "Interest Rate:", "lblGoalRate", "btnApplyRate", "Apply &Rate",
-     "Put this interest rate into the main window"},
+    {GoalUnknown::Savings, QT_TRANSLATE_NOOP("GoalWindow", "Monthly Savings:"), "lblGoalSavings",
+     "btnApplySavings", QT_TRANSLATE_NOOP("GoalWindow", "Apply &Savings"),
+     QT_TRANSLATE_NOOP("GoalWindow", "Put this monthly saving into the main window")},
+    {GoalUnknown::Balance, QT_TRANSLATE_NOOP("GoalWindow", "Initial Balance:"), "lblGoalBalance",
+     "btnApplyBalance", QT_TRANSLATE_NOOP("GoalWindow", "Apply &Balance"),
+     QT_TRANSLATE_NOOP("GoalWindow", "Put this initial balance into the main window")},
+    {GoalUnknown::Term, QT_TRANSLATE_NOOP("GoalWindow", "Last Month:"), "lblGoalTerm",
+     "btnApplyTerm", QT_TRANSLATE_NOOP("GoalWindow", "Apply &Last Month"),
+     QT_TRANSLATE_NOOP("GoalWindow", "Put this last month and year into the main window")},
+    {GoalUnknown::Rate, QT_TRANSLATE_NOOP("GoalWindow", "Interest Rate:"), "lblGoalRate",
+     "btnApplyRate", QT_TRANSLATE_NOOP("GoalWindow", "Apply &Rate"),
+     QT_TRANSLATE_NOOP("GoalWindow", "Put this interest rate into the main window")},
 }};
 
 constexpr int kAnswerWidth = 200;
@@ -41,18 +45,18 @@ GoalWindow::GoalWindow(const RegionalSettings& regional, QWidget* parent)
     : QDialog(parent)
     , m_regional(regional) {
     setObjectName(QStringLiteral("frmGoal"));
-    setWindowTitle(QStringLiteral("Goal - %1").arg(QLatin1String(ProductInfo::kTitle)));
+    setWindowTitle(tr("Goal - %1").arg(QLatin1String(ProductInfo::kTitle)));
     setFont(WindowLook::windowFont());
     setModal(false);
 
     auto* layout = new QVBoxLayout(this);
     auto* targetLine = new QHBoxLayout;
-    auto* targetLabel = new QLabel(QStringLiteral("&Target Future Value:"), this);
+    auto* targetLabel = new QLabel(tr("&Target Future Value:"), this);
     edtTarget = new TNumEdit(this);
     edtTarget->setObjectName(QStringLiteral("edtTarget"));
     edtTarget->setRegionalSettings(m_regional);
     edtTarget->setValue(0);
-    edtTarget->setStatusTip(QStringLiteral(" Enter the future value you want to reach"));
+    edtTarget->setStatusTip(tr(" Enter the future value you want to reach"));
     edtTarget->setToolTip(edtTarget->statusTip().trimmed());
     targetLabel->setBuddy(edtTarget);
     targetLine->addWidget(targetLabel);
@@ -71,16 +75,16 @@ GoalWindow::GoalWindow(const RegionalSettings& regional, QWidget* parent)
         const RowDesign& design = kRows[i];
         Row& row = m_rows[i];
         row.solved.unknown = design.unknown;
-        auto* caption = new QLabel(QLatin1String(design.caption), this);
+        auto* caption = new QLabel(tr(design.caption), this);
         row.answer = new QLabel(this);
         row.answer->setObjectName(QLatin1String(design.answerName));
         row.answer->setWordWrap(true);
         row.answer->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        row.apply = new QPushButton(QLatin1String(design.buttonText), this);
+        row.apply = new QPushButton(tr(design.buttonText), this);
         row.apply->setObjectName(QLatin1String(design.buttonName));
         row.apply->setAutoDefault(false);
-        row.apply->setStatusTip(QLatin1String(design.hint));
-        row.apply->setToolTip(QLatin1String(design.hint));
+        row.apply->setStatusTip(tr(design.hint));
+        row.apply->setToolTip(tr(design.hint));
         const int line = static_cast<int>(i);
         answers->addWidget(caption, line, 0, Qt::AlignLeft | Qt::AlignTop);
         answers->addWidget(row.answer, line, 1, Qt::AlignTop);
@@ -138,12 +142,11 @@ void GoalWindow::targetLeft() {
 
 void GoalWindow::solve() {
     if (!m_target) {
-        lblPrompt->setText(QStringLiteral("Enter the future value you want to reach. The answers "
-                                          "use the main window's other inputs as they stand."));
+        lblPrompt->setText(tr("Enter the future value you want to reach. The answers "
+                              "use the main window's other inputs as they stand."));
     } else {
-        lblPrompt->setText(
-            QStringLiteral("To reach %1 by changing only one input of the main window:")
-                .arg(goalAmountText(*m_target, m_regional)));
+        lblPrompt->setText(tr("To reach %1 by changing only one input of the main window:")
+                               .arg(goalAmountText(*m_target, m_regional)));
     }
     for (std::size_t i = 0; i < m_rows.size(); ++i) {
         Row& row = m_rows[i];
@@ -157,7 +160,7 @@ void GoalWindow::solve() {
         row.solved = solveGoal(m_inputs, *m_target, kRows[i].unknown);
         QString text = goalAnswerText(row.solved, m_regional);
         if (row.solved.solved() && row.solved.unknown == GoalUnknown::Term)
-            text += QStringLiteral(" (%1 months)").arg(row.solved.value, 0, 'f', 0);
+            text += tr(" (%1 months)").arg(row.solved.value, 0, 'f', 0);
         row.answer->setText(text);
         // A sentence reads as a remark, an answer as a figure.
         QFont font = row.answer->font();

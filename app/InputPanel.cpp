@@ -72,19 +72,17 @@ InputPanel::InputPanel(const RegionalSettings& regional, QWidget* parent)
     resize(kWidth, kHeight);
 
     // Row 1: balance, savings, term.
-    addLabel("lblBalance", QStringLiteral("Initial Balance"), kColumnX[0], kLabelY[0]);
+    addLabel("lblBalance", tr("Initial Balance"), kColumnX[0], kLabelY[0]);
     m_balance = named(new TNumEdit(this), "edtBalance",
-                      QStringLiteral(" Enter the starting balance of your investment"));
+                      tr(" Enter the starting balance of your investment"));
     m_balance->setGeometry(kColumnX[0], kFieldY[0], kFieldWidth, kFieldHeight);
 
-    addLabel("lblSavings", QStringLiteral("Monthly Savings"), kColumnX[1], kLabelY[0]);
-    m_savings = named(new TNumEdit(this), "edtSavings",
-                      QStringLiteral(" Enter the amount saved each month"));
+    addLabel("lblSavings", tr("Monthly Savings"), kColumnX[1], kLabelY[0]);
+    m_savings = named(new TNumEdit(this), "edtSavings", tr(" Enter the amount saved each month"));
     m_savings->setGeometry(kColumnX[1], kFieldY[0], kFieldWidth, kFieldHeight);
 
-    addLabel("lblTerm", QStringLiteral("Term in Months"), kColumnX[2], kLabelY[0]);
-    m_term =
-        named(new TFnpNumericEdit(0, this), "edtTerm", QStringLiteral("Displays term in months"));
+    addLabel("lblTerm", tr("Term in Months"), kColumnX[2], kLabelY[0]);
+    m_term = named(new TFnpNumericEdit(0, this), "edtTerm", tr("Displays term in months"));
     m_term->setGeometry(kColumnX[2], kFieldY[0], 56, kFieldHeight);
     m_term->setReadOnly(true);
     m_term->setFocusPolicy(Qt::ClickFocus);
@@ -95,52 +93,49 @@ InputPanel::InputPanel(const RegionalSettings& regional, QWidget* parent)
 
     // Row 2: the first and the last month, each a month name and a year.
     const QStringList months = monthNames();
-    addLabel("lblFirstMonth", QStringLiteral("First Month"), kColumnX[0], kLabelY[1]);
-    m_firstMonth = makeCombo(this, "cbFirstMonth", QStringLiteral("Choose the beginning month"),
-                             months, kDefaultMonth);
+    addLabel("lblFirstMonth", tr("First Month"), kColumnX[0], kLabelY[1]);
+    m_firstMonth =
+        makeCombo(this, "cbFirstMonth", tr("Choose the beginning month"), months, kDefaultMonth);
     m_firstMonth->setGeometry(kColumnX[0], kFieldY[1], kMonthWidth, kFieldHeight);
-    m_firstYear = named(new TFnpNumericEdit(0, this), "edtFirstYear",
-                        QStringLiteral("Enter the initial year"));
+    m_firstYear = named(new TFnpNumericEdit(0, this), "edtFirstYear", tr("Enter the initial year"));
     m_firstYear->setGeometry(kColumnX[0] + kFieldWidth - kYearWidth, kFieldY[1], kYearWidth,
                              kFieldHeight);
 
-    addLabel("lblLastMonth", QStringLiteral("Last Month"), kColumnX[1], kLabelY[1]);
-    m_lastMonth = makeCombo(this, "cbLastMonth", QStringLiteral("Choose the last month"), months,
-                            kDefaultMonth);
+    addLabel("lblLastMonth", tr("Last Month"), kColumnX[1], kLabelY[1]);
+    m_lastMonth =
+        makeCombo(this, "cbLastMonth", tr("Choose the last month"), months, kDefaultMonth);
     m_lastMonth->setGeometry(kColumnX[1], kFieldY[1], kMonthWidth, kFieldHeight);
-    m_lastYear =
-        named(new TFnpNumericEdit(0, this), "edtLastYear", QStringLiteral("Enter the final year"));
+    m_lastYear = named(new TFnpNumericEdit(0, this), "edtLastYear", tr("Enter the final year"));
     m_lastYear->setGeometry(kColumnX[1] + kFieldWidth - kYearWidth, kFieldY[1], kYearWidth,
                             kFieldHeight);
 
     // A field kept from an earlier design; it is never shown and nothing reads it.
     QLabel* increaseLabel =
-        addLabel("lblIncrease", QStringLiteral("% Annual Increase"), kColumnX[2], kLabelY[1]);
+        addLabel("lblIncrease", tr("% Annual Increase"), kColumnX[2], kLabelY[1]);
     increaseLabel->hide();
     m_increase = named(new TFnpNumericEdit(3, this), "edtIncrease", QString());
     m_increase->setGeometry(kColumnX[2], kFieldY[1], 60, kFieldHeight);
     m_increase->hide();
 
     // Row 3: frequency and rate.
-    addLabel("lblFrequency", QStringLiteral("Compounded"), kColumnX[0], kLabelY[2]);
-    m_frequency = makeCombo(this, "cbFrequency", QStringLiteral("Choose the compounding frequency"),
+    addLabel("lblFrequency", tr("Compounded"), kColumnX[0], kLabelY[2]);
+    m_frequency = makeCombo(this, "cbFrequency", tr("Choose the compounding frequency"),
                             offeredFrequencyNames(), kDefaultFrequency);
     m_frequency->setGeometry(kColumnX[0], kFieldY[2], kFieldWidth, kFieldHeight);
 
-    addLabel("lblInterest", QStringLiteral("Interest Rate"), kColumnX[1], kLabelY[2]);
-    m_interest = named(new TFnpNumericEdit(3, this), "edtInterest",
-                       QStringLiteral(" Enter the interest rate"));
+    addLabel("lblInterest", tr("Interest Rate"), kColumnX[1], kLabelY[2]);
+    m_interest = named(new TFnpNumericEdit(3, this), "edtInterest", tr(" Enter the interest rate"));
     m_interest->setGeometry(kColumnX[1], kFieldY[2], kFieldWidth, kFieldHeight);
 
-    m_savingsStep = new RadioGroup(QStringLiteral("Increment Monthly Savings By:"),
-                                   stepLabels(savingsSteps()), 3, this);
+    m_savingsStep =
+        new RadioGroup(tr("Increment Monthly Savings By:"), stepLabels(savingsSteps()), 3, this);
     m_savingsStep->setObjectName(QStringLiteral("rgSavings"));
     const int interestX = kWidth - kGroupGap - kGroupWidth;
     m_savingsStep->setGeometry(interestX - kGroupGap - kGroupWidth, kGroupTop, kGroupWidth,
                                kGroupHeight);
 
-    m_interestStep = new RadioGroup(QStringLiteral("Increment Interest Rates By:"),
-                                    stepLabels(rateSteps()), 3, this);
+    m_interestStep =
+        new RadioGroup(tr("Increment Interest Rates By:"), stepLabels(rateSteps()), 3, this);
     m_interestStep->setObjectName(QStringLiteral("rgInterest"));
     m_interestStep->setGeometry(interestX, kGroupTop, kGroupWidth, kGroupHeight);
     // Three narrow columns of items: tighter than the style's default spacing.

@@ -2,12 +2,16 @@
 
 #include "calc/NumberFormat.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
 ConversionError::ConversionError(const QString& text)
-    : std::runtime_error(QStringLiteral("'%1' is not a valid number").arg(text).toStdString()) {}
+    : std::runtime_error(
+          QCoreApplication::translate("ConversionError", "'%1' is not a valid number")
+              .arg(text)
+              .toStdString()) {}
 
 double requireNumber(const QString& text, const RegionalSettings& regional) {
     const auto number = parseNumber(text, regional);

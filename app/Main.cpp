@@ -28,6 +28,7 @@
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLayout>
@@ -58,7 +59,7 @@ constexpr int kHintPauseMs = 500;
 const QColor kYellow(WindowLook::kHighlight);
 
 QString welcomeText() {
-    return QStringLiteral(" Welcome to %1 by %2!")
+    return QCoreApplication::translate("TfrmMain", " Welcome to %1 by %2!")
         .arg(QLatin1String(ProductInfo::kTitle), QLatin1String(ProductInfo::kMakerLegal));
 }
 
@@ -108,7 +109,7 @@ TfrmMain::TfrmMain(const RegionalSettings& regional, QWidget* parent)
     XJustOne1->check();
     // Without the lock a second copy could start unnoticed: say so once.
     if (const QString reason = XJustOne1->unprotectedReason(); !reason.isEmpty())
-        StatusBar1->showMessage(QStringLiteral(" A second copy of %1 could start (%2).")
+        StatusBar1->showMessage(tr(" A second copy of %1 could start (%2).")
                                     .arg(QLatin1String(ProductInfo::kTitle), reason));
     FormCreate();
 }
@@ -435,8 +436,8 @@ void TfrmMain::ShowUpdate() {
 #ifdef TLMR_UPDATES_FROM_PACKAGE_MANAGER
     // A copy built for a distribution is updated by its package manager; the
     // update check is left out of that build.
-    showInformation(QStringLiteral("This copy of %1 was installed from your system's packages. "
-                                   "Newer versions come through its package manager (apt).")
+    showInformation(tr("This copy of %1 was installed from your system's packages. "
+                       "Newer versions come through its package manager (apt).")
                         .arg(QLatin1String(ProductInfo::kTitle)));
 #else
     repaint(); // nothing stale behind the wizard

@@ -2,6 +2,7 @@
 
 #include "platform/ProductInfo.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPoint>
@@ -30,39 +31,49 @@ QString literal(const char* text) {
 MainMenus::MainMenus(QMenuBar* bar, QWidget* window) {
     using namespace ProductInfo;
 
-    mnuFile = submenu(bar, "mnuFile", QStringLiteral("&File"));
-    mnuFileReset = item(mnuFile, "mnuFileReset", QStringLiteral("&Reset"));
-    mnuFileGoal = item(mnuFile, "mnuFileGoal", QStringLiteral("&Goal..."));
+    mnuFile = submenu(bar, "mnuFile", QCoreApplication::translate("MainMenus", "&File"));
+    mnuFileReset =
+        item(mnuFile, "mnuFileReset", QCoreApplication::translate("MainMenus", "&Reset"));
+    mnuFileGoal =
+        item(mnuFile, "mnuFileGoal", QCoreApplication::translate("MainMenus", "&Goal..."));
     mnuFile->addSeparator();
-    mnuFilePrintSetup = item(mnuFile, "mnuFilePrintSetup", QStringLiteral("Prin&t Setup..."));
-    mnuFilePrint = item(mnuFile, "mnuFilePrint", QStringLiteral("&Print..."));
+    mnuFilePrintSetup = item(mnuFile, "mnuFilePrintSetup",
+                             QCoreApplication::translate("MainMenus", "Prin&t Setup..."));
+    mnuFilePrint =
+        item(mnuFile, "mnuFilePrint", QCoreApplication::translate("MainMenus", "&Print..."));
     mnuFile->addSeparator();
-    mnuFileExit = item(mnuFile, "mnuFileExit", QStringLiteral("E&xit"));
+    mnuFileExit = item(mnuFile, "mnuFileExit", QCoreApplication::translate("MainMenus", "E&xit"));
     bar->addMenu(mnuFile);
 
-    mnuInternet = submenu(bar, "mnuInternet", QStringLiteral("&Brindlecrest Online"));
+    mnuInternet = submenu(bar, "mnuInternet",
+                          QCoreApplication::translate("MainMenus", "&Brindlecrest Online"));
     mnuInternetCalcSite =
         item(mnuInternet, "mnuInternetCalcSite",
-             literal(kCalcSiteName) + QStringLiteral(" - Online Calculators ..."));
+             literal(kCalcSiteName) +
+                 QCoreApplication::translate("MainMenus", " - Online Calculators ..."));
     mnuInternet->addSeparator();
-    mnuInternetWeb =
-        submenu(mnuInternet, "mnuInternetWeb", QStringLiteral("&Brindlecrest on the Web"));
-    mnuInternetWebHome = item(mnuInternetWeb, "mnuInternetWebHome", QStringLiteral("&Home Page"));
-    mnuInternetWebFreeware =
-        item(mnuInternetWeb, "mnuInternetWebFreeware", QStringLiteral("Freeware Page"));
+    mnuInternetWeb = submenu(mnuInternet, "mnuInternetWeb",
+                             QCoreApplication::translate("MainMenus", "&Brindlecrest on the Web"));
+    mnuInternetWebHome = item(mnuInternetWeb, "mnuInternetWebHome",
+                              QCoreApplication::translate("MainMenus", "&Home Page"));
+    mnuInternetWebFreeware = item(mnuInternetWeb, "mnuInternetWebFreeware",
+                                  QCoreApplication::translate("MainMenus", "Freeware Page"));
     mnuInternetWeb->addSeparator();
-    mnuInternetWebSuggest =
-        item(mnuInternetWeb, "mnuInternetWebSuggest", QStringLiteral("&Suggestion Box"));
+    mnuInternetWebSuggest = item(mnuInternetWeb, "mnuInternetWebSuggest",
+                                 QCoreApplication::translate("MainMenus", "&Suggestion Box"));
     mnuInternet->addMenu(mnuInternetWeb);
     mnuInternetEmail =
-        submenu(mnuInternet, "mnuInternetEmail", QStringLiteral("Contact Brindlecrest by &Email"));
-    mnuInternetEmailSuggest =
-        item(mnuInternetEmail, "mnuInternetEmailSuggest", QStringLiteral("&Send Suggestions"));
+        submenu(mnuInternet, "mnuInternetEmail",
+                QCoreApplication::translate("MainMenus", "Contact Brindlecrest by &Email"));
+    mnuInternetEmailSuggest = item(mnuInternetEmail, "mnuInternetEmailSuggest",
+                                   QCoreApplication::translate("MainMenus", "&Send Suggestions"));
     mnuInternetEmailSupport =
-        item(mnuInternetEmail, "mnuInternetEmailSupport", QStringLiteral("Contact &Tech Support"));
+        item(mnuInternetEmail, "mnuInternetEmailSupport",
+             QCoreApplication::translate("MainMenus", "Contact &Tech Support"));
     mnuInternet->addMenu(mnuInternetEmail);
-    mnuInternetDownload = submenu(mnuInternet, "mnuInternetDownload",
-                                  QStringLiteral("&Download Evaluation Software"));
+    mnuInternetDownload =
+        submenu(mnuInternet, "mnuInternetDownload",
+                QCoreApplication::translate("MainMenus", "&Download Evaluation Software"));
     for (int i = 0; i < 4; ++i) {
         const QByteArray name = "mnuInternetDownloadProduct" + QByteArray::number(i + 1);
         mnuInternetDownloadProduct[i] =
@@ -71,37 +82,47 @@ MainMenus::MainMenus(QMenuBar* bar, QWidget* window) {
     mnuInternet->addMenu(mnuInternetDownload);
     mnuInternet->addSeparator();
     mnuInternetUpdate =
-        item(mnuInternet, "mnuInternetUpdate", QStringLiteral("Check for &Updated Version ..."));
+        item(mnuInternet, "mnuInternetUpdate",
+             QCoreApplication::translate("MainMenus", "Check for &Updated Version ..."));
     bar->addMenu(mnuInternet);
 
-    mnuHelp = submenu(bar, "mnuHelp", QStringLiteral("&Help"));
-    mnuHelpContents = item(mnuHelp, "mnuHelpContents", QStringLiteral("&Contents"));
+    mnuHelp = submenu(bar, "mnuHelp", QCoreApplication::translate("MainMenus", "&Help"));
+    mnuHelpContents =
+        item(mnuHelp, "mnuHelpContents", QCoreApplication::translate("MainMenus", "&Contents"));
     mnuHelpContents->setShortcut(QKeySequence(Qt::Key_F1));
     mnuHelpContents->setShortcutContext(Qt::WindowShortcut);
     mnuHelp->addSeparator();
-    mnuHelpSearch = item(mnuHelp, "mnuHelpSearch", QStringLiteral("&Search for Help On..."));
-    mnuHelpHow = item(mnuHelp, "mnuHelpHow", QStringLiteral("&How to Use Help"));
+    mnuHelpSearch = item(mnuHelp, "mnuHelpSearch",
+                         QCoreApplication::translate("MainMenus", "&Search for Help On..."));
+    mnuHelpHow =
+        item(mnuHelp, "mnuHelpHow", QCoreApplication::translate("MainMenus", "&How to Use Help"));
     mnuHelp->addSeparator();
     mnuHelpSupport =
-        submenu(mnuHelp, "mnuHelpSupport", QStringLiteral("Contact Tech Support by &Email"));
+        submenu(mnuHelp, "mnuHelpSupport",
+                QCoreApplication::translate("MainMenus", "Contact Tech Support by &Email"));
     mnuHelpSupportAddress = item(mnuHelpSupport, "mnuHelpSupportAddress", literal(kSupportAddress));
     mnuHelp->addMenu(mnuHelpSupport);
     mnuHelp->addSeparator();
-    mnuHelpAbout = item(mnuHelp, "mnuHelpAbout", QStringLiteral("&About..."));
+    mnuHelpAbout =
+        item(mnuHelp, "mnuHelpAbout", QCoreApplication::translate("MainMenus", "&About..."));
     bar->addMenu(mnuHelp);
 
     mnuPop = submenu(window, "mnuPop", QString());
-    mnuPopReset = item(mnuPop, "mnuPopReset", QStringLiteral("&Reset"));
+    mnuPopReset = item(mnuPop, "mnuPopReset", QCoreApplication::translate("MainMenus", "&Reset"));
     mnuPop->addSeparator();
-    mnuPopPrintSetup = item(mnuPop, "mnuPopPrintSetup", QStringLiteral("Print &Setup ..."));
-    mnuPopPrint = item(mnuPop, "mnuPopPrint", QStringLiteral("&Print..."));
+    mnuPopPrintSetup = item(mnuPop, "mnuPopPrintSetup",
+                            QCoreApplication::translate("MainMenus", "Print &Setup ..."));
+    mnuPopPrint =
+        item(mnuPop, "mnuPopPrint", QCoreApplication::translate("MainMenus", "&Print..."));
     mnuPop->addSeparator();
-    mnuPopAbout = item(mnuPop, "mnuPopAbout", QStringLiteral("&About..."));
+    mnuPopAbout =
+        item(mnuPop, "mnuPopAbout", QCoreApplication::translate("MainMenus", "&About..."));
     mnuPop->addSeparator();
-    mnuPopExit = item(mnuPop, "mnuPopExit", QStringLiteral("E&xit"));
+    mnuPopExit = item(mnuPop, "mnuPopExit", QCoreApplication::translate("MainMenus", "E&xit"));
     mnuPop->addSeparator();
-    mnuPopGrowth = item(mnuPop, "mnuPopGrowth", QStringLiteral("&Growth..."));
-    mnuPopGoal = item(mnuPop, "mnuPopGoal", QStringLiteral("G&oal..."));
+    mnuPopGrowth =
+        item(mnuPop, "mnuPopGrowth", QCoreApplication::translate("MainMenus", "&Growth..."));
+    mnuPopGoal = item(mnuPop, "mnuPopGoal", QCoreApplication::translate("MainMenus", "G&oal..."));
 }
 
 QList<QAction*> MainMenus::items(Command command) const {

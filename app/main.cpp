@@ -7,7 +7,9 @@
 #include "app/splash.h"
 #include "platform/Application.h"
 #include "platform/ProductInfo.h"
+#include "translations/Translations.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QTimer>
 #include <cstdio>
@@ -27,29 +29,47 @@ std::string informationAsked(int argc, char** argv) {
             return std::string("tallowmere (") + ProductInfo::kTitle + ") " +
                    ProductInfo::kVersion + '\n';
         if (std::strcmp(argument, "--help") == 0 || std::strcmp(argument, "-h") == 0)
-            return "Usage: tallowmere [--help | --version]\n"
-                   "\n"
-                   "The savings calculator window: a what-if table of 11 savings amounts by 7\n"
-                   "interest rates. Other arguments are ignored. tallowmere-cli calculates the\n"
-                   "same schedule without a window.\n"
-                   "\n"
-                   "  -h, --help     show this help and exit\n"
-                   "  -V, --version  show the version and exit\n";
+            return QCoreApplication::translate(
+                       "main",
+                       "Usage: tallowmere [--help | --version]\n"
+                       "\n"
+                       "The savings calculator window: a what-if table of 11 savings amounts by 7\n"
+                       "interest rates. Other arguments are ignored. tallowmere-cli calculates "
+                       "the\n"
+                       "same schedule without a window.\n"
+                       "\n"
+                       "  -h, --help     show this help and exit\n"
+                       "  -V, --version  show the version and exit\n")
+                .toStdString();
     }
     return {};
+}
+
+// A core application when --help or --version is asked, else none.
+std::unique_ptr<QCoreApplication> informationApp(int& argc, char** argv) {
+    if (informationAsked(argc, argv).empty())
+        return nullptr;
+    return std::make_unique<QCoreApplication>(argc, argv);
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    // Answered before the application object exists, which needs a display.
-    if (const std::string text = informationAsked(argc, argv); !text.empty()) {
+    // Answered before the application object exists, which needs a display; a
+    // core application needs none but can load the translation.
+    if (std::unique_ptr<QCoreApplication> core = informationApp(argc, argv)) {
+        Translations::install(*core);
+        const std::string text = informationAsked(argc, argv);
         const bool written = std::fputs(text.c_str(), stdout) >= 0 && std::fflush(stdout) == 0;
         if (!written)
-            std::fputs("tallowmere: cannot write the output\n", stderr);
+            std::fputs(QCoreApplication::translate("main", "tallowmere: cannot write the output\n")
+                           .toLocal8Bit()
+                           .constData(),
+                       stderr);
         return written ? 0 : kOutputFailed;
     }
     Application app(argc, argv);
+    Translations::install(app);
 
     // The splash's five seconds start counting before the main window exists,
     // and it is fully drawn before the main window's creation begins.

@@ -97,9 +97,8 @@ TSplashScreen::TSplashScreen(QWidget* parent)
     imgTitle->setGeometry(QRect(QPoint(1, 1), kTitlePictureSize));
 
     // Sits over the white band below the picture's artwork.
-    lblCopyright = new QLabel(QString::fromUtf8(ProductInfo::kCopyright) +
-                                  QStringLiteral(".\nAll rights reserved."),
-                              inner);
+    lblCopyright = new QLabel(
+        QString::fromUtf8(ProductInfo::kCopyright) + tr(".\nAll rights reserved."), inner);
     lblCopyright->setObjectName(QStringLiteral("lblCopyright"));
     lblCopyright->setAlignment(Qt::AlignCenter);
     lblCopyright->setGeometry(1, 1 + kPictureWhiteBandTop + 3, kTitlePictureSize.width(), 34);

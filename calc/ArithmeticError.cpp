@@ -1,5 +1,7 @@
 #include "calc/ArithmeticError.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 const char* describe(ArithmeticError::Kind kind) {
@@ -21,6 +23,7 @@ ArithmeticError::ArithmeticError(Kind kind)
     , m_kind(kind) {}
 
 QString incalculableSentence() {
-    return QStringLiteral("Valid results cannot be calculated using the variables you have "
-                          "entered.");
+    return QCoreApplication::translate(
+        "ArithmeticError",
+        "Valid results cannot be calculated using the variables you have entered.");
 }

@@ -4,6 +4,7 @@
 #include "calc/FutureValue.h"
 #include "calc/Term.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <optional>
 
@@ -36,7 +37,10 @@ std::int64_t lowestReaching(std::int64_t lo, std::int64_t hi, Reaches reaches) {
     return hi;
 }
 
-const QString kBeyondRange = QStringLiteral("The goal lies beyond what can be calculated.");
+QString beyondRangeText() {
+    return QCoreApplication::translate("GoalSolver",
+                                       "The goal lies beyond what can be calculated.");
+}
 
 class Solver {
 public:
@@ -50,7 +54,8 @@ public:
 
     GoalAnswer solve() {
         if (!std::isfinite(m_target) || m_target <= 0)
-            return unreachable(QStringLiteral("Enter a target above zero."));
+            return unreachable(
+                QCoreApplication::translate("GoalSolver", "Enter a target above zero."));
         switch (m_answer.unknown) {
         case GoalUnknown::Savings:
             return savings();
@@ -80,7 +85,7 @@ private:
     // The answer `value` whose future value is `reached`, if it can be calculated.
     GoalAnswer solved(double value, const Value& reached) {
         if (!reached)
-            return unreachable(kBeyondRange);
+            return unreachable(beyondRangeText());
         m_answer.status = GoalAnswer::Status::Solved;
         m_answer.value = value;
         m_answer.futureValue = *reached;
@@ -111,16 +116,19 @@ private:
     GoalAnswer savings() {
         if (m_term <= 0)
             return unreachable(
-                QStringLiteral("Monthly savings add nothing over a term of %1 months.")
+                QCoreApplication::translate("GoalSolver",
+                                            "Monthly savings add nothing over a term of %1 months.")
                     .arg(m_term));
         return solveAmount(
             [this](std::int64_t cents) {
                 return futureValue(m_in.frequency, m_in.balance, m_in.rate, m_term,
                                    static_cast<double>(cents) / 100);
             },
-            QStringLiteral("The initial balance alone reaches the goal; no monthly saving is "
-                           "needed."),
-            QStringLiteral("No monthly saving the field can hold reaches the goal."));
+            QCoreApplication::translate(
+                "GoalSolver", "The initial balance alone reaches the goal; no monthly saving is "
+                              "needed."),
+            QCoreApplication::translate("GoalSolver",
+                                        "No monthly saving the field can hold reaches the goal."));
     }
 
     GoalAnswer balance() {
@@ -129,9 +137,11 @@ private:
                 return futureValue(m_in.frequency, static_cast<double>(cents) / 100, m_in.rate,
                                    m_term, m_in.savings);
             },
-            QStringLiteral("The monthly savings alone reach the goal; no initial balance is "
-                           "needed."),
-            QStringLiteral("No initial balance the field can hold reaches the goal."));
+            QCoreApplication::translate(
+                "GoalSolver", "The monthly savings alone reach the goal; no initial balance is "
+                              "needed."),
+            QCoreApplication::translate("GoalSolver",
+                                        "No initial balance the field can hold reaches the goal."));
     }
 
     GoalAnswer term() {
@@ -143,7 +153,8 @@ private:
         if (!atStart)
             return incalculable();
         if (*atStart >= m_target)
-            return unreachable(QStringLiteral("The initial balance already reaches the goal."));
+            return unreachable(QCoreApplication::translate(
+                "GoalSolver", "The initial balance already reaches the goal."));
         // The future value moves one way as the term grows (the growth factor
         // does); past the range it goes where the balance plus the savings'
         // present worth point, or the savings alone without interest.
@@ -157,7 +168,8 @@ private:
         const std::int64_t lastMonths =
             12 * (std::int64_t(GoalLimits::kLastYear) - m_in.firstYear) + (12 - firstMonth);
         const QString notReached =
-            QStringLiteral("The goal is not reached by Dec %1.").arg(GoalLimits::kLastYear);
+            QCoreApplication::translate("GoalSolver", "The goal is not reached by Dec %1.")
+                .arg(GoalLimits::kLastYear);
         if (lastMonths < 1 || !reachesAt(lastMonths))
             return unreachable(notReached);
         const std::int64_t months = lowestReaching(1, lastMonths, reachesAt);
@@ -171,8 +183,9 @@ private:
         // With a positive term and no negative amount the future value rises
         // with the rate, so the lowest rate is where it first reaches the goal.
         if (m_term <= 0 || m_in.balance < 0 || m_in.savings < 0)
-            return unreachable(QStringLiteral("A rate can be found only for a term of at least "
-                                              "one month and amounts that are not negative."));
+            return unreachable(QCoreApplication::translate(
+                "GoalSolver", "A rate can be found only for a term of at least "
+                              "one month and amounts that are not negative."));
         const auto evaluate = [this](std::int64_t thousandths) {
             return futureValue(m_in.frequency, m_in.balance,
                                static_cast<double>(thousandths) / 1000, m_term, m_in.savings);
@@ -181,13 +194,14 @@ private:
         if (!atZero)
             return incalculable();
         if (*atZero >= m_target)
-            return unreachable(
-                QStringLiteral("The goal is reached without interest; no rate is needed."));
+            return unreachable(QCoreApplication::translate(
+                "GoalSolver", "The goal is reached without interest; no rate is needed."));
         const auto maxThousandths =
             static_cast<std::int64_t>(std::llround(GoalLimits::kMaxRate * 1000));
         if (!reaches(evaluate(maxThousandths)))
-            return unreachable(QStringLiteral("No rate up to %1% reaches the goal.")
-                                   .arg(GoalLimits::kMaxRate, 0, 'f', 3));
+            return unreachable(
+                QCoreApplication::translate("GoalSolver", "No rate up to %1% reaches the goal.")
+                    .arg(GoalLimits::kMaxRate, 0, 'f', 3));
         const std::int64_t thousandths =
             lowestReaching(1, maxThousandths, [&](std::int64_t k) { return reaches(evaluate(k)); });
         return solved(static_cast<double>(thousandths) / 1000, evaluate(thousandths));

@@ -2,6 +2,8 @@
 
 #include "calc/NumberFormat.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // As the amount edits show their values: cents and twelve significant digits.
@@ -29,5 +31,6 @@ QString goalAnswerText(const GoalAnswer& answer, const RegionalSettings& regiona
 }
 
 QString goalMarkLine(double target, const RegionalSettings& regional) {
-    return QStringLiteral("reaches the goal of ") + goalAmountText(target, regional);
+    return QCoreApplication::translate("GoalTexts", "reaches the goal of ") +
+           goalAmountText(target, regional);
 }

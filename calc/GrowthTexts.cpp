@@ -4,15 +4,28 @@
 #include "calc/NumberFormat.h"
 #include "calc/Term.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 QString amount(double value, const RegionalSettings& regional) {
     return formatCurrency(value, 10, 2, regional);
 }
 
+// The frequency names as the heading uses them, for the translation.
+constexpr const char* kFrequencyWords[] = {
+    QT_TRANSLATE_NOOP("GrowthTexts", "annually"), QT_TRANSLATE_NOOP("GrowthTexts", "biannually"),
+    QT_TRANSLATE_NOOP("GrowthTexts", "quarterly"), QT_TRANSLATE_NOOP("GrowthTexts", "monthly"),
+    QT_TRANSLATE_NOOP("GrowthTexts", "daily")};
+
 QString frequencyWord(const QString& frequency) {
     // A text that is no frequency name is computed as "Monthly"; say what was used.
-    return isKnownFrequency(frequency) ? frequency.toLower() : QStringLiteral("monthly");
+    const QString word =
+        isKnownFrequency(frequency) ? frequency.toLower() : QStringLiteral("monthly");
+    for (const char* known : kFrequencyWords)
+        if (word == QLatin1String(known))
+            return QCoreApplication::translate("GrowthTexts", known);
+    return word;
 }
 
 QString csvField(const QString& text) {
@@ -54,24 +67,29 @@ QString growthDate(const GrowthRow& row) {
 
 QString growthHeading(const GrowthInputs& in, const RegionalSettings& regional) {
     const QString months =
-        in.term == 1 ? QStringLiteral("1 month") : QStringLiteral("%1 months").arg(in.term);
-    return QStringLiteral("%1 a month at %2% a year, compounded %3, from %4 to %5 (%6), "
-                          "with an initial balance of %7")
+        in.term == 1 ? QCoreApplication::translate("GrowthTexts", "1 month")
+                     : QCoreApplication::translate("GrowthTexts", "%1 months").arg(in.term);
+    return QCoreApplication::translate(
+               "GrowthTexts", "%1 a month at %2% a year, compounded %3, from %4 to %5 (%6), "
+                              "with an initial balance of %7")
         .arg(amount(in.savings, regional), formatGeneral(in.rate, 5, regional),
              frequencyWord(in.frequency), growthDate(calendarAfter(in, 0)),
              growthDate(calendarAfter(in, in.term)), months, amount(in.balance, regional));
 }
 
 QString growthNoRowsText(std::int32_t term) {
-    return QStringLiteral("No growth to show: the term is %1 months. Choose a last month after "
-                          "the first.")
+    return QCoreApplication::translate(
+               "GrowthTexts", "No growth to show: the term is %1 months. Choose a last month after "
+                              "the first.")
         .arg(term);
 }
 
 const QStringList& growthColumnTitles() {
-    static const QStringList titles = {QStringLiteral("Months"), QStringLiteral("Date"),
-                                       QStringLiteral("Paid In"), QStringLiteral("Earned"),
-                                       QStringLiteral("Balance")};
+    static const QStringList titles = {QStringLiteral(QT_TRANSLATE_NOOP("GrowthTexts", "Months")),
+                                       QStringLiteral(QT_TRANSLATE_NOOP("GrowthTexts", "Date")),
+                                       QStringLiteral(QT_TRANSLATE_NOOP("GrowthTexts", "Paid In")),
+                                       QStringLiteral(QT_TRANSLATE_NOOP("GrowthTexts", "Earned")),
+                                       QStringLiteral(QT_TRANSLATE_NOOP("GrowthTexts", "Balance"))};
     return titles;
 }
 

@@ -5,6 +5,7 @@
 #include "calc/Steps.h"
 #include "calc/Term.h"
 
+#include <QCoreApplication>
 #include <cfloat>
 #include <cmath>
 
@@ -41,7 +42,7 @@ double rowSavings(double savings, double step, int row) {
 
 ScheduleSnapshot cleanSchedule() {
     ScheduleSnapshot snapshot;
-    snapshot.cells[0][0] = QStringLiteral(" Savings/Rate");
+    snapshot.cells[0][0] = QCoreApplication::translate("Schedule", " Savings/Rate");
     return snapshot;
 }
 

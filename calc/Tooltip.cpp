@@ -3,6 +3,7 @@
 #include "calc/ArithmeticError.h"
 #include "calc/NumberFormat.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <limits>
 
@@ -56,9 +57,9 @@ std::optional<QString> tooltipText(const TooltipSource& source, const RegionalSe
     const long double invested =
         static_cast<long double>(source.term) * savings + static_cast<long double>(source.balance);
     const long double earned = value - invested;
-    return QStringLiteral("Total Invested: ") +
+    return QCoreApplication::translate("Tooltip", "Total Invested: ") +
            formatCurrency(representable(invested), 12, 0, regional) +
-           QStringLiteral("\r\nTotal Earned: ") +
+           QCoreApplication::translate("Tooltip", "\r\nTotal Earned: ") +
            formatCurrency(representable(earned), 12, 0, regional);
 }
 

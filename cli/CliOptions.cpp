@@ -5,6 +5,7 @@
 #include "calc/Steps.h"
 #include "calc/Term.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <algorithm>
 
@@ -93,8 +94,8 @@ QString stepLabels(const std::array<Step, kStepCount>& steps) {
 }
 
 QString choiceList(const QStringList& names) {
-    return names.mid(0, names.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" or ") +
-           names.last();
+    return names.mid(0, names.size() - 1).join(QStringLiteral(", ")) +
+           QCoreApplication::translate("Cli", " or ") + names.last();
 }
 
 // The rate as the window's Interest Rate field keeps it: written with its
@@ -108,8 +109,9 @@ QString readNumberOption(const CliCommandLine& commandLine, const QString& name,
     for (const QString& value : commandLine.values(name)) {
         const auto number = readAmount(value);
         if (!number)
-            return QStringLiteral("%1: %2 is not a number; expected a number with '.' as the "
-                                  "decimal point, e.g. 1000 or 12.50")
+            return QCoreApplication::translate(
+                       "Cli", "%1: %2 is not a number; expected a number with '.' as the "
+                              "decimal point, e.g. 1000 or 12.50")
                 .arg(dashed(name), quotedValue(value));
         target = *number;
     }
@@ -120,8 +122,9 @@ QString readMonthOption(const CliCommandLine& commandLine, const QString& name, 
                         std::int32_t& year) {
     for (const QString& value : commandLine.values(name)) {
         if (!readMonthYear(value, month, year))
-            return QStringLiteral("%1: %2 is not a month and year; expected one of %3 followed "
-                                  "by a whole year, e.g. \"Jan 2000\"")
+            return QCoreApplication::translate(
+                       "Cli", "%1: %2 is not a month and year; expected one of %3 followed "
+                              "by a whole year, e.g. \"Jan 2000\"")
                 .arg(dashed(name), quotedValue(value), monthNames().join(QStringLiteral(", ")));
     }
     return {};
@@ -132,8 +135,9 @@ QString readStepOption(const CliCommandLine& commandLine, const QString& name,
     for (const QString& value : commandLine.values(name)) {
         const auto index = readWholeNumber(value);
         if (!index || *index < 0 || *index >= kStepCount)
-            return QStringLiteral("%1: %2 is not a step index; expected a whole number from 0 "
-                                  "to %3 (%4)")
+            return QCoreApplication::translate(
+                       "Cli", "%1: %2 is not a step index; expected a whole number from 0 "
+                              "to %3 (%4)")
                 .arg(dashed(name), quotedValue(value))
                 .arg(kStepCount - 1)
                 .arg(stepList(steps));
@@ -161,7 +165,7 @@ QString CliCommandLine::unknownOptionError(const QString& text) const {
     for (const Entry& entry : m_entries)
         accepted << dashed(entry.name);
     accepted << dashed(kHelp);
-    return QStringLiteral("unknown option %1; accepted options: %2")
+    return QCoreApplication::translate("Cli", "unknown option %1; accepted options: %2")
         .arg(quotedValue(text), accepted.join(QStringLiteral(", ")));
 }
 
@@ -181,7 +185,8 @@ bool CliCommandLine::parse(const QStringList& arguments, QString& error) {
             error = unknownOptionError(dashed(unknown.first()));
         } else if (!arguments.isEmpty() && !arguments.last().contains(u'=')) {
             // The only other failure: the last option lacks its value.
-            error = QStringLiteral("%1 needs a value; see --help").arg(arguments.last());
+            error = QCoreApplication::translate("Cli", "%1 needs a value; see --help")
+                        .arg(arguments.last());
         } else {
             error = m_parser.errorText();
         }
@@ -197,7 +202,8 @@ bool CliCommandLine::parse(const QStringList& arguments, QString& error) {
             if (name == kHelp || name == QLatin1String("h") ||
                 std::any_of(m_entries.begin(), m_entries.end(),
                             [&](const Entry& e) { return e.name == name; })) {
-                error = QStringLiteral("%1 needs a value; see --help").arg(dashed(entry.name));
+                error = QCoreApplication::translate("Cli", "%1 needs a value; see --help")
+                            .arg(dashed(entry.name));
                 return false;
             }
         }
@@ -225,7 +231,8 @@ QString CliCommandLine::optionsUsage() const {
     QString usage;
     for (const Entry& entry : m_entries)
         usage += wrapped(QStringLiteral("  --%1 %2").arg(entry.name, entry.valueName), entry.help);
-    usage += wrapped(QStringLiteral("  --help"), QStringLiteral("show this help"));
+    usage +=
+        wrapped(QStringLiteral("  --help"), QCoreApplication::translate("Cli", "show this help"));
     return usage;
 }
 
@@ -246,36 +253,41 @@ void addScheduleInputOptions(CliCommandLine& commandLine) {
     };
     commandLine.addValueOption(
         QStringLiteral("balance"), QStringLiteral("X"),
-        QStringLiteral("initial balance (default %1)").arg(defaults.balance));
+        QCoreApplication::translate("Cli", "initial balance (default %1)").arg(defaults.balance));
     commandLine.addValueOption(
         QStringLiteral("savings"), QStringLiteral("X"),
-        QStringLiteral("monthly savings of the first row (default %1)").arg(defaults.savings));
-    commandLine.addValueOption(QStringLiteral("first"), QStringLiteral("\"Mon YYYY\""),
-                               QStringLiteral("first month and year (default %1)")
-                                   .arg(monthYear(defaults.firstMonth, defaults.firstYear)));
+        QCoreApplication::translate("Cli", "monthly savings of the first row (default %1)")
+            .arg(defaults.savings));
+    commandLine.addValueOption(
+        QStringLiteral("first"), QStringLiteral("\"Mon YYYY\""),
+        QCoreApplication::translate("Cli", "first month and year (default %1)")
+            .arg(monthYear(defaults.firstMonth, defaults.firstYear)));
     commandLine.addValueOption(
         QStringLiteral("last"), QStringLiteral("\"Mon YYYY\""),
-        QStringLiteral("last month and year (default %1); months: %2")
+        QCoreApplication::translate("Cli", "last month and year (default %1); months: %2")
             .arg(monthYear(defaults.lastMonth, defaults.lastYear), monthNames().join(u' ')));
     commandLine.addValueOption(QStringLiteral("frequency"), QStringLiteral("NAME"),
-                               QStringLiteral("compounding: %1 (default %2)")
+                               QCoreApplication::translate("Cli", "compounding: %1 (default %2)")
                                    .arg(choiceList(frequencyNames()), defaults.frequency));
-    commandLine.addValueOption(QStringLiteral("rate"), QStringLiteral("X"),
-                               QStringLiteral("annual interest rate in percent of the middle "
-                                              "column, rounded to %1 decimals (default %2)")
-                                   .arg(kRateDecimals)
-                                   .arg(defaults.rate));
-    commandLine.addValueOption(QStringLiteral("savings-step"), QStringLiteral("N"),
-                               QStringLiteral("savings step index 0-%1: %2 (default %3)")
-                                   .arg(kStepCount - 1)
-                                   .arg(stepLabels(savingsSteps()))
-                                   .arg(defaults.savingsStepIndex));
-    commandLine.addValueOption(QStringLiteral("rate-step"), QStringLiteral("N"),
-                               QStringLiteral("rate step index 0-%1: %2 percentage points "
-                                              "(default %3)")
-                                   .arg(kStepCount - 1)
-                                   .arg(stepLabels(rateSteps()))
-                                   .arg(defaults.rateStepIndex));
+    commandLine.addValueOption(
+        QStringLiteral("rate"), QStringLiteral("X"),
+        QCoreApplication::translate("Cli", "annual interest rate in percent of the middle "
+                                           "column, rounded to %1 decimals (default %2)")
+            .arg(kRateDecimals)
+            .arg(defaults.rate));
+    commandLine.addValueOption(
+        QStringLiteral("savings-step"), QStringLiteral("N"),
+        QCoreApplication::translate("Cli", "savings step index 0-%1: %2 (default %3)")
+            .arg(kStepCount - 1)
+            .arg(stepLabels(savingsSteps()))
+            .arg(defaults.savingsStepIndex));
+    commandLine.addValueOption(
+        QStringLiteral("rate-step"), QStringLiteral("N"),
+        QCoreApplication::translate("Cli", "rate step index 0-%1: %2 percentage points "
+                                           "(default %3)")
+            .arg(kStepCount - 1)
+            .arg(stepLabels(rateSteps()))
+            .arg(defaults.rateStepIndex));
 }
 
 QString readScheduleInputs(const CliCommandLine& commandLine, ScheduleInputs& inputs) {
@@ -291,7 +303,8 @@ QString readScheduleInputs(const CliCommandLine& commandLine, ScheduleInputs& in
     if (error.isEmpty()) {
         for (const QString& value : commandLine.values(QStringLiteral("frequency"))) {
             if (!isKnownFrequency(value))
-                return QStringLiteral("--frequency: %1 is not a frequency; expected one of %2")
+                return QCoreApplication::translate(
+                           "Cli", "--frequency: %1 is not a frequency; expected one of %2")
                     .arg(quotedValue(value), frequencyNames().join(QStringLiteral(", ")));
             inputs.frequency = value;
         }
@@ -310,10 +323,11 @@ QString readScheduleInputs(const CliCommandLine& commandLine, ScheduleInputs& in
 }
 
 void addLocaleOption(CliCommandLine& commandLine) {
-    commandLine.addValueOption(QStringLiteral("locale"), QStringLiteral("NAME"),
-                               QStringLiteral("regional settings for the texts, a locale name "
-                                              "language_TERRITORY such as en_US or de_DE "
-                                              "(default: from the environment, LANG / LC_ALL)"));
+    commandLine.addValueOption(
+        QStringLiteral("locale"), QStringLiteral("NAME"),
+        QCoreApplication::translate("Cli", "regional settings for the texts, a locale name "
+                                           "language_TERRITORY such as en_US or de_DE "
+                                           "(default: from the environment, LANG / LC_ALL)"));
 }
 
 QString readLocale(const CliCommandLine& commandLine, std::optional<QString>& locale) {
@@ -322,8 +336,9 @@ QString readLocale(const CliCommandLine& commandLine, std::optional<QString>& lo
         // not know; only a name it gives back unchanged is one it has.
         const bool exact = value == QLatin1String("POSIX") || QLocale(value).name() == value;
         if (!exact)
-            return QStringLiteral("--locale: %1 is not a known locale; expected a locale name "
-                                  "language_TERRITORY such as en_US or de_DE")
+            return QCoreApplication::translate(
+                       "Cli", "--locale: %1 is not a known locale; expected a locale name "
+                              "language_TERRITORY such as en_US or de_DE")
                 .arg(quotedValue(value));
         locale = value;
     }

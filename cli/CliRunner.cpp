@@ -8,6 +8,7 @@
 #include "cli/ScheduleCommand.h"
 #include "platform/ProductInfo.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <iterator>
 
@@ -15,12 +16,15 @@ namespace {
 
 // The subcommands, one line each.
 constexpr CliCommand kCommands[] = {
-    {"schedule", "the savings/rate schedule as text, CSV or JSON", runScheduleCommand,
-     scheduleUsage},
-    {"growth", "one cell of the schedule year by year", runGrowthCommand, growthUsage},
-    {"report", "the printed schedule as a PDF file", runReportCommand, reportUsage},
-    {"goal", "the savings, balance, term or rate that reaches a future value", runGoalCommand,
-     goalUsage},
+    {"schedule", QT_TRANSLATE_NOOP("Cli", "the savings/rate schedule as text, CSV or JSON"),
+     runScheduleCommand, scheduleUsage},
+    {"growth", QT_TRANSLATE_NOOP("Cli", "one cell of the schedule year by year"), runGrowthCommand,
+     growthUsage},
+    {"report", QT_TRANSLATE_NOOP("Cli", "the printed schedule as a PDF file"), runReportCommand,
+     reportUsage},
+    {"goal",
+     QT_TRANSLATE_NOOP("Cli", "the savings, balance, term or rate that reaches a future value"),
+     runGoalCommand, goalUsage},
 };
 
 const CliCommand* findCommand(const QString& name) {
@@ -66,23 +70,24 @@ std::optional<int> parseCommandLine(CliCommandLine& commandLine, const QStringLi
 }
 
 QString cliUsage() {
-    QString out = QStringLiteral("Usage: tallowmere-cli COMMAND [options]\n"
-                                 "       tallowmere-cli COMMAND --help\n"
-                                 "       tallowmere-cli --help | --version\n"
-                                 "\n"
-                                 "Calculates the savings/rate schedule without the window.\n"
-                                 "\n"
-                                 "Commands:\n");
+    QString out = QCoreApplication::translate(
+        "Cli", "Usage: tallowmere-cli COMMAND [options]\n"
+               "       tallowmere-cli COMMAND --help\n"
+               "       tallowmere-cli --help | --version\n"
+               "\n"
+               "Calculates the savings/rate schedule without the window.\n"
+               "\n"
+               "Commands:\n");
     for (const CliCommand& command : kCommands)
         out += QStringLiteral("  %1  %2\n")
                    .arg(QString::fromLatin1(command.name).leftJustified(8),
-                        QString::fromLatin1(command.summary));
-    out +=
-        QStringLiteral("\n"
-                       "Run 'tallowmere-cli COMMAND --help' for the options of a command.\n"
-                       "\n"
-                       "Exit status: 0 success, 1 the values cannot be calculated, 2 bad input,\n"
-                       "3 the output could not be written, 4 the goal cannot be reached.\n");
+                        QCoreApplication::translate("Cli", command.summary));
+    out += QCoreApplication::translate(
+        "Cli", "\n"
+               "Run 'tallowmere-cli COMMAND --help' for the options of a command.\n"
+               "\n"
+               "Exit status: 0 success, 1 the values cannot be calculated, 2 bad input,\n"
+               "3 the output could not be written, 4 the goal cannot be reached.\n");
     return out;
 }
 
@@ -94,7 +99,8 @@ QString cliVersion() {
 int runCli(const QStringList& arguments, QByteArray& out, QByteArray& err) {
     if (arguments.isEmpty())
         return cliFailure(
-            err, QStringLiteral("missing command; expected: %1 (or --help)").arg(commandNames()));
+            err, QCoreApplication::translate("Cli", "missing command; expected: %1 (or --help)")
+                     .arg(commandNames()));
     const QString& name = arguments.front();
     if (name == QLatin1String("--version") || name == QLatin1String("-V")) {
         out += cliVersion().toUtf8();
@@ -104,14 +110,16 @@ int runCli(const QStringList& arguments, QByteArray& out, QByteArray& err) {
         // "help COMMAND" is that command's own help.
         const CliCommand* command = arguments.size() > 1 ? findCommand(arguments[1]) : nullptr;
         if (arguments.size() > 1 && !command)
-            return cliFailure(err, QStringLiteral("unknown command %1; expected: %2")
-                                       .arg(quotedValue(arguments[1]), commandNames()));
+            return cliFailure(err,
+                              QCoreApplication::translate("Cli", "unknown command %1; expected: %2")
+                                  .arg(quotedValue(arguments[1]), commandNames()));
         out += (command ? command->usage() : cliUsage()).toUtf8();
         return kCliExitSuccess;
     }
     const CliCommand* command = findCommand(name);
     if (!command)
-        return cliFailure(err, QStringLiteral("unknown command %1; expected: %2 (or --help)")
-                                   .arg(quotedValue(name), commandNames()));
+        return cliFailure(
+            err, QCoreApplication::translate("Cli", "unknown command %1; expected: %2 (or --help)")
+                     .arg(quotedValue(name), commandNames()));
     return command->run(arguments.mid(1), out, err);
 }

@@ -8,6 +8,7 @@
 #include "cli/ScheduleCommand.h"
 #include "cli/ScheduleWriters.h"
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <array>
@@ -29,14 +30,16 @@ QString unknownNames() {
 }
 
 void addGoalOptions(CliCommandLine& commandLine) {
-    commandLine.addValueOption(kTarget, QStringLiteral("X"),
-                               QStringLiteral("the future value to reach (required), a number "
-                                              "above zero"));
+    commandLine.addValueOption(
+        kTarget, QStringLiteral("X"),
+        QCoreApplication::translate("Cli", "the future value to reach (required), a number "
+                                           "above zero"));
     commandLine.addValueOption(
         kSolve, unknownNames(),
-        QStringLiteral("what to solve for (required): the monthly savings, the initial balance, "
-                       "the term (as the last month) or the interest rate; the option of that "
-                       "input is ignored"));
+        QCoreApplication::translate(
+            "Cli", "what to solve for (required): the monthly savings, the initial balance, "
+                   "the term (as the last month) or the interest rate; the option of that "
+                   "input is ignored"));
     addScheduleInputOptions(commandLine);
     addLocaleOption(commandLine);
     addFormatOption(commandLine);
@@ -45,12 +48,14 @@ void addGoalOptions(CliCommandLine& commandLine) {
 QString readTarget(const CliCommandLine& commandLine, double& target) {
     const QStringList values = commandLine.values(kTarget);
     if (values.isEmpty())
-        return QStringLiteral("--target is required: the future value to reach, e.g. --target "
-                              "20000");
+        return QCoreApplication::translate(
+            "Cli", "--target is required: the future value to reach, e.g. --target "
+                   "20000");
     const auto number = parseNumber(values.last(), RegionalSettings::unitedStates());
     if (!number || !std::isfinite(*number) || *number <= 0)
-        return QStringLiteral("--target: %1 is not an amount above zero; expected a number with "
-                              "'.' as the decimal point, e.g. 20000 or 12500.50")
+        return QCoreApplication::translate(
+                   "Cli", "--target: %1 is not an amount above zero; expected a number with "
+                          "'.' as the decimal point, e.g. 20000 or 12500.50")
             .arg(quotedValue(values.last()));
     target = *number;
     return {};
@@ -58,29 +63,30 @@ QString readTarget(const CliCommandLine& commandLine, double& target) {
 
 QString readUnknown(const CliCommandLine& commandLine, GoalUnknown& unknown) {
     const QStringList values = commandLine.values(kSolve);
-    const QString expected = QStringLiteral("expected one of %1").arg(unknownNames());
+    const QString expected =
+        QCoreApplication::translate("Cli", "expected one of %1").arg(unknownNames());
     if (values.isEmpty())
-        return QStringLiteral("--solve is required; %1").arg(expected);
+        return QCoreApplication::translate("Cli", "--solve is required; %1").arg(expected);
     for (GoalUnknown candidate : kUnknowns) {
         if (values.last() == goalUnknownName(candidate)) {
             unknown = candidate;
             return {};
         }
     }
-    return QStringLiteral("--solve: %1 is not something to solve for; %2")
+    return QCoreApplication::translate("Cli", "--solve: %1 is not something to solve for; %2")
         .arg(quotedValue(values.last()), expected);
 }
 
 QString answerLabel(GoalUnknown unknown) {
     switch (unknown) {
     case GoalUnknown::Savings:
-        return QStringLiteral("Monthly savings");
+        return QCoreApplication::translate("Cli", "Monthly savings");
     case GoalUnknown::Balance:
-        return QStringLiteral("Initial balance");
+        return QCoreApplication::translate("Cli", "Initial balance");
     case GoalUnknown::Term:
-        return QStringLiteral("Last month");
+        return QCoreApplication::translate("Cli", "Last month");
     case GoalUnknown::Rate:
-        return QStringLiteral("Interest rate");
+        return QCoreApplication::translate("Cli", "Interest rate");
     }
     return {};
 }
@@ -99,12 +105,12 @@ QString plainValue(const GoalAnswer& answer) {
 }
 
 QString asText(const GoalAnswer& answer, double target, const RegionalSettings& regional) {
-    QString line = QStringLiteral("%1 to reach %2: %3")
+    QString line = QCoreApplication::translate("Cli", "%1 to reach %2: %3")
                        .arg(answerLabel(answer.unknown), goalAmountText(target, regional),
                             goalAnswerText(answer, regional));
     if (answer.unknown == GoalUnknown::Term)
-        line += QStringLiteral(" (%1 months)").arg(plainValue(answer));
-    return line + QStringLiteral("\nFuture value: %1\n")
+        line += QCoreApplication::translate("Cli", " (%1 months)").arg(plainValue(answer));
+    return line + QCoreApplication::translate("Cli", "\nFuture value: %1\n")
                       .arg(formatCurrency(answer.futureValue, 10, 2, regional));
 }
 
@@ -183,7 +189,8 @@ int runGoalCommand(const QStringList& arguments, QByteArray& out, QByteArray& er
 QString goalUsage() {
     CliCommandLine commandLine;
     addGoalOptions(commandLine);
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "Cli",
                "Usage: tallowmere-cli goal --target X --solve WHAT [options]\n"
                "\n"
                "Solves the schedule's base cell for a future value: the monthly savings or the\n"
@@ -193,7 +200,8 @@ QString goalUsage() {
                "\n"
                "Options:\n") +
            commandLine.optionsUsage() +
-           QStringLiteral(
+           QCoreApplication::translate(
+               "Cli",
                "\n"
                "Exit status: 0 success, 1 the values cannot be calculated, 2 bad input,\n"
                "3 the output could not be written, 4 the goal cannot be reached (the reason\n"

@@ -7,6 +7,7 @@
 #include "cli/CliOptions.h"
 #include "cli/ScheduleCommand.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -27,10 +28,11 @@ void addGrowthOptions(CliCommandLine& commandLine) {
     addFormatOption(commandLine);
     commandLine.addValueOption(
         kColumn, QStringLiteral("N"),
-        QStringLiteral("the rate column, 1-7 (default 4, the entered rate)"));
+        QCoreApplication::translate("Cli", "the rate column, 1-7 (default 4, the entered rate)"));
     commandLine.addValueOption(
         kRow, QStringLiteral("N"),
-        QStringLiteral("the savings row, 1-11 (default 1, the entered savings)"));
+        QCoreApplication::translate("Cli",
+                                    "the savings row, 1-11 (default 1, the entered savings)"));
 }
 
 // Reads --column or --row into `number`; returns an error line, or an empty text.
@@ -40,7 +42,8 @@ QString readCellOption(const CliCommandLine& commandLine, const QString& name, i
         bool ok = false;
         const int parsed = value.trimmed().toInt(&ok);
         if (!ok || parsed < 1 || parsed > last)
-            return QStringLiteral("--%1: %2 is not a %1; expected a whole number from 1 to %3")
+            return QCoreApplication::translate(
+                       "Cli", "--%1: %2 is not a %1; expected a whole number from 1 to %3")
                 .arg(name, quotedValue(value))
                 .arg(last);
         number = parsed;
@@ -145,7 +148,8 @@ int runGrowthCommand(const QStringList& arguments, QByteArray& out, QByteArray& 
 QString growthUsage() {
     CliCommandLine commandLine;
     addGrowthOptions(commandLine);
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "Cli",
                "Usage: tallowmere-cli growth [options]\n"
                "\n"
                "Prints one cell of the savings/rate schedule year by year: the months, the\n"
@@ -154,8 +158,8 @@ QString growthUsage() {
                "\n"
                "Options:\n") +
            commandLine.optionsUsage() +
-           QStringLiteral(
-               "\n"
-               "Exit status: 0 success, 1 the values cannot be calculated, 2 bad input,\n"
-               "3 the output could not be written.\n");
+           QCoreApplication::translate(
+               "Cli", "\n"
+                      "Exit status: 0 success, 1 the values cannot be calculated, 2 bad input,\n"
+                      "3 the output could not be written.\n");
 }

@@ -12,13 +12,16 @@
 #include "report/TfrReport.h"
 #include "report/TfrUserDataset.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 const QString kPdf = QStringLiteral("pdf");
 
 void addReportOptions(CliCommandLine& commandLine) {
-    commandLine.addValueOption(kPdf, QStringLiteral("FILE"),
-                               QStringLiteral("the PDF file to write (required)"));
+    commandLine.addValueOption(
+        kPdf, QStringLiteral("FILE"),
+        QCoreApplication::translate("Cli", "the PDF file to write (required)"));
     addScheduleInputOptions(commandLine);
     addLocaleOption(commandLine);
 }
@@ -28,11 +31,12 @@ void addReportOptions(CliCommandLine& commandLine) {
 QString reportUsage() {
     CliCommandLine commandLine;
     addReportOptions(commandLine);
-    return QStringLiteral("Usage: tallowmere-cli report --pdf FILE [options]\n"
-                          "\n"
-                          "Writes the printed schedule (one Letter page) to FILE as a PDF.\n"
-                          "\n"
-                          "Options:\n") +
+    return QCoreApplication::translate(
+               "Cli", "Usage: tallowmere-cli report --pdf FILE [options]\n"
+                      "\n"
+                      "Writes the printed schedule (one Letter page) to FILE as a PDF.\n"
+                      "\n"
+                      "Options:\n") +
            commandLine.optionsUsage();
 }
 
@@ -40,14 +44,16 @@ int runReportCommand(const QStringList& arguments, QByteArray& out, QByteArray& 
     for (const QString& a : arguments)
         if (a == QLatin1String("--format") || a.startsWith(QLatin1String("--format=")))
             return cliFailure(
-                err, QStringLiteral("--format does not apply to report; it always writes a PDF"));
+                err, QCoreApplication::translate(
+                         "Cli", "--format does not apply to report; it always writes a PDF"));
     CliCommandLine commandLine;
     addReportOptions(commandLine);
     if (const auto done = parseCommandLine(commandLine, arguments, reportUsage, out, err))
         return *done;
     const QStringList files = commandLine.values(kPdf);
     if (files.isEmpty() || files.last().isEmpty())
-        return cliFailure(err, QStringLiteral("report needs --pdf FILE; see --help"));
+        return cliFailure(
+            err, QCoreApplication::translate("Cli", "report needs --pdf FILE; see --help"));
     const QString file = files.last();
     ScheduleOptions options;
     QString error = readCalculationOptions(commandLine, options);

@@ -5,6 +5,8 @@
 #include "cli/CliOptions.h"
 #include "cli/ScheduleWriters.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 const QString kFormat = QStringLiteral("format");
@@ -20,7 +22,8 @@ void addScheduleOptions(CliCommandLine& commandLine) {
 void addFormatOption(CliCommandLine& commandLine) {
     commandLine.addValueOption(
         kFormat, QStringLiteral("FORMAT"),
-        QStringLiteral("text (aligned table, default), csv (RFC 4180, a record per cell) or json"));
+        QCoreApplication::translate(
+            "Cli", "text (aligned table, default), csv (RFC 4180, a record per cell) or json"));
 }
 
 QString readFormat(const CliCommandLine& commandLine, ScheduleOptions::Format& format) {
@@ -32,7 +35,8 @@ QString readFormat(const CliCommandLine& commandLine, ScheduleOptions::Format& f
         else if (value == QLatin1String("json"))
             format = ScheduleOptions::Format::Json;
         else
-            return QStringLiteral("--format: %1 is not a format; expected one of text, csv, json")
+            return QCoreApplication::translate(
+                       "Cli", "--format: %1 is not a format; expected one of text, csv, json")
                 .arg(quotedValue(value));
     }
     return {};
@@ -99,7 +103,8 @@ int runScheduleCommand(const QStringList& arguments, QByteArray& out, QByteArray
 QString scheduleUsage() {
     CliCommandLine commandLine;
     addScheduleOptions(commandLine);
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "Cli",
                "Usage: tallowmere-cli schedule [options]\n"
                "\n"
                "Prints the savings/rate schedule: %1 monthly savings amounts by %2 interest\n"
@@ -110,7 +115,8 @@ QString scheduleUsage() {
                .arg(kGridRows - 1)
                .arg(kGridColumns - 1) +
            commandLine.optionsUsage() +
-           QStringLiteral(
+           QCoreApplication::translate(
+               "Cli",
                "\n"
                "Numbers use '.' as the decimal point; years are whole numbers. Options also\n"
                "accept the form --name=value.\n"

@@ -3,6 +3,7 @@
 #include "calc/ArithmeticError.h"
 #include "calc/Tooltip.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -100,9 +101,10 @@ QString scheduleAsText(const ScheduleSnapshot& snapshot) {
             widths[column] = std::max(widths[column], snapshot.text(column, row).trimmed().size());
     }
 
-    QString out = QStringLiteral("Term: %1 months   Savings step: %2   Rate step: %3\n\n")
-                      .arg(snapshot.term)
-                      .arg(snapshot.strSavingsIncrement, snapshot.strRateIncrement);
+    QString out =
+        QCoreApplication::translate("Cli", "Term: %1 months   Savings step: %2   Rate step: %3\n\n")
+            .arg(snapshot.term)
+            .arg(snapshot.strSavingsIncrement, snapshot.strRateIncrement);
     for (int row = 0; row < kGridRows; ++row) {
         QString line;
         for (int column = 0; column < kGridColumns; ++column) {

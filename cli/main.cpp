@@ -1,5 +1,7 @@
 #include "cli/CliRunner.h"
 
+#include "translations/Translations.h"
+
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <cerrno>
@@ -24,13 +26,17 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const auto app = report ? std::make_unique<QGuiApplication>(argc, argv)
                             : std::make_unique<QCoreApplication>(argc, argv);
+    Translations::install(*app);
     QByteArray out;
     QByteArray err;
     int status = runCli(QCoreApplication::arguments().mid(1), out, err);
     // A full disk or a closed output must not pass for success in a script.
     if (!writeAll(stdout, out)) {
-        err +=
-            QByteArray("tallowmere-cli: cannot write the output: ") + std::strerror(errno) + '\n';
+        err += "tallowmere-cli: " +
+               QCoreApplication::translate("main", "cannot write the output: %1")
+                   .arg(QString::fromLocal8Bit(std::strerror(errno)))
+                   .toUtf8() +
+               '\n';
         status = kCliExitOutputFailed;
     }
     writeAll(stderr, err);

@@ -1,6 +1,6 @@
 # What every test runs in: headless, with a fixed locale and time zone.
 set(TLMR_TEST_ENVIRONMENT
-    QT_QPA_PLATFORM=offscreen LANG=C.UTF-8 LC_ALL=C.UTF-8 TZ=UTC QT_LOGGING_RULES=qt.qpa.*=false)
+    QT_QPA_PLATFORM=offscreen LANG=C.UTF-8 LC_ALL=C.UTF-8 LANGUAGE= TZ=UTC QT_LOGGING_RULES=qt.qpa.*=false)
 
 # tlmr_add_test(<name> SOURCES <files...> LIBS <targets...> [TIMEOUT <s>])
 # One QtTest executable per area, in a folder of its own (so a test's program

@@ -6,6 +6,7 @@
 #include <QBarSet>
 #include <QCategoryAxis>
 #include <QChart>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QStackedBarSeries>
 #include <cmath>
@@ -113,8 +114,10 @@ QChart* buildGrowthChart(const Growth& growth, const RegionalSettings& regional,
     chart->setBackgroundRoundness(0);
 
     auto* series = new QStackedBarSeries(chart);
-    QBarSet* paidIn = barSet(QStringLiteral("Paid In"), kPaidInColor, series);
-    QBarSet* earned = barSet(QStringLiteral("Earned"), kEarnedColor, series);
+    QBarSet* paidIn =
+        barSet(QCoreApplication::translate("GrowthChart", "Paid In"), kPaidInColor, series);
+    QBarSet* earned =
+        barSet(QCoreApplication::translate("GrowthChart", "Earned"), kEarnedColor, series);
     QList<qreal> paidInValues;
     QList<qreal> earnedValues;
     for (const GrowthRow& row : growth.rows) {

@@ -12,6 +12,7 @@
 #include <QBarSet>
 #include <QChartView>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QHeaderView>
@@ -42,7 +43,7 @@ GrowthWindow::GrowthWindow(const Growth& growth, const RegionalSettings& regiona
     , m_growth(growth)
     , m_regional(regional) {
     setObjectName(QStringLiteral("frmGrowth"));
-    setWindowTitle(QStringLiteral("Growth - %1").arg(QLatin1String(ProductInfo::kTitle)));
+    setWindowTitle(tr("Growth - %1").arg(QLatin1String(ProductInfo::kTitle)));
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     setSizeGripEnabled(true);
     QFont windowFont = font();
@@ -76,11 +77,9 @@ GrowthWindow::GrowthWindow(const Growth& growth, const RegionalSettings& regiona
     layout->addWidget(tblGrowth, 4);
 
     auto* buttons = new QDialogButtonBox(this);
-    btnCopy = addButton(buttons, "btnCopy", QStringLiteral("&Copy"), QDialogButtonBox::ActionRole);
-    btnSaveAs = addButton(buttons, "btnSaveAs", QStringLiteral("&Save As..."),
-                          QDialogButtonBox::ActionRole);
-    btnClose =
-        addButton(buttons, "btnClose", QStringLiteral("Close"), QDialogButtonBox::RejectRole);
+    btnCopy = addButton(buttons, "btnCopy", tr("&Copy"), QDialogButtonBox::ActionRole);
+    btnSaveAs = addButton(buttons, "btnSaveAs", tr("&Save As..."), QDialogButtonBox::ActionRole);
+    btnClose = addButton(buttons, "btnClose", tr("Close"), QDialogButtonBox::RejectRole);
     // Enter closes, wherever the focus is; the other two need their own keys.
     btnCopy->setAutoDefault(false);
     btnSaveAs->setAutoDefault(false);
@@ -126,7 +125,10 @@ void GrowthWindow::done(int result) {
 }
 
 void GrowthWindow::buildTable() {
-    const QStringList& titles = growthColumnTitles();
+    // The titles stay English in the saved table; the window shows them translated.
+    QStringList titles;
+    for (const QString& title : growthColumnTitles())
+        titles << QCoreApplication::translate("GrowthTexts", title.toUtf8().constData());
     tblGrowth = new QTableWidget(int(m_growth.rows.size()), int(titles.size()), this);
     tblGrowth->setObjectName(QStringLiteral("tblGrowth"));
     tblGrowth->setHorizontalHeaderLabels(titles);
@@ -166,10 +168,10 @@ QString GrowthWindow::readoutText(qsizetype index) const {
     if (m_growth.rows.isEmpty())
         return growthNoRowsText(m_growth.inputs.term);
     if (index < 0 || index >= m_growth.rows.size())
-        return QStringLiteral("Point at a bar, or pick a row of the table, to read its figures.");
+        return tr("Point at a bar, or pick a row of the table, to read its figures.");
     const GrowthRow& row = m_growth.rows[index];
     const QStringList texts = growthRowTexts(row, m_regional);
-    return QStringLiteral("%1, after %2 months: paid in %3 + earned %4 = balance %5")
+    return tr("%1, after %2 months: paid in %3 + earned %4 = balance %5")
         .arg(texts[1], texts[0], texts[2], texts[3], texts[4]);
 }
 
@@ -184,9 +186,9 @@ void GrowthWindow::btnCopyClick() {
 void GrowthWindow::btnSaveAsClick() {
     DialogService& dialogs = Application::instance()->dialogs();
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QString path = dialogs.getSaveFileName(this, QStringLiteral("Save As"),
+    QString path = dialogs.getSaveFileName(this, tr("Save As"),
                                            QDir(folder).filePath(QStringLiteral("growth.csv")),
-                                           QStringLiteral("CSV files (*.csv);;All files (*)"));
+                                           tr("CSV files (*.csv);;All files (*)"));
     if (path.isEmpty())
         return;
     // Written whole or not at all: an existing file survives a failed write.
@@ -195,7 +197,7 @@ void GrowthWindow::btnSaveAsClick() {
                         SafeFile::Special::WriteNow);
     } catch (const SafeFile::Error& error) {
         dialogs.messageBox(this, windowTitle(),
-                           QStringLiteral("The table could not be saved to %1:\r\n%2")
+                           tr("The table could not be saved to %1:\r\n%2")
                                .arg(QDir::toNativeSeparators(path), error.reason()),
                            DialogService::Icon::Warning, DialogService::Buttons::Ok);
     }

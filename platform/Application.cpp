@@ -83,7 +83,7 @@ void Application::showDefaultMessage(std::exception_ptr error) {
     } catch (...) {
     }
     if (text.isEmpty())
-        text = QStringLiteral("An unidentified error has occurred.");
+        text = tr("An unidentified error has occurred.");
     QString caption = applicationDisplayName();
     if (caption.isEmpty())
         caption = QString::fromLatin1(ProductInfo::kTitle);

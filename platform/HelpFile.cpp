@@ -2,6 +2,7 @@
 
 #include "platform/SafeFile.h"
 
+#include <QCoreApplication>
 #include <QSet>
 #include <QXmlStreamReader>
 #include <algorithm>
@@ -21,11 +22,12 @@ bool HelpFile::load(const QString& path) {
     try {
         data = SafeFile::read(path);
     } catch (const SafeFile::Error& error) {
-        m_error = QStringLiteral("The file cannot be read: %1.").arg(error.reason());
+        m_error = QCoreApplication::translate("HelpFile", "The file cannot be read: %1.")
+                      .arg(error.reason());
         return false;
     }
     if (!data) {
-        m_error = QStringLiteral("The file does not exist.");
+        m_error = QCoreApplication::translate("HelpFile", "The file does not exist.");
         return false;
     }
     return parse(*data);
@@ -34,23 +36,26 @@ bool HelpFile::load(const QString& path) {
 bool HelpFile::parse(const QByteArray& data) {
     clear();
     if (data.trimmed().isEmpty()) {
-        m_error = QStringLiteral("The file is empty.");
+        m_error = QCoreApplication::translate("HelpFile", "The file is empty.");
         return false;
     }
     QXmlStreamReader xml(data);
     QSet<QString> ids;
     const auto fail = [&](const QString& message) {
-        m_error = QStringLiteral("Line %1: %2").arg(xml.lineNumber()).arg(message);
+        m_error = QCoreApplication::translate("HelpFile", "Line %1: %2")
+                      .arg(xml.lineNumber())
+                      .arg(message);
         m_title.clear();
         m_topics.clear();
         return false;
     };
 
     if (!xml.readNextStartElement())
-        return fail(xml.hasError() ? xml.errorString()
-                                   : QStringLiteral("The file has no elements."));
+        return fail(xml.hasError()
+                        ? xml.errorString()
+                        : QCoreApplication::translate("HelpFile", "The file has no elements."));
     if (xml.name() != u"helpfile")
-        return fail(QStringLiteral("This is not a help file."));
+        return fail(QCoreApplication::translate("HelpFile", "This is not a help file."));
     m_title = xml.attributes().value(QLatin1String("title")).toString().trimmed();
 
     while (xml.readNextStartElement()) {
@@ -69,9 +74,11 @@ bool HelpFile::parse(const QByteArray& data) {
                 topic.keywords << keyword.trimmed();
         }
         if (topic.id.isEmpty())
-            return fail(QStringLiteral("A topic has no id."));
+            return fail(QCoreApplication::translate("HelpFile", "A topic has no id."));
         if (ids.contains(topic.id))
-            return fail(QStringLiteral("The topic id \"%1\" is used twice.").arg(topic.id));
+            return fail(
+                QCoreApplication::translate("HelpFile", "The topic id \"%1\" is used twice.")
+                    .arg(topic.id));
         ids.insert(topic.id);
         topic.html = xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
         if (xml.hasError())
@@ -81,7 +88,7 @@ bool HelpFile::parse(const QByteArray& data) {
     if (xml.hasError())
         return fail(xml.errorString());
     if (m_topics.isEmpty())
-        return fail(QStringLiteral("The file has no topics."));
+        return fail(QCoreApplication::translate("HelpFile", "The file has no topics."));
 
     for (const Topic& topic : std::as_const(m_topics)) {
         for (const QString& keyword : topic.keywords)

@@ -20,13 +20,14 @@ const char kContentsTopic[] = "contents";
 const char kHelpOnHelpTopic[] = "helponhelp";
 
 // Shown for "how to use help" when the help file has no such topic of its own.
-const char kBuiltInHelpOnHelp[] =
+const char kBuiltInHelpOnHelp[] = QT_TRANSLATE_NOOP(
+    "HelpWindow",
     "<h2>How to Use Help</h2>"
     "<p>Click an underlined link to go to that topic. <b>Back</b> and <b>Forward</b> "
     "move through the topics you have seen; <b>Contents</b> returns to the list of "
     "topics.</p>"
     "<p>To look for a subject, click <b>Index</b>, type the first few letters of the word "
-    "you are looking for, and press Enter or click <b>Display</b>.</p>";
+    "you are looking for, and press Enter or click <b>Display</b>.</p>");
 
 QPushButton* makeButton(const QString& text, const char* name, QWidget* parent) {
     auto* button = new QPushButton(text, parent);
@@ -202,7 +203,7 @@ void HelpWindow::showHelpOnHelp() {
         return;
     }
     // Without a topic of its own the viewer explains itself.
-    m_text->setHtml(QLatin1String(kBuiltInHelpOnHelp));
+    m_text->setHtml(tr(kBuiltInHelpOnHelp));
 }
 
 void HelpWindow::showIndex() {

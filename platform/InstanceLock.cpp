@@ -8,6 +8,7 @@
 #include <QStandardPaths>
 #include <QTimer>
 
+#include <QCoreApplication>
 #include <cerrno>
 #include <fcntl.h>
 #include <memory>
@@ -121,9 +122,11 @@ bool InstanceLock::tryLock() {
     if (dir.isEmpty() || ::stat(dir.constData(), &folder) != 0 || !S_ISDIR(folder.st_mode) ||
         folder.st_uid != ::geteuid() || (folder.st_mode & (S_IWGRP | S_IWOTH))) {
         m_unprotectedReason = warnUnprotected(
-            m_name, dir.isEmpty()
-                        ? QStringLiteral("no private runtime folder")
-                        : QStringLiteral("%1 is no private runtime folder").arg(directory()));
+            m_name,
+            dir.isEmpty()
+                ? QCoreApplication::translate("InstanceLock", "no private runtime folder")
+                : QCoreApplication::translate("InstanceLock", "%1 is no private runtime folder")
+                      .arg(directory()));
         return true;
     }
     const QByteArray path = QFile::encodeName(lockFilePath());

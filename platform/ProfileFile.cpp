@@ -1,5 +1,6 @@
 #include "platform/ProfileFile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <climits>
 
@@ -9,12 +10,16 @@ ProfileError::ProfileError(const QString& message, QString path, QString reason)
     , m_reason(std::move(reason)) {}
 
 ProfileReadError::ProfileReadError(const QString& path, const QString& reason)
-    : ProfileError(QStringLiteral("Cannot read the settings file %1: %2").arg(path, reason), path,
-                   reason) {}
+    : ProfileError(
+          QCoreApplication::translate("ProfileFile", "Cannot read the settings file %1: %2")
+              .arg(path, reason),
+          path, reason) {}
 
 ProfileWriteError::ProfileWriteError(const QString& path, const QString& reason)
-    : ProfileError(QStringLiteral("Cannot write the settings file %1: %2").arg(path, reason), path,
-                   reason) {}
+    : ProfileError(
+          QCoreApplication::translate("ProfileFile", "Cannot write the settings file %1: %2")
+              .arg(path, reason),
+          path, reason) {}
 
 ProfileFile::ProfileFile(QString path)
     : m_path(std::move(path)) {}
@@ -39,13 +44,15 @@ void ProfileFile::write(const ProfileDocument& document) const {
     // A file too large to be read was never read, so it is never replaced.
     const QFileInfo info(m_path);
     if (info.isFile() && info.size() > kMaxSize)
-        throw ProfileWriteError(m_path,
-                                QStringLiteral("it is larger than %1 KiB").arg(kMaxSize / 1024));
+        throw ProfileWriteError(
+            m_path, QCoreApplication::translate("ProfileFile", "it is larger than %1 KiB")
+                        .arg(kMaxSize / 1024));
     const QByteArray bytes = document.toBytes();
     if (bytes.size() > kMaxSize)
         throw ProfileWriteError(
             m_path,
-            QStringLiteral("the settings would be larger than %1 KiB").arg(kMaxSize / 1024));
+            QCoreApplication::translate("ProfileFile", "the settings would be larger than %1 KiB")
+                .arg(kMaxSize / 1024));
     try {
         SafeFile::replace(m_path, bytes);
     } catch (const SafeFile::Error& e) {
@@ -106,6 +113,8 @@ void ProfileFile::writeString(const QString& section, const QString& key, const 
     ProfileDocument document = readForUpdate();
     if (!document.setValue(section, key, value))
         throw ProfileWriteError(
-            m_path, QStringLiteral("invalid section or key name \"%1\", \"%2\"").arg(section, key));
+            m_path,
+            QCoreApplication::translate("ProfileFile", "invalid section or key name \"%1\", \"%2\"")
+                .arg(section, key));
     write(document);
 }

@@ -6,6 +6,7 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 
+#include <QCoreApplication>
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
@@ -31,11 +32,11 @@ constexpr int kReaderWaitMs = 5000;
 }
 
 QString notRegular() {
-    return QStringLiteral("it is not a regular file");
+    return QCoreApplication::translate("SafeFile", "it is not a regular file");
 }
 
 QString tooLarge(qint64 maxSize) {
-    return QStringLiteral("it is larger than %1 KiB").arg(maxSize / 1024);
+    return QCoreApplication::translate("SafeFile", "it is larger than %1 KiB").arg(maxSize / 1024);
 }
 
 // Names that stand for an open descriptor rather than a file in a folder.
@@ -102,7 +103,9 @@ void writeAll(int fd, const QByteArray& bytes, const QString& path, int waitMs) 
                     rc = ::poll(&p, 1, waitMs);
                 } while (rc < 0 && errno == EINTR);
                 if (rc == 0)
-                    throw Error(QStringLiteral("the reader stopped taking data"), path);
+                    throw Error(
+                        QCoreApplication::translate("SafeFile", "the reader stopped taking data"),
+                        path);
                 continue;
             }
             fail(errno, path);
@@ -154,7 +157,9 @@ void writeInPlace(const QString& path, const QByteArray& bytes, Special special,
     } while (file.fd < 0 && errno == EINTR);
     if (file.fd < 0) {
         if (errno == ENXIO && pipe)
-            throw Error(QStringLiteral("no program is reading from the pipe"), path);
+            throw Error(
+                QCoreApplication::translate("SafeFile", "no program is reading from the pipe"),
+                path);
         fail(errno, path);
     }
     const NoBrokenPipeSignal noSignal;
@@ -196,9 +201,9 @@ void copyOwnership(int fd, const struct stat& old, const QString& path) {
         fail(errno, path);
     if (::geteuid() == 0 && (now.st_uid != old.st_uid || now.st_gid != old.st_gid) &&
         ::fchown(fd, old.st_uid, old.st_gid) != 0)
-        throw Error(
-            QStringLiteral("the file's owner cannot be kept (%1)").arg(qt_error_string(errno)),
-            path);
+        throw Error(QCoreApplication::translate("SafeFile", "the file's owner cannot be kept (%1)")
+                        .arg(qt_error_string(errno)),
+                    path);
     if (::fchmod(fd, old.st_mode & 0777) != 0)
         fail(errno, path);
 }

@@ -2,14 +2,15 @@
 
 #include <QBoxLayout>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 
 PrinterRow addPrinterRow(QBoxLayout* layout, QWidget* parent, const QString& propertiesText) {
-    auto* box = new QGroupBox(QStringLiteral("Printer"), parent);
+    auto* box = new QGroupBox(QCoreApplication::translate("PrinterRow", "Printer"), parent);
     auto* row = new QHBoxLayout(box);
-    auto* nameLabel = new QLabel(QStringLiteral("&Name:"), box);
+    auto* nameLabel = new QLabel(QCoreApplication::translate("PrinterRow", "&Name:"), box);
     auto* printers = new QComboBox(box);
     printers->setObjectName(QStringLiteral("cbPrinter"));
     printers->setMinimumWidth(240);

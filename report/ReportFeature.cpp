@@ -11,6 +11,7 @@
 #include "report/TfrReport.h"
 #include "report/TfrUserDataset.h"
 
+#include <QCoreApplication>
 #include <QPrinter>
 #include <QWidget>
 
@@ -28,8 +29,8 @@ ReportFeature::ReportFeature(QWidget* window)
     frTLMR->ShowProgress = false;
     if (readReport(scheduleTemplateResource(), *frTLMR) != ReportReadResult::Ok)
         Application::instance()->dialogs().messageBox(
-            window, QStringLiteral("Error"), reportReadErrorText(), DialogService::Icon::Warning,
-            DialogService::Buttons::Ok);
+            window, QCoreApplication::translate("ReportFeature", "Error"), reportReadErrorText(),
+            DialogService::Icon::Warning, DialogService::Buttons::Ok);
 }
 
 ReportFeature::~ReportFeature() = default;

@@ -6,6 +6,7 @@
 #include "report/ReportRenderer.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPdfWriter>
 
@@ -56,13 +57,14 @@ QByteArray renderReportPdf(const PreparedReport& report, const QList<int>& seque
 bool writeReportPdf(const PreparedReport& report, const QString& fileName, QString& error) {
     const QByteArray pdf = renderReportPdf(report);
     if (pdf.isEmpty()) {
-        error = QStringLiteral("the report has no page to write");
+        error = QCoreApplication::translate("ReportPdf", "the report has no page to write");
         return false;
     }
     try {
         SafeFile::write(fileName, pdf, SafeFile::Special::Wait);
     } catch (const SafeFile::Error& e) {
-        error = QStringLiteral("cannot write %1: %2").arg(fileName, e.reason());
+        error = QCoreApplication::translate("ReportPdf", "cannot write %1: %2")
+                    .arg(fileName, e.reason());
         return false;
     }
     return true;

@@ -2,6 +2,7 @@
 
 #include "report/TfrReport.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 #include <algorithm>
 #include <cmath>
@@ -401,7 +402,7 @@ void readRecords(Reader& r, TfrReport& report) {
 } // namespace
 
 QString reportReadErrorText() {
-    return QStringLiteral("Unsupported FRF format");
+    return QCoreApplication::translate("ReportStream", "Unsupported FRF format");
 }
 
 QByteArray writeReportStream(const TfrReport& report) {

@@ -6,6 +6,7 @@
 #include "report/TfrReport.h"
 #include "report/TfrUserDataset.h"
 
+#include <QCoreApplication>
 #include <memory>
 
 void setMemoText(TfrReport& report, const QString& name, const QString& text) {
@@ -34,7 +35,8 @@ namespace {
 
 // The title the report prints on top, and the PDF's document title.
 QString reportTitle() {
-    return QString::fromLatin1(ProductInfo::kTitle) + QStringLiteral(" Schedule");
+    return QCoreApplication::translate("ScheduleReport", "%1 Schedule")
+        .arg(QString::fromLatin1(ProductInfo::kTitle));
 }
 
 } // namespace
@@ -48,14 +50,23 @@ void setScheduleTexts(TfrReport& report, const ScheduleReportTexts& texts) {
     set("lblHeader2", QString());
     set("lblURL", QString::fromLatin1(ProductInfo::kWebHomeCaption));
     set("lblApplicationTitle", QString::fromLatin1(ProductInfo::kMainCaption));
-    set("lblX", QStringLiteral("Monthly Savings incremented by ") + texts.savingsIncrement);
-    set("lblY", QStringLiteral("Interest Rates incremented by ") + texts.rateIncrement);
+    set("lblX", QCoreApplication::translate("ScheduleReport", "Monthly Savings incremented by ") +
+                    texts.savingsIncrement);
+    set("lblY", QCoreApplication::translate("ScheduleReport", "Interest Rates incremented by ") +
+                    texts.rateIncrement);
     set("lblOne", texts.balance);
     set("lblTwo", texts.savings);
-    set("lblThree", texts.term + QStringLiteral(" months"));
+    set("lblThree", texts.term + QCoreApplication::translate("ScheduleReport", " months"));
     set("lblInterestRate", texts.rate + u'%');
     set("lblCompoundingFrequency", texts.frequency);
     set("lblFutureValue", texts.futureValue);
+    // The stored layout's fixed captions, in the user's language.
+    for (const char* name : {"lbl1", "lbl2", "lbl3", "Memo5", "Memo6", "Memo1", "lblDisclaimer"}) {
+        TfrView* view = report.FindView(QString::fromLatin1(name));
+        if (view && view->Memo.size() == 1)
+            view->Memo.front() = QCoreApplication::translate(
+                "ScheduleTemplate", view->Memo.front().toUtf8().constData());
+    }
 }
 
 void fillScheduleReport(TfrReport& report, TfrUserDataset& dataset,

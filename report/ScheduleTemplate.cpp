@@ -9,11 +9,12 @@ namespace {
 constexpr std::int32_t kBlack = 0;
 constexpr std::int32_t kSilver = 0x00C0C0C0;
 
-const char kDisclaimer[] =
+const char kDisclaimer[] = QT_TRANSLATE_NOOP(
+    "ScheduleTemplate",
     "NOTE:  Though effort was made to ensure the accuracy of these calculations, there is  NO "
     "WARRANTY,  expressed or implied, for the accuracy or applicability of this information to "
     "your particular financial question.  Please consult your own financial advisor before "
-    "making any financial decision based upon these results.";
+    "making any financial decision based upon these results.");
 
 struct MemoLayout {
     const char* name;
@@ -97,21 +98,27 @@ void buildScheduleTemplate(TfrReport& report) {
         {"lblReportTitle", 45, 60, 689, 30, "lblReportTitle", 16, bold, frtaLeft},
         {"lblHeader1", 45, 91, 689, 18, "lblHeader1", 12, fsBold | fsItalic, frtaLeft},
         {"lblHeader2", 45, 110, 689, 18, "lblHeader2", 10, bold, frtaRight},
-        {"lbl1", 55, 143, 119, 18, "Initial Balance:", 10, 0, frtaRight},
-        {"lbl2", 55, 167, 119, 18, "Monthly Savings:", 10, 0, frtaRight},
-        {"lbl3", 55, 191, 119, 18, "Term:", 10, 0, frtaRight},
+        {"lbl1", 55, 143, 119, 18, QT_TRANSLATE_NOOP("ScheduleTemplate", "Initial Balance:"), 10, 0,
+         frtaRight},
+        {"lbl2", 55, 167, 119, 18, QT_TRANSLATE_NOOP("ScheduleTemplate", "Monthly Savings:"), 10, 0,
+         frtaRight},
+        {"lbl3", 55, 191, 119, 18, QT_TRANSLATE_NOOP("ScheduleTemplate", "Term:"), 10, 0,
+         frtaRight},
         {"lblOne", 182, 143, 128, 18, "lblOne", 10, bold, frtaLeft},
         {"lblTwo", 182, 167, 128, 18, "lblTwo", 10, bold, frtaLeft},
         {"lblThree", 182, 191, 128, 18, "lblThree", 10, bold, frtaLeft},
         {"lblInterestRate", 595, 143, 128, 18, "lblInterestRate", 10, bold, frtaLeft},
-        {"Memo5", 459, 143, 128, 18, "Interest Rate:", 10, 0, frtaRight},
-        {"Memo6", 411, 167, 176, 18, "Compounding Frequency:", 10, 0, frtaRight},
+        {"Memo5", 459, 143, 128, 18, QT_TRANSLATE_NOOP("ScheduleTemplate", "Interest Rate:"), 10, 0,
+         frtaRight},
+        {"Memo6", 411, 167, 176, 18,
+         QT_TRANSLATE_NOOP("ScheduleTemplate", "Compounding Frequency:"), 10, 0, frtaRight},
         {"lblCompoundingFrequency", 595, 167, 128, 18, "lblCompoundingFrequency", 10, bold,
          frtaLeft},
         {"lblURL", 432, 888, 312, 18, "lblURL", 8, 0, frtaRight},
         {"lblApplicationTitle", 32, 888, 352, 18, "lblApplicationTitle", 8, 0, frtaLeft},
         {"lblDisclaimer", 32, 912, 712, 46, kDisclaimer, 8, 0, frtaLeft},
-        {"Memo1", 459, 191, 128, 18, "Future Value:", 10, 0, frtaRight},
+        {"Memo1", 459, 191, 128, 18, QT_TRANSLATE_NOOP("ScheduleTemplate", "Future Value:"), 10, 0,
+         frtaRight},
         {"lblFutureValue", 595, 191, 128, 18, "lblFutureValue", 10, bold, frtaLeft},
         {"lblX", 55, 234, 299, 18, "lblX", 8, 0, frtaCenter},
         {"lblY", 424, 234, 299, 18, "lblY", 8, 0, frtaCenter},

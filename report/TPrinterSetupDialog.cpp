@@ -18,15 +18,15 @@ TPrinterSetupDialog::TPrinterSetupDialog(QPrinter& printer, const QPageLayout& r
     : QDialog(parent)
     , m_printer(printer) {
     setObjectName(QStringLiteral("PrinterSetupDialog"));
-    setWindowTitle(QStringLiteral("Print Setup"));
+    setWindowTitle(tr("Print Setup"));
     auto* layout = new QVBoxLayout(this);
 
-    const PrinterRow printerRow = addPrinterRow(layout, this, QStringLiteral("&Properties"));
+    const PrinterRow printerRow = addPrinterRow(layout, this, tr("&Properties"));
     m_printers = printerRow.printers;
     auto* properties = printerRow.properties;
 
     auto* row = new QHBoxLayout;
-    auto* paperBox = new QGroupBox(QStringLiteral("Paper"), this);
+    auto* paperBox = new QGroupBox(tr("Paper"), this);
     auto* paperForm = new QFormLayout(paperBox);
     m_paper = new QComboBox(paperBox);
     m_paper->setObjectName(QStringLiteral("cbPaper"));
@@ -34,13 +34,13 @@ TPrinterSetupDialog::TPrinterSetupDialog(QPrinter& printer, const QPageLayout& r
     const QString paperName = reportPaper.pageSize().name().section(QStringLiteral(" / "), 0, 0);
     m_paper->addItem(paperName);
     m_paper->setEnabled(false);
-    paperForm->addRow(QStringLiteral("Si&ze:"), m_paper);
+    paperForm->addRow(tr("Si&ze:"), m_paper);
     row->addWidget(paperBox, 1);
 
-    auto* orientationBox = new QGroupBox(QStringLiteral("Orientation"), this);
+    auto* orientationBox = new QGroupBox(tr("Orientation"), this);
     auto* orientation = new QVBoxLayout(orientationBox);
-    m_portrait = new QRadioButton(QStringLiteral("P&ortrait"), orientationBox);
-    m_landscape = new QRadioButton(QStringLiteral("L&andscape"), orientationBox);
+    m_portrait = new QRadioButton(tr("P&ortrait"), orientationBox);
+    m_landscape = new QRadioButton(tr("L&andscape"), orientationBox);
     m_portrait->setObjectName(QStringLiteral("rbPortrait"));
     m_landscape->setObjectName(QStringLiteral("rbLandscape"));
     orientation->addWidget(m_portrait);
@@ -50,11 +50,10 @@ TPrinterSetupDialog::TPrinterSetupDialog(QPrinter& printer, const QPageLayout& r
     orientationBox->setEnabled(false);
     row->addWidget(orientationBox);
     layout->addLayout(row);
-    auto* note = new QLabel(
-        QStringLiteral("The report is laid out on %1 paper in %2 orientation "
-                       "and always prints that way.")
-            .arg(paperName, landscape ? QStringLiteral("landscape") : QStringLiteral("portrait")),
-        this);
+    auto* note = new QLabel(tr("The report is laid out on %1 paper in %2 orientation "
+                               "and always prints that way.")
+                                .arg(paperName, landscape ? tr("landscape") : tr("portrait")),
+                            this);
     note->setObjectName(QStringLiteral("lblPaperNote"));
     note->setWordWrap(true);
     layout->addWidget(note);

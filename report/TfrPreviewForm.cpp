@@ -120,8 +120,7 @@ TfrPreviewForm::TfrPreviewForm(TfrReport& report, QPrinter& printer, QWidget* pa
     , m_report(report)
     , m_printer(printer) {
     setObjectName(QStringLiteral("TfrPreviewForm"));
-    setWindowTitle(report.Title.isEmpty() ? QStringLiteral("Preview")
-                                          : QStringLiteral("Preview - ") + report.Title);
+    setWindowTitle(report.Title.isEmpty() ? tr("Preview") : tr("Preview - ") + report.Title);
     setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
     setSizeGripEnabled(false);
 
@@ -164,10 +163,8 @@ TfrPreviewForm::TfrPreviewForm(TfrReport& report, QPrinter& printer, QWidget* pa
                 [this, delta] { goToPage(currentPage() - 1 + delta); });
         side->addWidget(button);
     };
-    pageButton("btnPrevPage", themeIcon("go-up", ":/icons/page-up.png"),
-               QStringLiteral("Previous page"), -1);
-    pageButton("btnNextPage", themeIcon("go-down", ":/icons/page-down.png"),
-               QStringLiteral("Next page"), 1);
+    pageButton("btnPrevPage", themeIcon("go-up", ":/icons/page-up.png"), tr("Previous page"), -1);
+    pageButton("btnNextPage", themeIcon("go-down", ":/icons/page-down.png"), tr("Next page"), 1);
     body->addWidget(m_view, 0, 0);
     body->addLayout(side, 0, 1);
     auto* bottom = new QHBoxLayout;
@@ -225,8 +222,7 @@ void TfrPreviewForm::buildButtons(QWidget* row) {
         layout->addWidget(button);
         return button;
     };
-    m_zoomButton = add("btnZoom", QIcon(), QStringLiteral("100%"),
-                       QStringLiteral("Zoom View of Page"), pbZoom);
+    m_zoomButton = add("btnZoom", QIcon(), QStringLiteral("100%"), tr("Zoom View of Page"), pbZoom);
     m_zoomButton->setPopupMode(QToolButton::InstantPopup);
     m_zoomButton->setToolButtonStyle(Qt::ToolButtonTextOnly);
     m_zoomButton->setMinimumWidth(80);
@@ -249,29 +245,27 @@ void TfrPreviewForm::buildButtons(QWidget* row) {
     for (int percent : {200, 150, 100, 75, 50, 25, 10})
         item(QStringLiteral("%1%").arg(percent), {ZoomMode::Percent, percent});
     m_zoomMenu->addSeparator();
-    item(QStringLiteral("Page width"), {ZoomMode::PageWidth, 100});
-    item(QStringLiteral("Whole page"), {ZoomMode::WholePage, 100});
-    item(QStringLiteral("Two pages"), {ZoomMode::TwoPages, 100});
+    item(tr("Page width"), {ZoomMode::PageWidth, 100});
+    item(tr("Whole page"), {ZoomMode::WholePage, 100});
+    item(tr("Two pages"), {ZoomMode::TwoPages, 100});
     m_zoomButton->setMenu(m_zoomMenu);
 
-    add("btnLoad", themeIcon("document-open", ":/icons/open.png"), {}, QStringLiteral("Open ..."),
-        pbLoad);
-    add("btnSave", themeIcon("document-save", ":/icons/save.png"), {},
-        QStringLiteral("Save This Report ..."), pbSave);
-    m_printButton = add("btnPrint", themeIcon("document-print", ":/icons/print.png"),
-                        QStringLiteral("Print"), QStringLiteral("Print This Report ..."), pbPrint);
+    add("btnLoad", themeIcon("document-open", ":/icons/open.png"), {}, tr("Open ..."), pbLoad);
+    add("btnSave", themeIcon("document-save", ":/icons/save.png"), {}, tr("Save This Report ..."),
+        pbSave);
+    m_printButton = add("btnPrint", themeIcon("document-print", ":/icons/print.png"), tr("Print"),
+                        tr("Print This Report ..."), pbPrint);
     // The PDF printer is always there, so printing never lacks a printer.
     m_pageSetupButton =
         add("btnPageSetup", themeIcon("document-page-setup", ":/icons/printer-setup.png"), {},
-            QStringLiteral("Page Setup ..."), pbPrint);
+            tr("Page Setup ..."), pbPrint);
     m_pageSetupButton->setEnabled(m_printButton->isEnabled());
-    add("btnFind", themeIcon("edit-find", ":/icons/find.png"), {}, QStringLiteral("Find ..."),
-        pbFind);
-    add("btnHelp", themeIcon("help-contents", ":/icons/help.png"), {},
-        QStringLiteral("Display Help ..."), pbHelp);
+    add("btnFind", themeIcon("edit-find", ":/icons/find.png"), {}, tr("Find ..."), pbFind);
+    add("btnHelp", themeIcon("help-contents", ":/icons/help.png"), {}, tr("Display Help ..."),
+        pbHelp);
     layout->addStretch(1);
-    QToolButton* close = add("btnExit", themeIcon("window-close", ":/icons/exit.png"),
-                             QStringLiteral("Close"), QStringLiteral("Exit Preview ..."), pbExit);
+    QToolButton* close = add("btnExit", themeIcon("window-close", ":/icons/exit.png"), tr("Close"),
+                             tr("Exit Preview ..."), pbExit);
     connect(m_printButton, &QToolButton::clicked, this, &TfrPreviewForm::printReport);
     connect(m_pageSetupButton, &QToolButton::clicked, this, &TfrPreviewForm::pageSetup);
     connect(close, &QToolButton::clicked, this, &QDialog::reject);
@@ -327,7 +321,7 @@ void TfrPreviewForm::updateLayout() {
 }
 
 void TfrPreviewForm::updatePageLabel() {
-    m_pageLabel->setText(QStringLiteral("Page %1/%2")
+    m_pageLabel->setText(tr("Page %1/%2")
                              .arg(currentPage())
                              .arg(std::max<std::size_t>(1, m_report.prepared().pages.size())));
 }
@@ -446,7 +440,7 @@ void TfrPreviewForm::printReport() {
         where = m_printer.outputFileName();
         const QByteArray pdf = renderReportPdf(m_report.prepared(), dialog.sequence());
         if (pdf.isEmpty()) {
-            reason = QStringLiteral("there is no page to print");
+            reason = tr("there is no page to print");
         } else {
             try {
                 SafeFile::write(where, pdf, SafeFile::Special::WriteNow);
@@ -458,9 +452,8 @@ void TfrPreviewForm::printReport() {
     } else if (printPages(m_printer, m_report.prepared(), dialog.sequence())) {
         return;
     }
-    const QString text = QStringLiteral("The report could not be printed on %1.").arg(where);
+    const QString text = tr("The report could not be printed on %1.").arg(where);
     Application::instance()->dialogs().messageBox(
-        this, QStringLiteral("Error"),
-        reason.isEmpty() ? text : text + QStringLiteral("\r\n") + reason,
+        this, tr("Error"), reason.isEmpty() ? text : text + QStringLiteral("\r\n") + reason,
         DialogService::Icon::Warning, DialogService::Buttons::Ok);
 }

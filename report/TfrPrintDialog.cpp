@@ -23,8 +23,9 @@
 
 namespace {
 
-const char kRangeNote[] =
-    "Enter page numbers and/or page ranges, separated by commas. For example, 1,3,5-12";
+const char kRangeNote[] = QT_TRANSLATE_NOOP(
+    "TfrPrintDialog",
+    "Enter page numbers and/or page ranges, separated by commas. For example, 1,3,5-12");
 
 void showError(QWidget* parent, const QString& caption, const QString& text) {
     Application::instance()->dialogs().messageBox(
@@ -41,28 +42,28 @@ TfrPrintDialog::TfrPrintDialog(TfrReport& report, QPrinter& printer, int current
     , m_currentPage(currentPage)
     , m_originalPrinter(PrinterChoice::currentName(printer)) {
     setObjectName(QStringLiteral("TfrPrintDialog"));
-    setWindowTitle(QStringLiteral("Print"));
+    setWindowTitle(tr("Print"));
     auto* layout = new QVBoxLayout(this);
 
-    const PrinterRow printerRow = addPrinterRow(layout, this, QStringLiteral("Properties"));
+    const PrinterRow printerRow = addPrinterRow(layout, this, tr("Properties"));
     m_printers = printerRow.printers;
     m_printers->addItems(PrinterChoice::names());
     m_printers->setCurrentIndex(std::max(0, int(m_printers->findText(m_originalPrinter))));
     auto* properties = printerRow.properties;
 
     auto* middle = new QHBoxLayout;
-    auto* rangeBox = new QGroupBox(QStringLiteral("Page range"), this);
+    auto* rangeBox = new QGroupBox(tr("Page range"), this);
     auto* range = new QGridLayout(rangeBox);
-    m_all = new QRadioButton(QStringLiteral("&All"), rangeBox);
-    m_current = new QRadioButton(QStringLiteral("Current pa&ge"), rangeBox);
-    m_pages = new QRadioButton(QStringLiteral("&Pages:"), rangeBox);
+    m_all = new QRadioButton(tr("&All"), rangeBox);
+    m_current = new QRadioButton(tr("Current pa&ge"), rangeBox);
+    m_pages = new QRadioButton(tr("&Pages:"), rangeBox);
     m_pagesText = new QLineEdit(rangeBox);
     m_all->setObjectName(QStringLiteral("rbAll"));
     m_current->setObjectName(QStringLiteral("rbCurrent"));
     m_pages->setObjectName(QStringLiteral("rbPages"));
     m_pagesText->setObjectName(QStringLiteral("edtPages"));
     m_all->setChecked(true);
-    auto* note = new QLabel(QString::fromLatin1(kRangeNote), rangeBox);
+    auto* note = new QLabel(tr(kRangeNote), rangeBox);
     note->setWordWrap(true);
     range->addWidget(m_all, 0, 0, 1, 2);
     range->addWidget(m_current, 1, 0, 1, 2);
@@ -72,16 +73,16 @@ TfrPrintDialog::TfrPrintDialog(TfrReport& report, QPrinter& printer, int current
     connect(m_pagesText, &QLineEdit::textEdited, this, [this] { m_pages->setChecked(true); });
     middle->addWidget(rangeBox, 3);
 
-    auto* copiesBox = new QGroupBox(QStringLiteral("Copies"), this);
+    auto* copiesBox = new QGroupBox(tr("Copies"), this);
     auto* copies = new QFormLayout(copiesBox);
     m_copies = new QSpinBox(copiesBox);
     m_copies->setObjectName(QStringLiteral("edtCopies"));
     m_copies->setRange(1, 999);
     m_copies->setValue(std::clamp(report.DefaultCopies, 1, 999));
-    m_collate = new QCheckBox(QStringLiteral("Co&llate"), copiesBox);
+    m_collate = new QCheckBox(tr("Co&llate"), copiesBox);
     m_collate->setObjectName(QStringLiteral("chkCollate"));
     m_collate->setChecked(report.DefaultCollate);
-    auto* copiesLabel = new QLabel(QStringLiteral("Number of &copies:"), copiesBox);
+    auto* copiesLabel = new QLabel(tr("Number of &copies:"), copiesBox);
     copiesLabel->setBuddy(m_copies);
     copies->addRow(copiesLabel, m_copies);
     copies->addRow(m_collate);
@@ -89,18 +90,17 @@ TfrPrintDialog::TfrPrintDialog(TfrReport& report, QPrinter& printer, int current
     layout->addLayout(middle);
 
     auto* bottom = new QHBoxLayout;
-    auto* parityLabel = new QLabel(QStringLiteral("P&rint"), this);
+    auto* parityLabel = new QLabel(tr("P&rint"), this);
     m_parity = new QComboBox(this);
     m_parity->setObjectName(QStringLiteral("cbPrintParity"));
-    m_parity->addItems(
-        {QStringLiteral("All pages"), QStringLiteral("Odd pages"), QStringLiteral("Even pages")});
+    m_parity->addItems({tr("All pages"), tr("Odd pages"), tr("Even pages")});
     parityLabel->setBuddy(m_parity);
     bottom->addWidget(parityLabel);
     bottom->addWidget(m_parity);
     bottom->addStretch(1);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancel"));
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("OK"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
     bottom->addWidget(buttons);
     layout->addLayout(bottom);
 
@@ -133,23 +133,23 @@ void TfrPrintDialog::accept() {
     const auto sequence =
         printSequence(job(), int(m_report.prepared().pages.size()), m_currentPage);
     if (!sequence) {
-        showError(this, QStringLiteral("Print"), QString::fromLatin1(kRangeNote));
+        showError(this, tr("Print"), tr(kRangeNote));
         m_pagesText->setFocus();
         return;
     }
     if (sequence->isEmpty()) {
         // Nothing to print: say so before asking for a file or a printer.
         const int count = int(m_report.prepared().pages.size());
-        showError(this, QStringLiteral("Print"),
-                  QStringLiteral("The pages chosen hold no page of the report. The report has "
-                                 "%1 %2.")
+        showError(this, tr("Print"),
+                  tr("The pages chosen hold no page of the report. The report has "
+                     "%1 %2.")
                       .arg(count)
-                      .arg(count == 1 ? QStringLiteral("page") : QStringLiteral("pages")));
+                      .arg(count == 1 ? tr("page") : tr("pages")));
         (m_pages->isChecked() ? static_cast<QWidget*>(m_pagesText) : m_parity)->setFocus();
         return;
     }
     if (m_switchFailed) {
-        showError(this, QStringLiteral("Error"), QStringLiteral("Printer selected is not valid"));
+        showError(this, tr("Error"), tr("Printer selected is not valid"));
         reject();
         return;
     }
@@ -158,10 +158,10 @@ void TfrPrintDialog::accept() {
             QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         const QString suggested =
             QDir(documents.isEmpty() ? QDir::homePath() : documents)
-                .filePath((m_report.Title.isEmpty() ? QStringLiteral("Report") : m_report.Title) +
+                .filePath((m_report.Title.isEmpty() ? tr("Report") : m_report.Title) +
                           QStringLiteral(".pdf"));
         const QString file = Application::instance()->dialogs().getSaveFileName(
-            this, QStringLiteral("Print to PDF"), suggested, QStringLiteral("PDF files (*.pdf)"));
+            this, tr("Print to PDF"), suggested, tr("PDF files (*.pdf)"));
         if (file.isEmpty())
             return; // back to the dialog
         m_printer.setOutputFileName(file);

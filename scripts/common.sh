@@ -11,6 +11,7 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # named here itself.
 BUILD_PACKAGES=(cmake ninja-build g++
                 qt6-base-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
+                qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
                 libbenchmark-dev fonts-liberation fonts-dejavu-core)
 TEST_PACKAGES=(xvfb xauth xdotool imagemagick poppler-utils
                desktop-file-utils appstream python3)
