@@ -72,17 +72,20 @@ InputPanel::InputPanel(const RegionalSettings& regional, QWidget* parent)
     resize(kWidth, kHeight);
 
     // Row 1: balance, savings, term.
-    addLabel("lblBalance", QStringLiteral("Initial Balance"), kColumnX[0], kLabelY[0]);
+    QLabel* balanceLabel =
+        addLabel("lblBalance", QStringLiteral("Initial Balance"), kColumnX[0], kLabelY[0]);
     m_balance = named(new TNumEdit(this), "edtBalance",
                       QStringLiteral(" Enter the starting balance of your investment"));
     m_balance->setGeometry(kColumnX[0], kFieldY[0], kFieldWidth, kFieldHeight);
 
-    addLabel("lblSavings", QStringLiteral("Monthly Savings"), kColumnX[1], kLabelY[0]);
+    QLabel* savingsLabel =
+        addLabel("lblSavings", QStringLiteral("Monthly Savings"), kColumnX[1], kLabelY[0]);
     m_savings = named(new TNumEdit(this), "edtSavings",
                       QStringLiteral(" Enter the amount saved each month"));
     m_savings->setGeometry(kColumnX[1], kFieldY[0], kFieldWidth, kFieldHeight);
 
-    addLabel("lblTerm", QStringLiteral("Term in Months"), kColumnX[2], kLabelY[0]);
+    QLabel* termLabel =
+        addLabel("lblTerm", QStringLiteral("Term in Months"), kColumnX[2], kLabelY[0]);
     m_term =
         named(new TFnpNumericEdit(0, this), "edtTerm", QStringLiteral("Displays term in months"));
     m_term->setGeometry(kColumnX[2], kFieldY[0], 56, kFieldHeight);
@@ -95,7 +98,8 @@ InputPanel::InputPanel(const RegionalSettings& regional, QWidget* parent)
 
     // Row 2: the first and the last month, each a month name and a year.
     const QStringList months = monthNames();
-    addLabel("lblFirstMonth", QStringLiteral("First Month"), kColumnX[0], kLabelY[1]);
+    QLabel* firstMonthLabel =
+        addLabel("lblFirstMonth", QStringLiteral("First Month"), kColumnX[0], kLabelY[1]);
     m_firstMonth = makeCombo(this, "cbFirstMonth", QStringLiteral("Choose the beginning month"),
                              months, kDefaultMonth);
     m_firstMonth->setGeometry(kColumnX[0], kFieldY[1], kMonthWidth, kFieldHeight);
@@ -104,7 +108,8 @@ InputPanel::InputPanel(const RegionalSettings& regional, QWidget* parent)
     m_firstYear->setGeometry(kColumnX[0] + kFieldWidth - kYearWidth, kFieldY[1], kYearWidth,
                              kFieldHeight);
 
-    addLabel("lblLastMonth", QStringLiteral("Last Month"), kColumnX[1], kLabelY[1]);
+    QLabel* lastMonthLabel =
+        addLabel("lblLastMonth", QStringLiteral("Last Month"), kColumnX[1], kLabelY[1]);
     m_lastMonth = makeCombo(this, "cbLastMonth", QStringLiteral("Choose the last month"), months,
                             kDefaultMonth);
     m_lastMonth->setGeometry(kColumnX[1], kFieldY[1], kMonthWidth, kFieldHeight);
@@ -122,12 +127,14 @@ InputPanel::InputPanel(const RegionalSettings& regional, QWidget* parent)
     m_increase->hide();
 
     // Row 3: frequency and rate.
-    addLabel("lblFrequency", QStringLiteral("Compounded"), kColumnX[0], kLabelY[2]);
+    QLabel* frequencyLabel =
+        addLabel("lblFrequency", QStringLiteral("Compounded"), kColumnX[0], kLabelY[2]);
     m_frequency = makeCombo(this, "cbFrequency", QStringLiteral("Choose the compounding frequency"),
                             offeredFrequencyNames(), kDefaultFrequency);
     m_frequency->setGeometry(kColumnX[0], kFieldY[2], kFieldWidth, kFieldHeight);
 
-    addLabel("lblInterest", QStringLiteral("Interest Rate"), kColumnX[1], kLabelY[2]);
+    QLabel* interestLabel =
+        addLabel("lblInterest", QStringLiteral("Interest Rate"), kColumnX[1], kLabelY[2]);
     m_interest = named(new TFnpNumericEdit(3, this), "edtInterest",
                        QStringLiteral(" Enter the interest rate"));
     m_interest->setGeometry(kColumnX[1], kFieldY[2], kFieldWidth, kFieldHeight);
@@ -151,6 +158,19 @@ InputPanel::InputPanel(const RegionalSettings& regional, QWidget* parent)
         }
     }
     resetSteps();
+
+    // Each label names its field for assistive technology; the years share
+    // their month's label and get names of their own.
+    balanceLabel->setBuddy(m_balance);
+    savingsLabel->setBuddy(m_savings);
+    termLabel->setBuddy(m_term);
+    firstMonthLabel->setBuddy(m_firstMonth);
+    lastMonthLabel->setBuddy(m_lastMonth);
+    increaseLabel->setBuddy(m_increase);
+    frequencyLabel->setBuddy(m_frequency);
+    interestLabel->setBuddy(m_interest);
+    m_firstYear->setAccessibleName(tr("First Year"));
+    m_lastYear->setAccessibleName(tr("Last Year"));
 
     for (TNumEdit* edit : {m_balance, m_savings})
         edit->setRegionalSettings(regional);

@@ -129,6 +129,7 @@ void GrowthWindow::buildTable() {
     const QStringList& titles = growthColumnTitles();
     tblGrowth = new QTableWidget(int(m_growth.rows.size()), int(titles.size()), this);
     tblGrowth->setObjectName(QStringLiteral("tblGrowth"));
+    tblGrowth->setAccessibleName(tr("Growth year by year"));
     tblGrowth->setHorizontalHeaderLabels(titles);
     tblGrowth->verticalHeader()->hide();
     tblGrowth->setEditTriggers(QAbstractItemView::NoEditTriggers);
