@@ -1,10 +1,13 @@
 #include "AppTestSupport.h"
 #include "app/GoalWindow.h"
 #include "growth/GrowthWindow.h"
+#include "tests/update/UpdateFixture.h"
+#include "update/UpdateWizard.h"
 
 #include <QAccessible>
 #include <QAccessibleTableInterface>
 #include <QMenu>
+#include <QPushButton>
 
 using namespace AppTest;
 
@@ -142,6 +145,19 @@ private slots:
             QVERIFY2(unnamedControls(help).isEmpty(), qPrintable(unnamedControls(help).join(", ")));
             help->close();
         }
+    }
+
+    // The update wizard once a newer version is known (its Retrieve button
+    // showing), checked against a loopback server.
+    void updateWizardHasNames() {
+        LoopbackHttpServer server;
+        server.setResponse("/tlmr.htm",
+                           LoopbackHttpServer::Response::ok(UpdateFixture::page(server, "1.4")));
+        auto info = UpdateFixture::component(server);
+        TfrmUpdate wizard(*info);
+        wizard.show();
+        QTRY_VERIFY(wizard.btnRetrieveUpdate->isVisible());
+        QCOMPARE(unnamedControls(&wizard), QStringList());
     }
 };
 
