@@ -1,5 +1,4 @@
 #include "AppTestSupport.h"
-#include "app/GoalWindow.h"
 #include "growth/GrowthWindow.h"
 #include "tests/update/UpdateFixture.h"
 #include "update/UpdateWizard.h"
@@ -31,15 +30,7 @@ QStringList unnamedControls(QWidget* window) {
     return unnamed;
 }
 
-// The program's top-level window of class T that is showing, if any.
-template <typename T>
-T* shownWindow() {
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (auto* found = qobject_cast<T*>(window); found && found->isVisible())
-            return found;
-    return nullptr;
-}
-
+// The program's showing top-level window of a class.
 QWidget* shownWindowNamed(const char* className) {
     for (QWidget* window : QApplication::topLevelWidgets())
         if (window->inherits(className) && window->isVisible())
@@ -134,9 +125,9 @@ private slots:
         QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
 
         control<QAction>(w.get(), "mnuFileGoal")->trigger();
-        QTRY_VERIFY(shownWindow<GoalWindow>());
-        QCOMPARE(unnamedControls(shownWindow<GoalWindow>()), QStringList());
-        shownWindow<GoalWindow>()->close();
+        QTRY_VERIFY(shownWindowNamed("GoalWindow"));
+        QCOMPARE(unnamedControls(shownWindowNamed("GoalWindow")), QStringList());
+        shownWindowNamed("GoalWindow")->close();
 
         for (const char* item : {"mnuHelpContents", "mnuHelpSearch"}) {
             control<QAction>(w.get(), item)->trigger();
