@@ -76,6 +76,7 @@ GoalWindow::GoalWindow(const RegionalSettings& regional, QWidget* parent)
         Row& row = m_rows[i];
         row.solved.unknown = design.unknown;
         auto* caption = new QLabel(tr(design.caption), this);
+        row.caption = caption;
         row.answer = new QLabel(this);
         row.answer->setObjectName(QLatin1String(design.answerName));
         row.answer->setWordWrap(true);
@@ -154,6 +155,7 @@ void GoalWindow::solve() {
             row.solved = GoalAnswer{};
             row.solved.unknown = kRows[i].unknown;
             row.answer->clear();
+            nameAnswer(row);
             row.apply->setEnabled(false);
             continue;
         }
@@ -162,6 +164,7 @@ void GoalWindow::solve() {
         if (row.solved.solved() && row.solved.unknown == GoalUnknown::Term)
             text += tr(" (%1 months)").arg(row.solved.value, 0, 'f', 0);
         row.answer->setText(text);
+        nameAnswer(row);
         // A sentence reads as a remark, an answer as a figure.
         QFont font = row.answer->font();
         font.setBold(row.solved.solved());
@@ -169,4 +172,8 @@ void GoalWindow::solve() {
         row.answer->setFont(font);
         row.apply->setEnabled(row.solved.solved());
     }
+}
+
+void GoalWindow::nameAnswer(Row& row) {
+    row.answer->setAccessibleName((row.caption->text() + u' ' + row.answer->text()).trimmed());
 }

@@ -36,6 +36,7 @@ signals:
 
 private:
     struct Row {
+        QLabel* caption = nullptr;
         QLabel* answer = nullptr;
         QPushButton* apply = nullptr;
         GoalAnswer solved;
@@ -43,6 +44,9 @@ private:
 
     void solve();
     void targetLeft();
+    // Names an answer for assistive technology by its caption and its text,
+    // which may be empty.
+    static void nameAnswer(Row& row);
 
     RegionalSettings m_regional;
     ScheduleInputs m_inputs;

@@ -72,16 +72,16 @@ InputPanel::InputPanel(const RegionalSettings& regional, QWidget* parent)
     resize(kWidth, kHeight);
 
     // Row 1: balance, savings, term.
-    addLabel("lblBalance", tr("Initial Balance"), kColumnX[0], kLabelY[0]);
+    QLabel* balanceLabel = addLabel("lblBalance", tr("Initial Balance"), kColumnX[0], kLabelY[0]);
     m_balance = named(new TNumEdit(this), "edtBalance",
                       tr(" Enter the starting balance of your investment"));
     m_balance->setGeometry(kColumnX[0], kFieldY[0], kFieldWidth, kFieldHeight);
 
-    addLabel("lblSavings", tr("Monthly Savings"), kColumnX[1], kLabelY[0]);
+    QLabel* savingsLabel = addLabel("lblSavings", tr("Monthly Savings"), kColumnX[1], kLabelY[0]);
     m_savings = named(new TNumEdit(this), "edtSavings", tr(" Enter the amount saved each month"));
     m_savings->setGeometry(kColumnX[1], kFieldY[0], kFieldWidth, kFieldHeight);
 
-    addLabel("lblTerm", tr("Term in Months"), kColumnX[2], kLabelY[0]);
+    QLabel* termLabel = addLabel("lblTerm", tr("Term in Months"), kColumnX[2], kLabelY[0]);
     m_term = named(new TFnpNumericEdit(0, this), "edtTerm", tr("Displays term in months"));
     m_term->setGeometry(kColumnX[2], kFieldY[0], 56, kFieldHeight);
     m_term->setReadOnly(true);
@@ -93,7 +93,7 @@ InputPanel::InputPanel(const RegionalSettings& regional, QWidget* parent)
 
     // Row 2: the first and the last month, each a month name and a year.
     const QStringList months = monthNames();
-    addLabel("lblFirstMonth", tr("First Month"), kColumnX[0], kLabelY[1]);
+    QLabel* firstMonthLabel = addLabel("lblFirstMonth", tr("First Month"), kColumnX[0], kLabelY[1]);
     m_firstMonth =
         makeCombo(this, "cbFirstMonth", tr("Choose the beginning month"), months, kDefaultMonth);
     m_firstMonth->setGeometry(kColumnX[0], kFieldY[1], kMonthWidth, kFieldHeight);
@@ -101,7 +101,7 @@ InputPanel::InputPanel(const RegionalSettings& regional, QWidget* parent)
     m_firstYear->setGeometry(kColumnX[0] + kFieldWidth - kYearWidth, kFieldY[1], kYearWidth,
                              kFieldHeight);
 
-    addLabel("lblLastMonth", tr("Last Month"), kColumnX[1], kLabelY[1]);
+    QLabel* lastMonthLabel = addLabel("lblLastMonth", tr("Last Month"), kColumnX[1], kLabelY[1]);
     m_lastMonth =
         makeCombo(this, "cbLastMonth", tr("Choose the last month"), months, kDefaultMonth);
     m_lastMonth->setGeometry(kColumnX[1], kFieldY[1], kMonthWidth, kFieldHeight);
@@ -118,12 +118,12 @@ InputPanel::InputPanel(const RegionalSettings& regional, QWidget* parent)
     m_increase->hide();
 
     // Row 3: frequency and rate.
-    addLabel("lblFrequency", tr("Compounded"), kColumnX[0], kLabelY[2]);
+    QLabel* frequencyLabel = addLabel("lblFrequency", tr("Compounded"), kColumnX[0], kLabelY[2]);
     m_frequency = makeCombo(this, "cbFrequency", tr("Choose the compounding frequency"),
                             offeredFrequencyNames(), kDefaultFrequency);
     m_frequency->setGeometry(kColumnX[0], kFieldY[2], kFieldWidth, kFieldHeight);
 
-    addLabel("lblInterest", tr("Interest Rate"), kColumnX[1], kLabelY[2]);
+    QLabel* interestLabel = addLabel("lblInterest", tr("Interest Rate"), kColumnX[1], kLabelY[2]);
     m_interest = named(new TFnpNumericEdit(3, this), "edtInterest", tr(" Enter the interest rate"));
     m_interest->setGeometry(kColumnX[1], kFieldY[2], kFieldWidth, kFieldHeight);
 
@@ -146,6 +146,19 @@ InputPanel::InputPanel(const RegionalSettings& regional, QWidget* parent)
         }
     }
     resetSteps();
+
+    // Each label names its field for assistive technology; the years share
+    // their month's label and get names of their own.
+    balanceLabel->setBuddy(m_balance);
+    savingsLabel->setBuddy(m_savings);
+    termLabel->setBuddy(m_term);
+    firstMonthLabel->setBuddy(m_firstMonth);
+    lastMonthLabel->setBuddy(m_lastMonth);
+    increaseLabel->setBuddy(m_increase);
+    frequencyLabel->setBuddy(m_frequency);
+    interestLabel->setBuddy(m_interest);
+    m_firstYear->setAccessibleName(tr("First Year"));
+    m_lastYear->setAccessibleName(tr("Last Year"));
 
     for (TNumEdit* edit : {m_balance, m_savings})
         edit->setRegionalSettings(regional);

@@ -38,6 +38,7 @@
 #include <QPageSetupDialog>
 #include <QPointer>
 #include <QPrintDialog>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QScreen>
 #include <QStatusBar>
@@ -158,6 +159,7 @@ void TfrmMain::buildFrame() {
     // Twelve rows of 18 pixels, columns of 76 with the last one filling the
     // width, no editing, no scroll bars, no tab stop: the grid's own design.
     grdFV->setSelectionColors(kYellow, Qt::black);
+    grdFV->setAccessibleName(tr("Future values by monthly savings and interest rate"));
 
     m_menus = std::make_unique<MainMenus>(menuBar(), this);
     menuBar()->setObjectName(QStringLiteral("mnuMain"));
@@ -174,7 +176,7 @@ void TfrmMain::buildFrame() {
 
     // The pop-up menu belongs to the background, the panels, the step groups and
     // the grid; the input fields keep their own edit menus.
-    m_popupSources = pnlInput->popupSources() << client << pnlToolBar << grdFV->viewport();
+    m_popupSources = pnlInput->popupSources() << client << pnlToolBar << grdFV << grdFV->viewport();
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
@@ -220,6 +222,12 @@ void TfrmMain::connectInputs() {
     connect(grdFV, &QTableWidget::cellDoubleClicked, this, [this](int row, int column) {
         guarded([this, row, column] { ShowGrowth(column, row); })();
     });
+    // The keyboard's cell: its split on the status line, Enter opens its growth.
+    connect(grdFV, &TStringAlignGrid::cellReached, this,
+            [this](int column, int row) { StatusBar1->showMessage(cellSummary(column, row)); });
+    connect(grdFV, &TStringAlignGrid::cellEntered, this, [this](int column, int row) {
+        guarded([this, column, row] { ShowGrowth(column, row); })();
+    });
     connect(grdFV, &TStringAlignGrid::mouseMoved, this,
             [this](Qt::KeyboardModifiers shift, int x, int y) { grdFVMouseMove(shift, x, y); });
     grdFV->setHintCallback(
@@ -262,6 +270,7 @@ void TfrmMain::connectCommands() {
     onCommand(Command::HelpSearch, [this] { mnuHelpSearchClick(); });
     onCommand(Command::HelpHow, [this] { mnuHelpHowClick(); });
     onCommand(Command::About, about);
+    onCommand(Command::Disclaimer, [this] { ShowDisclaim(); });
     onCommand(Command::Growth, [this] { ShowGrowth(m_popupCell.x(), m_popupCell.y()); });
     onCommand(Command::Goal, [this] { m_goal->showWindow(); });
 
@@ -391,6 +400,20 @@ void TfrmMain::grdFVShowHintCell(int column, int row, QString& hintText) {
     if (const auto text = tooltipText(tooltipSource(m_snapshot, column, row), m_regional))
         hintText = *text;
     m_goal->extendHint(column, row, hintText);
+}
+
+QString TfrmMain::cellSummary(int column, int row) {
+    QString hint;
+    grdFVShowHintCell(column, row, hint);
+    QString summary =
+        tr(" %1 a month at %2: %3")
+            .arg(grdFV->cellText(0, row).trimmed(), grdFV->cellText(column, 0).trimmed(),
+                 grdFV->cellText(column, row).trimmed());
+    // The tooltip's lines, one after the other on the one line.
+    static const QRegularExpression lineBreaks(QStringLiteral("[\\r\\n]+"));
+    for (const QString& line : hint.split(lineBreaks, Qt::SkipEmptyParts))
+        summary += QStringLiteral("; ") + line;
+    return summary;
 }
 
 void TfrmMain::ShowGrowth(int column, int row) {
@@ -546,13 +569,20 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
         if (!m_popupSources.contains(watched))
             break;
         const auto* menuEvent = static_cast<QContextMenuEvent*>(event);
-        // Growth of the cell under the pointer; from the keyboard or away from
-        // the grid, of the base cell; a header cell has none.
+        // Growth of the cell under the pointer; from the keyboard in the grid,
+        // of its selected cell (the menu opens at that cell); elsewhere, of the
+        // base cell; a header cell has none.
         m_popupCell = {kBaseColumn, kBaseRow};
-        if (menuEvent->reason() == QContextMenuEvent::Mouse && watched == grdFV->viewport())
+        QPoint at = menuEvent->globalPos();
+        if (menuEvent->reason() == QContextMenuEvent::Mouse && watched == grdFV->viewport()) {
             grdFV->mouseToCell(menuEvent->pos().x(), menuEvent->pos().y(), m_popupCell.rx(),
                                m_popupCell.ry());
-        m_menus->popUp(menuEvent->globalPos(), m_popupCell.x() >= 1 && m_popupCell.y() >= 1);
+        } else if (watched == grdFV && grdFV->keyboardCell().x() >= 0) {
+            m_popupCell = grdFV->keyboardCell();
+            const QModelIndex cell = grdFV->model()->index(m_popupCell.y(), m_popupCell.x());
+            at = grdFV->viewport()->mapToGlobal(grdFV->visualRect(cell).center());
+        }
+        m_menus->popUp(at, m_popupCell.x() >= 1 && m_popupCell.y() >= 1);
         return true;
     }
     default:

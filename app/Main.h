@@ -94,6 +94,9 @@ private:
     void showGrid();
     void markBaseCell();
     void showInformation(const QString& text);
+    // One line for the status line: the cell's savings, rate and value, then
+    // its tooltip's lines.
+    QString cellSummary(int column, int row);
     template <typename Handler>
     auto guarded(Handler handler);
     // The feature in `feature`, created on first use.

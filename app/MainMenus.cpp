@@ -41,8 +41,15 @@ MainMenus::MainMenus(QMenuBar* bar, QWidget* window) {
                              QCoreApplication::translate("MainMenus", "Prin&t Setup..."));
     mnuFilePrint =
         item(mnuFile, "mnuFilePrint", QCoreApplication::translate("MainMenus", "&Print..."));
+    mnuFilePrint->setShortcut(QKeySequence::Print);
     mnuFile->addSeparator();
     mnuFileExit = item(mnuFile, "mnuFileExit", QCoreApplication::translate("MainMenus", "E&xit"));
+    // The desktop's Quit key; where the platform has none (it closes windows
+    // with Alt+F4 alone), Ctrl+Q as on Linux desktops.
+    QList<QKeySequence> quitKeys = QKeySequence::keyBindings(QKeySequence::Quit);
+    if (quitKeys.isEmpty())
+        quitKeys << QKeySequence(Qt::CTRL | Qt::Key_Q);
+    mnuFileExit->setShortcuts(quitKeys);
     bar->addMenu(mnuFile);
 
     mnuInternet = submenu(bar, "mnuInternet",
@@ -103,6 +110,9 @@ MainMenus::MainMenus(QMenuBar* bar, QWidget* window) {
     mnuHelpSupportAddress = item(mnuHelpSupport, "mnuHelpSupportAddress", literal(kSupportAddress));
     mnuHelp->addMenu(mnuHelpSupport);
     mnuHelp->addSeparator();
+    // The disclaimer's tool button takes no focus; the keyboard reaches it here.
+    mnuHelpDisclaim = item(mnuHelp, "mnuHelpDisclaim",
+                           QCoreApplication::translate("MainMenus", "&Disclaimer..."));
     mnuHelpAbout =
         item(mnuHelp, "mnuHelpAbout", QCoreApplication::translate("MainMenus", "&About..."));
     bar->addMenu(mnuHelp);
@@ -145,6 +155,8 @@ QList<QAction*> MainMenus::items(Command command) const {
         return {mnuHelpHow};
     case Command::About:
         return {mnuHelpAbout, mnuPopAbout};
+    case Command::Disclaimer:
+        return {mnuHelpDisclaim};
     case Command::Growth:
         return {mnuPopGrowth};
     case Command::Goal:

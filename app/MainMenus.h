@@ -29,6 +29,7 @@ public:
         HelpSearch,
         HelpHow,
         About,
+        Disclaimer,
         Growth,
         Goal
     };
@@ -69,6 +70,7 @@ private:
     QAction* mnuHelpHow;
     QMenu* mnuHelpSupport;
     QAction* mnuHelpSupportAddress;
+    QAction* mnuHelpDisclaim;
     QAction* mnuHelpAbout;
 
     QMenu* mnuPop;

@@ -13,7 +13,11 @@ FlatPictureButton* makeButton(QWidget* parent, const char* name, int x, const ch
     button->setObjectName(QLatin1String(name));
     button->setGeometry(x, 3, 25, 25);
     button->setStatusTip(hint);
-    button->setToolTip(QString());
+    // The hint without its aligning blanks is the pop-up tip; without the dots
+    // as well, the button's name for assistive technology.
+    const QString tip = hint.trimmed();
+    button->setToolTip(tip);
+    button->setAccessibleName(tip.chopped(tip.endsWith(QLatin1String("...")) ? 3 : 0).trimmed());
     // Clicking a tool button must not take the focus out of the field being
     // edited; the keyboard reaches these commands through the menus.
     button->setFocusPolicy(Qt::NoFocus);

@@ -3,7 +3,8 @@
 #include <QFrame>
 
 // The strip of flat picture buttons along the top of the main window. Each
-// button's hint is its status tip; none shows a pop-up tip.
+// button's hint is its status tip and, without its aligning blanks, its pop-up
+// tip; the buttons take no focus (the menus carry their commands).
 class ToolBarPanel : public QFrame {
     Q_OBJECT
 public:

@@ -131,6 +131,7 @@ void GrowthWindow::buildTable() {
         titles << QCoreApplication::translate("GrowthTexts", title.toUtf8().constData());
     tblGrowth = new QTableWidget(int(m_growth.rows.size()), int(titles.size()), this);
     tblGrowth->setObjectName(QStringLiteral("tblGrowth"));
+    tblGrowth->setAccessibleName(tr("Growth year by year"));
     tblGrowth->setHorizontalHeaderLabels(titles);
     tblGrowth->verticalHeader()->hide();
     tblGrowth->setEditTriggers(QAbstractItemView::NoEditTriggers);

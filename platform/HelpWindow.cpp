@@ -99,6 +99,8 @@ HelpWindow::HelpWindow(QWidget* parent)
     typeLabel->setBuddy(m_keywordEdit);
     auto* listLabel = new QLabel(tr("Click the index entry you want, and then click Display:"));
     listLabel->setWordWrap(true);
+    // A list's name for assistive technology is never taken from a label.
+    m_keywordList->setAccessibleName(tr("Index entries"));
     auto* panelLayout = new QVBoxLayout(m_keywordPanel);
     panelLayout->setContentsMargins(0, 0, 0, 0);
     panelLayout->addWidget(typeLabel);
@@ -110,6 +112,7 @@ HelpWindow::HelpWindow(QWidget* parent)
 
     m_text = new TopicBrowser(m_file, this);
     m_text->setObjectName(QStringLiteral("helpText"));
+    m_text->setAccessibleName(tr("Help topic"));
     m_text->setOpenLinks(false);
 
     auto* splitter = new QSplitter(Qt::Horizontal, this);

@@ -16,6 +16,8 @@ RadioGroup::RadioGroup(const QString& caption, const QStringList& items, int col
     auto* layout = new QGridLayout(this);
     for (int i = 0; i < items.size(); ++i) {
         auto* button = new QRadioButton(items.at(i), this);
+        // The items' captions start with blanks that only align them.
+        button->setAccessibleName(items.at(i).trimmed());
         button->installEventFilter(this);
         m_buttons->addButton(button, i);
         layout->addWidget(button, i % m_rows, i / m_rows);

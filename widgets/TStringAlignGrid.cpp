@@ -5,9 +5,12 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QTimer>
 #include <QToolTip>
+#include <algorithm>
 
 namespace {
 
@@ -44,6 +47,21 @@ void moveVisibleTipTo(QPoint position) {
     }
 }
 
+// A cell that tells assistive technology its text without the leading blanks
+// and, for a value cell, what the value is made of.
+class GridItem : public QTableWidgetItem {
+public:
+    QVariant data(int role) const override {
+        if (role == Qt::AccessibleTextRole)
+            return text().trimmed();
+        if (role == Qt::AccessibleDescriptionRole) {
+            if (const auto* grid = qobject_cast<const TStringAlignGrid*>(tableWidget()))
+                return grid->cellDescription(column(), row());
+        }
+        return QTableWidgetItem::data(role);
+    }
+};
+
 } // namespace
 
 TStringAlignGrid::TStringAlignGrid(int columns, int rows, QWidget* parent)
@@ -70,7 +88,7 @@ TStringAlignGrid::TStringAlignGrid(int columns, int rows, QWidget* parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setAutoScroll(false);
     setTabKeyNavigation(false);
-    setFocusPolicy(Qt::ClickFocus);
+    setFocusPolicy(Qt::StrongFocus);
     setWordWrap(false);
     setCornerButtonEnabled(false);
     setShowGrid(true);
@@ -178,6 +196,22 @@ int TStringAlignGrid::selectedRow() const {
     return selected.isEmpty() ? -1 : selected.first().row();
 }
 
+QPoint TStringAlignGrid::keyboardCell() const {
+    const int column = currentColumn();
+    const int row = currentRow();
+    return isValueCell(column, row) ? QPoint(column, row) : QPoint(-1, -1);
+}
+
+QString TStringAlignGrid::cellDescription(int column, int row) const {
+    if (!isValueCell(column, row))
+        return {};
+    QStringList parts{cellText(0, row).trimmed(), cellText(column, 0).trimmed()};
+    parts.removeAll(QString());
+    if (const QString hint = hintFor(column, row); !hint.isEmpty())
+        parts << displayedHint(hint);
+    return parts.join(u'\n');
+}
+
 void TStringAlignGrid::mouseToCell(int x, int y, int& column, int& row) const {
     column = columnAt(x);
     row = rowAt(y);
@@ -262,11 +296,101 @@ void TStringAlignGrid::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void TStringAlignGrid::keyPressEvent(QKeyEvent* event) {
-    const QModelIndex before = currentIndex();
-    QTableWidget::keyPressEvent(event);
-    const QModelIndex after = currentIndex();
-    if (after.isValid() && after != before)
-        emit clicked(after.column(), after.row());
+    if (moveByKey(event->key(), event->modifiers())) {
+        m_movingKey = event->key();
+        event->accept();
+        return;
+    }
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (const QPoint cell = keyboardCell(); cell.x() >= 0)
+            emit cellEntered(cell.x(), cell.y());
+        event->accept();
+        return;
+    }
+    // Copy takes the current cell's text; every other key (typing would jump
+    // to a matching cell) is left to the window.
+    if (event->matches(QKeySequence::Copy)) {
+        QTableWidget::keyPressEvent(event);
+        return;
+    }
+    event->ignore();
+}
+
+void TStringAlignGrid::keyReleaseEvent(QKeyEvent* event) {
+    // Any key closes a tooltip; the one of the cell just reached comes back.
+    if (event->key() == m_movingKey && !event->isAutoRepeat()) {
+        m_movingKey = 0;
+        if (const QPoint cell = keyboardCell(); cell.x() >= 0)
+            showHint(cell.x(), cell.y());
+    }
+    QTableWidget::keyReleaseEvent(event);
+}
+
+void TStringAlignGrid::focusInEvent(QFocusEvent* event) {
+    QTableWidget::focusInEvent(event);
+    if (event->reason() != Qt::TabFocusReason && event->reason() != Qt::BacktabFocusReason)
+        return;
+    const QPoint cell = keyboardCell();
+    if (cell.x() < 0)
+        return;
+    emit cellReached(cell.x(), cell.y());
+    // The Tab key's release, still to come, closes a tip shown now; the tip
+    // shows once the key press is done, and again on the release.
+    m_movingKey = event->reason() == Qt::TabFocusReason ? Qt::Key_Tab : Qt::Key_Backtab;
+    QTimer::singleShot(0, this, [this] {
+        if (const QPoint at = keyboardCell(); hasFocus() && at.x() >= 0)
+            showHint(at.x(), at.y());
+    });
+}
+
+// Moves the selected cell as `key` asks, within the value cells; false for a
+// key that moves nothing.
+bool TStringAlignGrid::moveByKey(int key, Qt::KeyboardModifiers modifiers) {
+    const int lastColumn = columnCount() - 1;
+    const int lastRow = rowCount() - 1;
+    if (lastColumn < 1 || lastRow < 1)
+        return false;
+    QPoint cell = keyboardCell();
+    if (cell.x() < 0)
+        cell = {1, 1};
+    const bool control = modifiers & Qt::ControlModifier;
+    switch (key) {
+    case Qt::Key_Up:
+        cell.ry() -= 1;
+        break;
+    case Qt::Key_Down:
+        cell.ry() += 1;
+        break;
+    case Qt::Key_Left:
+        cell.rx() -= 1;
+        break;
+    case Qt::Key_Right:
+        cell.rx() += 1;
+        break;
+    case Qt::Key_Home:
+        cell = {1, control ? 1 : cell.y()};
+        break;
+    case Qt::Key_End:
+        cell = {lastColumn, control ? lastRow : cell.y()};
+        break;
+    case Qt::Key_PageUp:
+        cell.setY(1);
+        break;
+    case Qt::Key_PageDown:
+        cell.setY(lastRow);
+        break;
+    default:
+        return false;
+    }
+    selectCell(std::clamp(cell.x(), 1, lastColumn), std::clamp(cell.y(), 1, lastRow));
+    reachCell(currentColumn(), currentRow());
+    return true;
+}
+
+void TStringAlignGrid::reachCell(int column, int row) {
+    emit cellReached(column, row);
+    if (!showHint(column, row) && QToolTip::isVisible())
+        QToolTip::hideText();
 }
 
 void TStringAlignGrid::changeEvent(QEvent* event) {
@@ -291,7 +415,7 @@ QTableWidgetItem* TStringAlignGrid::ensureItem(int column, int row) {
         return nullptr;
     if (QTableWidgetItem* existing = item(row, column))
         return existing;
-    auto* cell = new QTableWidgetItem;
+    auto* cell = new GridItem;
     cell->setFlags(isFixedCell(column, row) ? Qt::ItemIsEnabled
                                             : Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     cell->setTextAlignment(Qt::AlignCenter);
@@ -313,6 +437,10 @@ bool TStringAlignGrid::isFixedCell(int column, int row) const {
 
 bool TStringAlignGrid::isCell(int column, int row) const {
     return column >= 0 && column < columnCount() && row >= 0 && row < rowCount();
+}
+
+bool TStringAlignGrid::isValueCell(int column, int row) const {
+    return isCell(column, row) && !isFixedCell(column, row);
 }
 
 bool TStringAlignGrid::showHint(int column, int row) {

@@ -12,9 +12,12 @@ class GridCellDelegate;
 // row, header cells excluded), a selection drawn in its own colours, and per-cell
 // tooltips whose text a callback supplies. Tooltips appear 6 pixels below the
 // cell's lower left corner and are re-shown when the pointer reaches another cell.
-// Cell (c, r) is item(r, c); every cell holds an item. Nothing is editable, there
-// are no scroll bars and the grid is no Tab stop; a click gives it the focus,
-// and moving the current cell with the keys counts as a click on the new cell.
+// Cell (c, r) is item(r, c); every cell holds an item. Nothing is editable and
+// there are no scroll bars. The grid is a Tab stop: the arrow keys (and Home,
+// End, Page Up, Page Down) move the selected cell over the value cells and show
+// its tooltip at the cell, Enter reports the cell. For accessibility each cell
+// reports its text trimmed as its name and, for a value cell, its row and column
+// headers and its tooltip as its description.
 class TStringAlignGrid : public QTableWidget {
     Q_OBJECT
 public:
@@ -71,8 +74,19 @@ public:
     // global coordinates.
     QPoint hintPosition(int column, int row) const;
 
+    // The selected value cell the keyboard stands on, or (-1, -1).
+    QPoint keyboardCell() const;
+    // A cell's accessible description: for a value cell its row and column
+    // headers, then its tooltip; empty for the header cells.
+    QString cellDescription(int column, int row) const;
+
 signals:
     void clicked(int column, int row);
+    // The keyboard reached value cell (column, row): an arrow key moved there,
+    // or the focus came to the grid by Tab.
+    void cellReached(int column, int row);
+    // Enter was pressed on value cell (column, row).
+    void cellEntered(int column, int row);
     // Pointer moved over the cells; viewport coordinates.
     void mouseMoved(Qt::KeyboardModifiers modifiers, int x, int y);
 
@@ -81,6 +95,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
@@ -89,6 +105,9 @@ private:
     void ensureItems();
     bool isFixedCell(int column, int row) const;
     bool isCell(int column, int row) const;
+    bool isValueCell(int column, int row) const;
+    bool moveByKey(int key, Qt::KeyboardModifiers modifiers);
+    void reachCell(int column, int row);
     bool showHint(int column, int row);
     void forgetHint();
 
@@ -102,4 +121,7 @@ private:
     HintCallback m_hintCallback;
     int m_lastHintColumn = -1;
     int m_lastHintRow = -1;
+    // The key whose press moved the cell: its release shows the cell's tooltip,
+    // since the tooltip closes on every key press and release.
+    int m_movingKey = 0;
 };

@@ -287,6 +287,27 @@ private slots:
         QCOMPARE(lastRowOfWindowOpenedBy([&] { QTest::keyClick(popup, Qt::Key_G); }),
                  (QStringList{"$13,000.00", "$18,207.33"}));
     }
+
+    // In the grid, Enter and the Menu key's Growth item open the cell the
+    // arrow keys moved to.
+    void keyboardOpensTheGridsSelectedCell() {
+        openExample();
+        grid->setFocus(Qt::TabFocusReason);
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(grid, Qt::Key_Right);
+        for (int i = 0; i < 10; ++i)
+            QTest::keyClick(grid, Qt::Key_Down);
+        QCOMPARE(grid->keyboardCell(), QPoint(7, 11));
+        QCOMPARE(lastRowOfWindowOpenedBy([&] { QTest::keyClick(grid, Qt::Key_Return); }).value(1),
+                 QStringLiteral("$61,713.68"));
+
+        grid->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(grid, Qt::Key_Home);
+        popupFrom(grid, QContextMenuEvent::Keyboard, QPoint(2, 2));
+        QVERIFY(growthItem->isEnabled());
+        QCOMPARE(lastRowOfWindowOpenedBy([&] { QTest::keyClick(popup, Qt::Key_G); }).value(1),
+                 grid->cellText(1, 11).trimmed());
+    }
 };
 
 TLMR_GUI_TEST_MAIN(TestGrowthWindow)

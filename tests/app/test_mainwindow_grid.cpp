@@ -169,12 +169,32 @@ private slots:
         QCOMPARE(cell(w.get(), 0, 0), QStringLiteral(" Savings/Rate"));
         QCOMPARE(ui(w).edtBalance->text(), QStringLiteral("$0.00"));
         QCOMPARE(cell(w.get(), 4, 1), QStringLiteral(" $16,387.93"));
+    }
 
-        // The keyboard cannot move the highlight away either.
+    // Tab reaches the grid after the step groups; the arrows move the selected
+    // cell without recalculating, and the status line reads the cell's split.
+    void keyboardWalksTheGridWithTheSplitOnTheStatusLine() {
+        enterExample();
+        pickStep(ui(w).rgSavings, 1);
+        ui(w).rgInterest->button(3)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(ui(w).grdFV));
+        QCOMPARE(ui(w).StatusBar1->currentMessage(),
+                 QStringLiteral(" $100 a month at 6%: $18,207.33; Total Invested: $13,000; "
+                                "Total Earned: $5,207"));
+
         QTest::keyClick(ui(w).grdFV, Qt::Key_Down);
         QTest::keyClick(ui(w).grdFV, Qt::Key_Right);
-        QCOMPARE(ui(w).grdFV->selectedColumn(), 4);
-        QCOMPARE(ui(w).grdFV->selectedRow(), 1);
+        QCOMPARE(ui(w).grdFV->keyboardCell(), QPoint(5, 2));
+        QCOMPARE(ui(w).grdFV->selectedColumn(), 5);
+        QVERIFY(ui(w).StatusBar1->currentMessage().startsWith(
+            QStringLiteral(" $125 a month at 6.25%: ")));
+        QVERIFY(ui(w).StatusBar1->currentMessage().contains(
+            QStringLiteral("; Total Invested: $16,000; ")));
+
+        // The next calculation puts the selection back on the base cell.
+        typeAndLeave(ui(w).edtInterest, QStringLiteral("7"));
+        QCOMPARE(ui(w).grdFV->keyboardCell(), QPoint(4, 1));
     }
 
     void amountFieldsStoreWhatWasTyped_data() {

@@ -114,7 +114,8 @@ private slots:
             QVERIFY2(button, name);
             QCOMPARE(button->geometry(), QRect(x, 3, 25, 25));
             QVERIFY2(!button->icon().isNull(), name);
-            QVERIFY2(button->toolTip().isEmpty(), name);
+            // The hint, without its aligning blanks, is also the button's tip.
+            QCOMPARE(button->toolTip(), button->statusTip().trimmed());
         }
         QCOMPARE(ui(w).btnPrinterSetup->statusTip(), QStringLiteral(" Printer Setup ..."));
         QCOMPARE(ui(w).btnExit->statusTip(), QStringLiteral("Close Tallowmere"));
@@ -148,9 +149,10 @@ private slots:
         QCOMPARE(captions(control<QMenu>(w.get(), "mnuInternetDownload")).size(), 4);
         QCOMPARE(action("mnuInternetDownloadProduct2")->text(),
                  QLatin1String(ProductInfo::kOtherProducts[1].name));
-        QCOMPARE(captions(control<QMenu>(w.get(), "mnuHelp")),
-                 QStringList({"&Contents", "-", "&Search for Help On...", "&How to Use Help", "-",
-                              "Contact Tech Support by &Email", "-", "&About..."}));
+        QCOMPARE(
+            captions(control<QMenu>(w.get(), "mnuHelp")),
+            QStringList({"&Contents", "-", "&Search for Help On...", "&How to Use Help", "-",
+                         "Contact Tech Support by &Email", "-", "&Disclaimer...", "&About..."}));
         QCOMPARE(action("mnuHelpSupportAddress")->text(),
                  QStringLiteral("support@brindlecrest.example"));
         QCOMPARE(action("mnuHelpContents")->shortcut(), QKeySequence(Qt::Key_F1));
@@ -574,6 +576,41 @@ private slots:
         QVERIFY(w->close());
         QTRY_VERIFY(!(*control<HelpViewer>(w.get(), "HelpViewer1")).window() ||
                     !(*control<HelpViewer>(w.get(), "HelpViewer1")).window()->isVisible());
+    }
+
+    // Print and Quit keys of the desktop next to F1, each on one item only; the
+    // disclaimer is reachable from the Help menu.
+    void standardKeysReachTheirCommands() {
+        w = openWindow();
+        QHash<QKeySequence, QString> owners;
+        for (const QAction* action : w->findChildren<QAction*>()) {
+            for (const QKeySequence& key : action->shortcuts()) {
+                QVERIFY2(!owners.contains(key), qPrintable(key.toString()));
+                owners.insert(key, action->objectName());
+            }
+        }
+        QCOMPARE(owners.value(QKeySequence(Qt::Key_F1)), QStringLiteral("mnuHelpContents"));
+        QCOMPARE(owners.value(QKeySequence(QKeySequence::Print)), QStringLiteral("mnuFilePrint"));
+        QCOMPARE(owners.value(QKeySequence(Qt::CTRL | Qt::Key_Q)), QStringLiteral("mnuFileExit"));
+
+        QStringList shown;
+        const auto recordModal = [&shown] {
+            closeActiveModalLater(20, [&shown](QWidget* modal) {
+                shown << modal->metaObject()->className();
+                modal->close();
+            });
+        };
+        recordModal();
+        QTest::keySequence(ui(w).edtInterest, QKeySequence::Print);
+        recordModal();
+        control<QAction>(w.get(), "mnuHelpDisclaim")->trigger();
+        QCOMPARE(shown, QStringList({"TfrPreviewForm", "TfrmDisclaim"}));
+        QCOMPARE(control<QAction>(w.get(), "mnuHelpDisclaim")->text(),
+                 QStringLiteral("&Disclaimer..."));
+
+        QTRY_VERIFY(w->isActiveWindow());
+        QTest::keySequence(ui(w).edtInterest, QKeySequence(Qt::CTRL | Qt::Key_Q));
+        QTRY_VERIFY(!w->isVisible());
     }
 
     void statusLineShowsTheHintUnderThePointer() {

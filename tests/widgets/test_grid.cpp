@@ -46,7 +46,9 @@ private slots:
     void longTextIsDrawnSmallerToFit();
     void mouseToCell();
     void clickReportsTheCellAfterSelecting();
-    void keyboardMoveCountsAsClick();
+    void arrowKeysMoveOverValueCells_data();
+    void arrowKeysMoveOverValueCells();
+    void keyboardReachesCellsWithTheirTips();
     void mouseMoveReportsPositionAndModifiers();
     void hintCallbackGetsCellAndEmptyProposal();
     void tooltipShowsBelowTheCell();
@@ -106,7 +108,7 @@ void TestGrid::shapeAndCells() {
     QCOMPARE(m_grid->rowCount(), Rows);
     QVERIFY(m_grid->horizontalHeader()->isHidden());
     QVERIFY(m_grid->verticalHeader()->isHidden());
-    QVERIFY(!(m_grid->focusPolicy() & Qt::TabFocus));
+    QVERIFY(m_grid->focusPolicy() & Qt::TabFocus);
     QCOMPARE(m_grid->rowHeight(5), 18);
     QCOMPARE(m_grid->columnWidth(3), 76);
     // The last column takes up the rest of the width.
@@ -340,18 +342,77 @@ void TestGrid::clickReportsTheCellAfterSelecting() {
     QCOMPARE(clicked.count(), 2);
 }
 
-void TestGrid::keyboardMoveCountsAsClick() {
-    m_grid->selectCell(4, 1);
+void TestGrid::arrowKeysMoveOverValueCells_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("control");
+    QTest::addColumn<QPoint>("from");
+    QTest::addColumn<QPoint>("to");
+    QTest::newRow("down") << int(Qt::Key_Down) << false << QPoint(4, 1) << QPoint(4, 2);
+    QTest::newRow("up stops below the header row")
+        << int(Qt::Key_Up) << false << QPoint(4, 1) << QPoint(4, 1);
+    QTest::newRow("left stops beside the header column")
+        << int(Qt::Key_Left) << false << QPoint(1, 5) << QPoint(1, 5);
+    QTest::newRow("right stops at the edge")
+        << int(Qt::Key_Right) << false << QPoint(7, 3) << QPoint(7, 3);
+    QTest::newRow("home") << int(Qt::Key_Home) << false << QPoint(5, 5) << QPoint(1, 5);
+    QTest::newRow("end") << int(Qt::Key_End) << false << QPoint(5, 5) << QPoint(7, 5);
+    QTest::newRow("ctrl+home") << int(Qt::Key_Home) << true << QPoint(5, 5) << QPoint(1, 1);
+    QTest::newRow("ctrl+end") << int(Qt::Key_End) << true << QPoint(5, 5) << QPoint(7, 11);
+    QTest::newRow("page down") << int(Qt::Key_PageDown) << false << QPoint(2, 3) << QPoint(2, 11);
+    QTest::newRow("from a header cell")
+        << int(Qt::Key_Down) << false << QPoint(0, 0) << QPoint(1, 2);
+}
+
+void TestGrid::arrowKeysMoveOverValueCells() {
+    QFETCH(int, key);
+    QFETCH(bool, control);
+    QFETCH(QPoint, from);
+    QFETCH(QPoint, to);
+    m_grid->selectCell(from.x(), from.y());
     m_grid->setFocus(Qt::MouseFocusReason);
     QTRY_VERIFY(m_grid->hasFocus());
+    QSignalSpy reached(m_grid, &TStringAlignGrid::cellReached);
     QSignalSpy clicked(m_grid, &TStringAlignGrid::clicked);
+    QTest::keyClick(m_grid, Qt::Key(key), control ? Qt::ControlModifier : Qt::NoModifier);
+    QCOMPARE(QPoint(m_grid->selectedColumn(), m_grid->selectedRow()), to);
+    QCOMPARE(m_grid->keyboardCell(), to);
+    QCOMPARE(reached.count(), 1);
+    QCOMPARE(QPoint(reached.at(0).at(0).toInt(), reached.at(0).at(1).toInt()), to);
+    QCOMPARE(clicked.count(), 0); // a key is no click: the owner does not recalculate
+}
+
+void TestGrid::keyboardReachesCellsWithTheirTips() {
+    m_grid->setHintCallback([](int column, int row, QString& hint) {
+        hint = QStringLiteral("cell %1/%2\r\nsecond line").arg(column).arg(row);
+    });
+    m_grid->selectCell(4, 1);
+    QSignalSpy reached(m_grid, &TStringAlignGrid::cellReached);
+    QSignalSpy entered(m_grid, &TStringAlignGrid::cellEntered);
+
+    // Tab brings the focus to the grid and its selected cell's tip shows there,
+    // hints switched on or not.
+    QTest::keyClick(m_other, Qt::Key_Tab);
+    QTRY_VERIFY(m_grid->hasFocus());
+    QCOMPARE(reached.count(), 1);
+    QTRY_VERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), QStringLiteral("cell 4/1\nsecond line"));
+
+    // The tip survives the key's release and stands under the new cell.
     QTest::keyClick(m_grid, Qt::Key_Down);
-    QCOMPARE(clicked.count(), 1);
-    QCOMPARE(clicked.at(0).at(0).toInt(), 4);
-    QCOMPARE(clicked.at(0).at(1).toInt(), 2);
-    // Tab leaves the grid instead of walking its cells.
+    QVERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), QStringLiteral("cell 4/2\nsecond line"));
+    QCOMPARE(visibleTip()->pos(), m_grid->hintPosition(4, 2));
+
+    QTest::keyClick(m_grid, Qt::Key_Return);
+    QCOMPARE(entered.count(), 1);
+    QCOMPARE(entered.at(0).at(1).toInt(), 2);
+
+    // Typing does not jump to a cell; Tab leaves the grid.
+    QTest::keyClick(m_grid, Qt::Key_1);
+    QCOMPARE(m_grid->keyboardCell(), QPoint(4, 2));
     QTest::keyClick(m_grid, Qt::Key_Tab);
-    QCOMPARE(clicked.count(), 1);
+    QVERIFY(m_other->hasFocus());
+    QCOMPARE(reached.count(), 2);
 }
 
 void TestGrid::mouseMoveReportsPositionAndModifiers() {
