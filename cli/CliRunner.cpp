@@ -1,6 +1,6 @@
 #include "cli/CliRunner.h"
 
-#include "cli/CliOptions.h"
+#include "cli/CliCommandLine.h"
 #include "cli/GoalCommand.h"
 #include "cli/GrowthCommand.h"
 #include "cli/ReportCommand.h"
