@@ -264,6 +264,17 @@ void THttpCli::onFinished() {
         return; // failed while writing the last piece
     const QNetworkReply::NetworkError code = m_reply->error();
     if (code == QNetworkReply::NoError) {
+        // The network layer may end a body that stopped short without an
+        // error (seen with a reply held to its read buffer): it is a failure.
+        const QVariant length = m_reply->header(QNetworkRequest::ContentLengthHeader);
+        if (m_status >= 200 && m_status < 300 && length.isValid() &&
+            m_bodyBytes < length.toLongLong()) {
+            fail(tr("%1 after %2 of the %3 bytes announced")
+                     .arg(systemError(ECONNRESET))
+                     .arg(m_bodyBytes)
+                     .arg(length.toLongLong()));
+            return;
+        }
         finish(0);
         return;
     }
