@@ -4,7 +4,7 @@
 
 #include "app/Main.h"
 #include "app/XJustOne.h"
-#include "app/splash.h"
+#include "app/SplashScreen.h"
 #include "platform/Application.h"
 #include "platform/ProductInfo.h"
 #include "translations/Translations.h"

@@ -1,7 +1,7 @@
 #include "cli/CliRunner.h"
 
 #include "calc/ArithmeticError.h"
-#include "cli/CliOptions.h"
+#include "cli/CliCommandLine.h"
 #include "cli/GoalCommand.h"
 #include "cli/GrowthCommand.h"
 #include "cli/ReportCommand.h"

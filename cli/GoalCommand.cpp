@@ -4,7 +4,7 @@
 #include "calc/GoalTexts.h"
 #include "calc/NumberFormat.h"
 #include "cli/CliCommand.h"
-#include "cli/CliOptions.h"
+#include "cli/CliCommandLine.h"
 #include "cli/ScheduleCommand.h"
 #include "cli/ScheduleWriters.h"
 

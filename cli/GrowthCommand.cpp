@@ -4,7 +4,7 @@
 #include "calc/Growth.h"
 #include "calc/GrowthTexts.h"
 #include "cli/CliCommand.h"
-#include "cli/CliOptions.h"
+#include "cli/CliCommandLine.h"
 #include "cli/ScheduleCommand.h"
 
 #include <QCoreApplication>

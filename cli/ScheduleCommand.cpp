@@ -2,7 +2,7 @@
 
 #include "calc/ArithmeticError.h"
 #include "cli/CliCommand.h"
-#include "cli/CliOptions.h"
+#include "cli/CliCommandLine.h"
 #include "cli/ScheduleWriters.h"
 
 #include <QCoreApplication>

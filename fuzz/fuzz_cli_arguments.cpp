@@ -4,7 +4,7 @@
 // writes a file (report command lines naming a file are left out).
 
 #include "FuzzCheck.h"
-#include "cli/CliOptions.h"
+#include "cli/CliCommandLine.h"
 #include "cli/CliRunner.h"
 #include "cli/ScheduleCommand.h"
 

@@ -1,5 +1,6 @@
 #include "update/DownloadTarget.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -41,9 +42,11 @@ QString DownloadTarget::unusableReason(const QString& path) {
     struct stat st {};
     if (::lstat(encoded(path).constData(), &st) == 0 && !S_ISREG(st.st_mode) &&
         !S_ISLNK(st.st_mode))
-        return S_ISDIR(st.st_mode) ? fileErrorText(path, EISDIR)
-                                   : QStringLiteral("%1: not a regular file; it is left as it is")
-                                         .arg(QDir::toNativeSeparators(path));
+        return S_ISDIR(st.st_mode)
+                   ? fileErrorText(path, EISDIR)
+                   : QCoreApplication::translate("DownloadTarget",
+                                                 "%1: not a regular file; it is left as it is")
+                         .arg(QDir::toNativeSeparators(path));
     const QFileInfo info(path);
     const long nameMax = ::pathconf(encoded(info.absolutePath()).constData(), _PC_NAME_MAX);
     if (nameMax > 0 && encoded(info.fileName()).size() > nameMax)

@@ -1,5 +1,7 @@
 #include "update/HttpCli.h"
 
+#include "platform/ProductInfo.h"
+
 #include <QHostAddress>
 #include <QIODevice>
 #include <QNetworkAccessManager>
@@ -13,11 +15,13 @@
 
 namespace {
 
-const QString kResolveFailure = QStringLiteral("can't resolve hostname to IP address");
+QString resolveFailure() {
+    return THttpCli::tr("can't resolve hostname to IP address");
+}
 
 // "Connection refused (Error #111)": the system's text and number of an errno.
 QString systemError(int code) {
-    return QStringLiteral("%1 (Error #%2)")
+    return THttpCli::tr("%1 (Error #%2)")
         .arg(QString::fromLocal8Bit(std::strerror(code)))
         .arg(code);
 }
@@ -59,20 +63,16 @@ QString THttpCli::refusal(const QUrl& url, bool plainHttpLoopbackOnly) {
     const QString scheme = url.scheme().toLower();
     if (!url.isValid() || url.host().isEmpty() ||
         (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
-        return QStringLiteral("\"%1\" is not an http or https address").arg(shown(url));
+        return tr("\"%1\" is not an http or https address").arg(shown(url));
     if (plainHttpLoopbackOnly && scheme == QLatin1String("http") && !isLoopback(url.host()))
-        return QStringLiteral("%1 was refused: plain http is used only on this machine, "
-                              "other servers must be reached over https")
+        return tr("%1 was refused: plain http is used only on this machine, "
+                  "other servers must be reached over https")
             .arg(shown(url));
     return {};
 }
 
 THttpCli::THttpCli(QObject* parent)
-    : QObject(parent)
-    , m_manager(new QNetworkAccessManager(this)) {
-    // The network layer refuses to leave https for http; onRedirected checks
-    // every relocation further as it is followed, and ends a refused one.
-    m_manager->setRedirectPolicy(QNetworkRequest::NoLessSafeRedirectPolicy);
+    : QObject(parent) {
     m_idle.setSingleShot(true);
     connect(&m_idle, &QTimer::timeout, this, &THttpCli::onTimeout);
     m_deadline.setSingleShot(true);
@@ -90,7 +90,7 @@ THttpCli::~THttpCli() {
 
 void THttpCli::StartGet() {
     if (busy())
-        throw EHttpException(QStringLiteral("HTTP component is busy"));
+        throw EHttpException(tr("HTTP component is busy"));
     m_status = 0;
     m_reason.clear();
     m_announced = -1;
@@ -106,38 +106,45 @@ void THttpCli::StartGet() {
         failQueued(refused);
         return;
     }
-    if (Proxy.isEmpty()) {
-        m_manager->setProxy(QNetworkProxy::NoProxy);
-    } else {
-        m_manager->setProxy(QNetworkProxy(QNetworkProxy::HttpProxy, Proxy, ProxyPort.toUShort()));
-    }
     if (m_lookup && Proxy.isEmpty() && !m_lookup(url.host())) {
-        failQueued(kResolveFailure);
+        failQueued(resolveFailure());
         return;
     }
+    send(url);
+    if (m_deadlineMs >= 0)
+        m_deadline.start(m_deadlineMs);
+    if (m_minRate > 0 && m_rateWindowMs > 0)
+        m_rateCheck.start(m_rateWindowMs);
+}
 
+void THttpCli::send(const QUrl& url) {
     QNetworkRequest request(url);
-    // The count that matters is onRedirected's; the network layer's is one more.
-    request.setMaximumRedirectsAllowed(kMaxRedirects + 1);
-    request.setRawHeader("User-Agent", "Tallowmere update check");
+    request.setRawHeader("User-Agent", QByteArray(ProductInfo::kTitle) + " update check");
+    // The network layer holds at most kReadBufferBytes of a reply we have not
+    // read only on this road: HTTP/1.1, a body taken as it is sent, and the
+    // limit given the moment the reply exists (given later, or to a request
+    // the layer makes itself for a relocation, it may never apply). An answer
+    // the layer unpacks itself is kept whole while it is unpacked, so the body
+    // is asked for as it is, and one that comes packed anyway is refused.
+    request.setAttribute(QNetworkRequest::Http2AllowedAttribute, false);
+    request.setRawHeader("Accept-Encoding", "identity");
+    // Each request, a relocated one too, on a network layer of its own: one
+    // that has served a request before does not always hold the next reply
+    // to its limit. Relocations are followed by follow(), not by the layer.
+    if (m_manager)
+        m_manager->deleteLater();
+    m_manager = new QNetworkAccessManager(this);
+    m_manager->setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
+    m_manager->setProxy(Proxy.isEmpty()
+                            ? QNetworkProxy(QNetworkProxy::NoProxy)
+                            : QNetworkProxy(QNetworkProxy::HttpProxy, Proxy, ProxyPort.toUShort()));
     m_address = url;
     m_reply = m_manager->get(request);
     m_reply->setReadBufferSize(kReadBufferBytes);
     connect(m_reply, &QNetworkReply::metaDataChanged, this, &THttpCli::onMetaData);
     connect(m_reply, &QNetworkReply::readyRead, this, &THttpCli::onReadyRead);
     connect(m_reply, &QNetworkReply::finished, this, &THttpCli::onFinished);
-    connect(m_reply, &QNetworkReply::redirected, this, &THttpCli::onRedirected);
-    // The network thread takes the buffer size only from a response it has
-    // begun: given again once each request has gone out, and with the headers.
-    connect(m_reply, &QNetworkReply::requestSent, this, [this] {
-        if (m_reply)
-            m_reply->setReadBufferSize(kReadBufferBytes);
-    });
     m_idle.start(m_timeoutMs);
-    if (m_deadlineMs >= 0)
-        m_deadline.start(m_deadlineMs);
-    if (m_minRate > 0 && m_rateWindowMs > 0)
-        m_rateCheck.start(m_rateWindowMs);
 }
 
 void THttpCli::failQueued(const QString& reason) {
@@ -151,33 +158,45 @@ void THttpCli::failQueued(const QString& reason) {
         Qt::QueuedConnection);
 }
 
-void THttpCli::onRedirected(const QUrl& next) {
-    if (!m_reply)
-        return;
-    m_idle.start(m_timeoutMs);
-    // Relocations checked here are counted here too.
+void THttpCli::follow(const QByteArray& location) {
+    const QUrl from = m_address;
+    const QUrl next = from.resolved(QUrl::fromEncoded(location));
     if (++m_redirects > kMaxRedirects) {
-        fail(QStringLiteral("too many relocations (more than %1)").arg(kMaxRedirects));
+        fail(tr("too many relocations (more than %1)").arg(kMaxRedirects));
         return;
     }
-    const QUrl from = m_address;
+    const QString scheme = next.scheme().toLower();
+    if (scheme != QLatin1String("http") && scheme != QLatin1String("https")) {
+        fail(tr("%1 sends the request on to \"%2\", which was refused: only http and https "
+                "addresses are followed")
+                 .arg(shown(from), QString::fromUtf8(location)));
+        return;
+    }
     QString refused = refusal(next, m_plainHttpLoopbackOnly);
     if (refused.isEmpty() && from.scheme().toLower() == QLatin1String("https") &&
-        next.scheme().toLower() != QLatin1String("https"))
-        refused = QStringLiteral("it leaves https for plain http");
+        scheme != QLatin1String("https"))
+        refused = tr("it leaves https for plain http");
     if (!refused.isEmpty()) {
-        fail(QStringLiteral("%1 sends the request on to %2, which was refused: %3")
+        fail(tr("%1 sends the request on to %2, which was refused: %3")
                  .arg(shown(from), shown(next), refused));
         return;
     }
-    m_address = next;
+    if (m_lookup && Proxy.isEmpty() && !m_lookup(next.host())) {
+        fail(resolveFailure());
+        return;
+    }
+    QNetworkReply* old = m_reply;
+    old->disconnect(this);
+    old->abort();
+    old->deleteLater();
+    send(next);
 }
 
 void THttpCli::CancelRequest() {
     if (!m_reply)
         return;
     m_status = 404;
-    m_reason = QStringLiteral("Connection aborted on request");
+    m_reason = tr("Connection aborted on request");
     finish(1);
 }
 
@@ -193,13 +212,21 @@ void THttpCli::readHeaders() {
 
 void THttpCli::onMetaData() {
     m_idle.start(m_timeoutMs);
-    if (m_reply)
-        m_reply->setReadBufferSize(kReadBufferBytes);
     readHeaders();
+    if (m_status >= 300 && m_status < 400 && m_status != 304 && m_reply->hasRawHeader("Location")) {
+        follow(m_reply->rawHeader("Location"));
+        return;
+    }
+    const QByteArray encoding = m_reply->rawHeader("Content-Encoding").trimmed().toLower();
+    if (m_status < 300 && !encoding.isEmpty() && encoding != "identity") {
+        fail(tr("the answer from %1 comes packed (\"%2\") although it was asked for as it is")
+                 .arg(shown(m_reply->url()), QString::fromLatin1(encoding)));
+        return;
+    }
     // An announced body over the limit is refused before any of it is read.
     if (m_reply && m_bodyLimit >= 0 && m_status < 300 && m_announced > m_bodyLimit) {
         m_overLimit = true;
-        fail(QStringLiteral("response larger than %1 bytes").arg(m_bodyLimit));
+        fail(tr("response larger than %1 bytes").arg(m_bodyLimit));
     }
 }
 
@@ -212,13 +239,13 @@ void THttpCli::onReadyRead() {
         return;
     if (m_bodyLimit >= 0 && m_bodyBytes + piece.size() > m_bodyLimit) {
         m_overLimit = true;
-        fail(QStringLiteral("response larger than %1 bytes").arg(m_bodyLimit));
+        fail(tr("response larger than %1 bytes").arg(m_bodyLimit));
         return;
     }
     m_bodyBytes += piece.size();
     m_received = clampToInt(m_bodyBytes);
     if (ReceiveTarget && !writeAll(*ReceiveTarget, piece)) {
-        fail(QStringLiteral("can't write the received data: %1").arg(ReceiveTarget->errorString()));
+        fail(tr("can't write the received data: %1").arg(ReceiveTarget->errorString()));
         return;
     }
     if (OnDocData) {
@@ -236,37 +263,22 @@ void THttpCli::onFinished() {
     if (!m_reply)
         return; // failed while writing the last piece
     const QNetworkReply::NetworkError code = m_reply->error();
-    // The network layer does not always report a connection closed before
-    // the announced length arrived; a cut-off body is never a success. (A
-    // compressed body's announced length counts the compressed bytes.)
-    const bool cutOff = m_status < 300 && m_announced >= 0 && m_bodyBytes < m_announced &&
-                        !m_reply->hasRawHeader("Content-Encoding");
-    if (code == QNetworkReply::NoError && cutOff) {
-        fail(systemError(ECONNRESET));
-        return;
-    }
     if (code == QNetworkReply::NoError) {
+        // The network layer may end a body that stopped short without an
+        // error (seen with a reply held to its read buffer): it is a failure.
+        const QVariant length = m_reply->header(QNetworkRequest::ContentLengthHeader);
+        if (m_status >= 200 && m_status < 300 && length.isValid() &&
+            m_bodyBytes < length.toLongLong()) {
+            fail(tr("%1 after %2 of the %3 bytes announced")
+                     .arg(systemError(ECONNRESET))
+                     .arg(m_bodyBytes)
+                     .arg(length.toLongLong()));
+            return;
+        }
         finish(0);
         return;
     }
     const int status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (status >= 300 && status < 400 &&
-        (code == QNetworkReply::ProtocolUnknownError ||
-         code == QNetworkReply::InsecureRedirectError)) {
-        // A relocation the network layer would not follow (file:, ftp:, data:, ...).
-        const QString location = QString::fromUtf8(m_reply->rawHeader("Location"));
-        fail(QStringLiteral("%1 sends the request on to \"%2\", which was refused: only http "
-                            "and https addresses are followed")
-                 .arg(shown(m_reply->url()), location));
-        return;
-    }
-    if (code == QNetworkReply::UnknownContentError &&
-        m_reply->errorString().startsWith(QLatin1String("Decompression failed"))) {
-        fail(QStringLiteral("the compressed answer from %1 could not be unpacked: it is damaged "
-                            "or unpacks to far more than was sent")
-                 .arg(shown(m_reply->url())));
-        return;
-    }
     const bool responded = status != 0;
     if (responded && !isTransportError(code)) {
         finish(0); // a response with a status above 200: not the client's failure
@@ -275,11 +287,11 @@ void THttpCli::onFinished() {
     switch (code) {
     case QNetworkReply::HostNotFoundError:
     case QNetworkReply::ProxyNotFoundError:
-        fail(kResolveFailure);
+        fail(resolveFailure());
         break;
     case QNetworkReply::ConnectionRefusedError:
     case QNetworkReply::ProxyConnectionRefusedError:
-        fail(QStringLiteral("can't connect: ") + systemError(ECONNREFUSED));
+        fail(tr("can't connect: ") + systemError(ECONNREFUSED));
         break;
     case QNetworkReply::RemoteHostClosedError:
     case QNetworkReply::ProxyConnectionClosedError:
@@ -290,10 +302,10 @@ void THttpCli::onFinished() {
         fail(systemError(ETIMEDOUT));
         break;
     case QNetworkReply::TooManyRedirectsError:
-        fail(QStringLiteral("too many relocations (more than %1)").arg(kMaxRedirects));
+        fail(tr("too many relocations (more than %1)").arg(kMaxRedirects));
         break;
     default:
-        fail(QStringLiteral("%1 (Error #%2)").arg(m_reply->errorString()).arg(int(code)));
+        fail(tr("%1 (Error #%2)").arg(m_reply->errorString()).arg(int(code)));
         break;
     }
 }
@@ -307,7 +319,7 @@ void THttpCli::onRateCheck() {
     if (!m_reply)
         return;
     if (m_bodyBytes - m_windowStart < qint64(m_minRate) * m_rateWindowMs / 1000) {
-        fail(QStringLiteral("transfer too slow: less than %1 bytes a second for %2 seconds")
+        fail(tr("transfer too slow: less than %1 bytes a second for %2 seconds")
                  .arg(m_minRate)
                  .arg(m_rateWindowMs / 1000.0));
         return;

@@ -32,7 +32,7 @@ enum class THttpRequest { httpGET };
 // here, so callers see the final response only. The client's own failures
 // (name lookup, connection, time-out, a transfer too slow, a body over the
 // limit, a write to ReceiveTarget that fails, an address or relocation
-// refused, an answer that cannot be decompressed, cancel) end the request
+// refused, an answer that comes packed, cancel) end the request
 // with status 404, a reason text and a non-zero Error.
 // OnRequestDone comes exactly once per request, after the last OnDocData, and
 // always from the event loop (never from inside StartGet or CancelRequest).
@@ -49,8 +49,8 @@ public:
     static constexpr int kDefaultTimeoutMs = 30000;
     static constexpr int kMaxRedirects = 10;
     // What the network layer may hold of a reply before we read it: reading
-    // at the pace the data is written keeps memory flat, whatever the server
-    // sends.
+    // at the pace the data is written keeps memory flat (a few MiB above
+    // this, whatever the server sends).
     static constexpr qint64 kReadBufferBytes = 1024 * 1024;
 
     // Why the client would refuse to fetch `url` (or to be sent on to it),
@@ -110,11 +110,14 @@ private:
     // Drops the reply and raises OnRequestDone from the event loop.
     void finish(std::uint16_t error);
     void readHeaders();
-    void onRedirected(const QUrl& next);
+    // Starts the request for `url` (the first, or one relocated to).
+    void send(const QUrl& url);
+    // Follows a relocation to `location`, or ends the request as refused.
+    void follow(const QByteArray& location);
     // Fails from the event loop, for a request refused before it started.
     void failQueued(const QString& reason);
 
-    QNetworkAccessManager* m_manager;
+    QPointer<QNetworkAccessManager> m_manager;
     QPointer<QNetworkReply> m_reply;
     QTimer m_idle;
     QTimer m_deadline;

@@ -1,7 +1,7 @@
 #include "update/UpdateFeature.h"
 
 #include "update/UpdateWizard.h"
-#include "update/WUpdate.h"
+#include "update/WebFileInfo.h"
 
 #include <QWidget>
 

@@ -1,5 +1,6 @@
 #include "update/UpdateInfo.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QFile>
 #include <QRegularExpression>
@@ -133,7 +134,8 @@ double UpdateInfo::ParseDate(const QString& input, TWfiDateFormat format) {
         return 0;
     const QString text = input.trimmed();
     const auto invalid = [&] {
-        return EConvertError(QStringLiteral("'%1' is not a valid date").arg(input));
+        return EConvertError(
+            QCoreApplication::translate("UpdateInfo", "'%1' is not a valid date").arg(input));
     };
     // Only a whole abbreviation counts: "ANF" (inside JANFEB) is no month.
     const QString abbreviation = text.left(3).toUpper();

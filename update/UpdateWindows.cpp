@@ -3,6 +3,7 @@
 #include "update/UpdateInfo.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -64,7 +65,7 @@ void TProgramModal::reject() {
 TWaitWindow::TWaitWindow(const QString& text, const QFont& font)
     : TProgramModal(nullptr, kNoTitleButtons) {
     setObjectName(QStringLiteral("WaitWindow"));
-    setWindowTitle(QStringLiteral("Please Wait"));
+    setWindowTitle(tr("Please Wait"));
     setModal(true);
     setCursor(Qt::WaitCursor);
     setFixedSize(232, 73); // 240 x 100 with the frame
@@ -74,15 +75,16 @@ TWaitWindow::TWaitWindow(const QString& text, const QFont& font)
     centreOnScreen(this);
 }
 
-TWebDlProgress::TWebDlProgress(const QFont& font)
+TWebDlProgress::TWebDlProgress(const QString& caption, const QFont& font)
     : TProgramModal(nullptr, kNoTitleButtons) {
     setObjectName(QStringLiteral("WebDlProgress"));
-    setWindowTitle(QStringLiteral("Download Progress"));
+    setWindowTitle(tr("Download Progress"));
     setModal(true);
     setCursor(Qt::WaitCursor);
     setFont(font);
     setFixedSize(272, 123);
     lblDownloading = fixedLabel(this, "lblDownloading", QRect(2, 10, 268, 18));
+    lblDownloading->setText(caption);
     pbarProgress = new QProgressBar(this);
     pbarProgress->setObjectName(QStringLiteral("pbarProgress"));
     pbarProgress->setGeometry(36, 40, 200, 14);
@@ -90,7 +92,7 @@ TWebDlProgress::TWebDlProgress(const QFont& font)
     pbarProgress->setValue(0);
     pbarProgress->setTextVisible(false);
     lblProgress = fixedLabel(this, "lblProgress", QRect(2, 60, 268, 22));
-    btnCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    btnCancel = new QPushButton(tr("&Cancel"), this);
     btnCancel->setObjectName(QStringLiteral("btnCancel"));
     btnCancel->setGeometry(102, 94, 68, 22);
     btnCancel->setCursor(Qt::ArrowCursor);
@@ -104,7 +106,7 @@ void TWebDlProgress::showProgress(qint64 received, qint64 total) {
     if (Cancelled)
         return;
     lblProgress->setText(
-        QStringLiteral("%1 of %2 bytes received.")
+        tr("%1 of %2 bytes received.")
             .arg(UpdateInfo::FormatThousands(received), UpdateInfo::FormatThousands(total)));
     if (total == 0)
         return; // no percentage of nothing
@@ -133,7 +135,7 @@ void TWebDlProgress::keyPressEvent(QKeyEvent* event) {
 std::unique_ptr<QDialog> createReadMeWindow(const QString& text, const QFont& font) {
     auto window = std::make_unique<QDialog>(nullptr, kNoTitleButtons);
     window->setObjectName(QStringLiteral("ReadMeWindow"));
-    window->setWindowTitle(QStringLiteral("Read Me"));
+    window->setWindowTitle(QCoreApplication::translate("TWebFileInfo", "Read Me"));
     window->setFont(font);
     QSize size(800, 600);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -152,7 +154,7 @@ std::unique_ptr<QDialog> createReadMeWindow(const QString& text, const QFont& fo
     memo->setFont(font);
     memo->setPlainText(text);
 
-    auto* ok = new QPushButton(QStringLiteral("&Ok"), window.get());
+    auto* ok = new QPushButton(QCoreApplication::translate("TWebFileInfo", "&Ok"), window.get());
     ok->setObjectName(QStringLiteral("btnOk"));
     ok->setGeometry(w / 2 - 34, h - 56, 68, 22);
     ok->setDefault(true);

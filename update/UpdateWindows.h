@@ -31,20 +31,18 @@ class TWaitWindow : public TProgramModal {
     Q_OBJECT
 public:
     TWaitWindow(const QString& text, const QFont& font);
+
+private:
     QLabel* lblText;
 };
 
 // The download progress window: caption, byte counts, a bar that never moves
-// back, and "Cancel" (also Escape), which cancels the request.
+// back, and "Cancel" (also Escape), which cancels the request. Its controls
+// are found by objectName.
 class TWebDlProgress : public TProgramModal {
     Q_OBJECT
 public:
-    explicit TWebDlProgress(const QFont& font);
-
-    QProgressBar* pbarProgress;
-    QLabel* lblDownloading;
-    QLabel* lblProgress;
-    QPushButton* btnCancel;
+    TWebDlProgress(const QString& caption, const QFont& font);
 
     bool cancelled() const { return Cancelled; }
     // Shows received of total bytes; nothing once cancelled.
@@ -57,6 +55,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    QProgressBar* pbarProgress;
+    QLabel* lblDownloading;
+    QLabel* lblProgress;
+    QPushButton* btnCancel;
     bool Cancelled = false;
 };
 

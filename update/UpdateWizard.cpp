@@ -2,7 +2,7 @@
 
 #include "platform/Application.h"
 #include "platform/ProductInfo.h"
-#include "update/WUpdate.h"
+#include "update/WebFileInfo.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -15,8 +15,6 @@
 #include <QStyle>
 #include <QTimer>
 #include <cmath>
-
-TfrmUpdate* frmUpdate = nullptr;
 
 namespace {
 
@@ -91,7 +89,7 @@ TfrmUpdate::TfrmUpdate(TWebFileInfo& info, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
     , m_info(info) {
     setObjectName(QStringLiteral("frmUpdate"));
-    setWindowTitle(QStringLiteral("Brindlecrest Software's Update Wizard"));
+    setWindowTitle(tr("%1's Update Wizard").arg(QLatin1String(ProductInfo::kMaker)));
     setFont(arial11());
     setFixedSize(411, 220);
 
@@ -112,39 +110,43 @@ TfrmUpdate::TfrmUpdate(TWebFileInfo& info, QWidget* parent)
     Image1->setPixmap(wizardPicture());
 
     const QColor black(Qt::black), blue(Qt::blue), silver(0xc0, 0xc0, 0xc0);
-    Label7 = addLabel("Label7", 17, 14, 107, "Current Application", black);
+    Label7 = addLabel("Label7", 17, 14, 107, tr("Current Application"), black);
     Label7->setFont(arial11(true));
-    Label1 = addLabel("Label1", 64, 34, 86, "Application Name:", black, true);
-    lblApplicationName = addLabel("lblApplicationName", 156, 34, 171, " Tallowmere", blue);
-    Label2 = addLabel("Label2", 98, 53, 52, "Developer:", black, true);
-    lblDeveloper = addLabel("lblDeveloper", 156, 53, 139, " Brindlecrest Software, LLC", blue);
-    Label8 = addLabel("Label8", 43, 72, 107, "Your Current Version:", black, true);
-    lblCurrentVersion = addLabel("lblCurrentVersion", 157, 72, 80, " Current Version", blue);
-    Label10 = addLabel("Label10", 46, 91, 104, "Current Compile Date:", black, true);
+    Label1 = addLabel("Label1", 64, 34, 86, tr("Application Name:"), black, true);
+    lblApplicationName = addLabel("lblApplicationName", 156, 34, 171,
+                                  u' ' + QLatin1String(ProductInfo::kTitle), blue);
+    Label2 = addLabel("Label2", 98, 53, 52, tr("Developer:"), black, true);
+    lblDeveloper = addLabel("lblDeveloper", 156, 53, 139,
+                            u' ' + QLatin1String(ProductInfo::kMakerLegal), blue);
+    Label8 = addLabel("Label8", 43, 72, 107, tr("Your Current Version:"), black, true);
+    lblCurrentVersion = addLabel("lblCurrentVersion", 157, 72, 80, tr(" Current Version"), blue);
+    Label10 = addLabel("Label10", 46, 91, 104, tr("Current Compile Date:"), black, true);
     lblCurrentCompileDate =
-        addLabel("lblCurrentCompileDate", 157, 91, 104, " Current Compile Date", blue);
-    Label5 = addLabel("Label5", 243, 95, 89, "Online Information:", black, true);
-    lblReadMe = addLabel("lblReadMe", 339, 96, 250, "Status Unknown", silver);
-    Label6 = addLabel("Label6", 257, 115, 75, "Download URL:", black, true);
-    lblURL = addLabel("lblURL", 339, 115, 250, "Status Unknown", silver);
+        addLabel("lblCurrentCompileDate", 157, 91, 104, tr(" Current Compile Date"), blue);
+    Label5 = addLabel("Label5", 243, 95, 89, tr("Online Information:"), black, true);
+    lblReadMe = addLabel("lblReadMe", 339, 96, 250, tr("Status Unknown"), silver);
+    Label6 = addLabel("Label6", 257, 115, 75, tr("Download URL:"), black, true);
+    lblURL = addLabel("lblURL", 339, 115, 250, tr("Status Unknown"), silver);
     for (QLabel* hidden : {Label5, lblReadMe, Label6, lblURL})
         hidden->hide();
-    lblUpdateStatus = addLabel("lblUpdateStatus", 17, 123, 137, "Update Status:  Unknown", black);
+    lblUpdateStatus =
+        addLabel("lblUpdateStatus", 17, 123, 137, tr("Update Status:  Unknown"), black);
     lblUpdateStatus->setFont(arial11(true));
-    Label4 = addLabel("Label4", 17, 145, 133, "Newest Version on Server:", black, true);
-    lblVersion = addLabel("lblVersion", 157, 145, 80, "Status Unknown", silver);
-    Label3 = addLabel("Label3", 18, 163, 132, "New Version Compile Date:", black, true);
-    lblDate = addLabel("lblDate", 157, 163, 80, "Status Unknown", silver);
+    Label4 = addLabel("Label4", 17, 145, 133, tr("Newest Version on Server:"), black, true);
+    lblVersion = addLabel("lblVersion", 157, 145, 80, tr("Status Unknown"), silver);
+    Label3 = addLabel("Label3", 18, 163, 132, tr("New Version Compile Date:"), black, true);
+    lblDate = addLabel("lblDate", 157, 163, 80, tr("Status Unknown"), silver);
     Image1->lower(); // the labels stay readable where they overlap the picture
 
     QStyle* s = style();
     btnCheckForUpdate =
-        addButton("btnCheckForUpdate", 6, 133, "Check for &Update", " Check for Update ...",
+        addButton("btnCheckForUpdate", 6, 133, tr("Check for &Update"), tr(" Check for Update ..."),
                   s->standardIcon(QStyle::SP_BrowserReload));
-    btnRetrieveUpdate = addButton("btnRetrieveUpdate", 140, 127, " &Retrieve Update",
-                                  " Retrieve Update ...", s->standardIcon(QStyle::SP_ArrowDown));
-    btnClose = addButton("btnClose", 268, 137, " &Close Update Wizard", "Close Update Center",
-                         s->standardIcon(QStyle::SP_DialogCloseButton));
+    btnRetrieveUpdate =
+        addButton("btnRetrieveUpdate", 140, 127, tr(" &Retrieve Update"),
+                  tr(" Retrieve Update ..."), s->standardIcon(QStyle::SP_ArrowDown));
+    btnClose = addButton("btnClose", 268, 137, tr(" &Close Update Wizard"),
+                         tr("Close Update Center"), s->standardIcon(QStyle::SP_DialogCloseButton));
     btnCheckForUpdate->hide();
     btnRetrieveUpdate->hide();
     btnClose->setDefault(true);
@@ -157,14 +159,10 @@ TfrmUpdate::TfrmUpdate(TWebFileInfo& info, QWidget* parent)
         frame.moveCenter(screen->availableGeometry().center());
         move(frame.topLeft());
     }
-    frmUpdate = this;
     FormCreate();
 }
 
-TfrmUpdate::~TfrmUpdate() {
-    if (frmUpdate == this)
-        frmUpdate = nullptr;
-}
+TfrmUpdate::~TfrmUpdate() = default;
 
 QLabel* TfrmUpdate::addLabel(const char* name, int left, int top, int width, const QString& caption,
                              const QColor& colour, bool rightAligned) {
@@ -241,12 +239,12 @@ void TfrmUpdate::CheckUpdate() {
 
     if (!m_info.GetInfo()) {
         normalCursor();
-        Application::instance()->dialogs().showMessage(
-            QStringLiteral("Get Info failed due to:\r\n") + m_info.LastError());
+        Application::instance()->dialogs().showMessage(tr("Get Info failed due to:\r\n") +
+                                                       m_info.LastError());
         return;
     }
     setColour(lblUpdateStatus, Qt::red);
-    setLabelText(lblUpdateStatus, QStringLiteral("Update Information"));
+    setLabelText(lblUpdateStatus, tr("Update Information"));
     const std::pair<QLabel*, QString> values[] = {{lblDate, m_info.ProductDateStr()},
                                                   {lblVersion, m_info.ProductVersion()},
                                                   {lblReadMe, m_info.ProductReadMe()},
@@ -258,7 +256,7 @@ void TfrmUpdate::CheckUpdate() {
     if (IsUpdateAvailable())
         btnRetrieveUpdate->show();
     else
-        setLabelText(lblUpdateStatus, QStringLiteral("No Updated Version Available"));
+        setLabelText(lblUpdateStatus, tr("No Updated Version Available"));
 }
 
 bool TfrmUpdate::IsUpdateAvailable() const {

@@ -42,7 +42,7 @@ private:
     bool m_firstShown = false;
     bool m_left = false; // another window of the program took over since
 
-public:
+    // The controls, found from outside by their objectNames.
     QFrame* Panel1 = nullptr;
     QLabel* Image1 = nullptr;
     QLabel* Label7 = nullptr;
@@ -67,9 +67,6 @@ public:
     QPushButton* btnRetrieveUpdate = nullptr;
     QPushButton* btnClose = nullptr;
 };
-
-// The wizard while it exists, else null.
-extern TfrmUpdate* frmUpdate;
 
 // The product's information page. Over https: the page names the file the
 // program downloads and starts.

@@ -12,7 +12,7 @@
 #include "tests/support/ScriptedDialogService.h"
 #include "update/HttpCli.h"
 #include "update/UpdateWindows.h"
-#include "update/WUpdate.h"
+#include "update/WebFileInfo.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -314,7 +314,7 @@ void TestHostileServers::scenario() {
         QTimer cancel;
         cancel.callOnTimeout([&cancel] {
             if (auto* window = qobject_cast<TWebDlProgress*>(QApplication::activeModalWidget())) {
-                window->btnCancel->click();
+                window->findChild<QPushButton*>(QStringLiteral("btnCancel"))->click();
                 cancel.stop();
             }
         });
@@ -383,6 +383,12 @@ void TestHostileServers::fastServer_data() {
     // 1: a fast download is read at the pace it is written.
     row("256 MiB as fast as it goes", download, {sized(256 << 20), {}, block, 1024},
         Action::Download, {}, 256 << 20);
+    row("256 MiB after a relocation",
+        metaLine("version", "1.4") + metaLine("url", "@/moved/tlmr14"),
+        {sized(256 << 20), {}, block, 1024}, Action::Download, {}, 256 << 20);
+    row("256 MiB packed as fast as it goes", download,
+        {sized(256 << 20) + "Content-Encoding: gzip\r\n", {}, block, 1024}, Action::Download,
+        QStringLiteral("/dl/tlmr14 comes packed (\"gzip\")"));
     row("endless chunked body, cancelled", download, {ok, {}, block, -1, true}, Action::Download,
         QStringLiteral("Connection aborted on request"));
     // 2: sizes.
@@ -432,7 +438,7 @@ void TestHostileServers::fastServer_data() {
          qCompress(QByteArray(32 << 20, '\0'), 9).mid(4),
          {},
          0},
-        Action::Download, QStringLiteral("/dl/tlmr14 could not be unpacked"));
+        Action::Download, QStringLiteral("/dl/tlmr14 comes packed (\"deflate\")"));
     row("UTF-16 page", QByteArray("\xff\xfe", 2) + QByteArray("<\0M\0", 4), {}, Action::Check,
         QStringLiteral("/tlmr.htm is UTF-16 text"));
     row("page server refuses connections", {}, {}, Action::Check,
@@ -455,6 +461,12 @@ void TestHostileServers::fastServer() {
                                    {},
                                    0});
     server.setAnswer(action == Action::ReadMe ? "/readme.txt" : "/dl/tlmr14", answer);
+    server.setAnswer("/moved/tlmr14",
+                     {"HTTP/1.1 302 Found\r\nContent-Length: 0\r\nLocation: " +
+                          server.url(QStringLiteral("/dl/tlmr14")).toLatin1() + "\r\n",
+                      {},
+                      {},
+                      0});
     const QStringList inTemp = leftIn(privateTemp);
     QTemporaryDir folder(privateTemp + QStringLiteral("/../chosen-XXXXXX"));
     const QString chosen = folder.filePath(QStringLiteral("tlmr14.EXE"));
@@ -490,7 +502,8 @@ void TestHostileServers::fastServer() {
         if (!cancelled && window && received > (8 << 20) &&
             QByteArray(QTest::currentDataTag()).contains("cancelled")) {
             cancelled = true;
-            QTimer::singleShot(0, window->btnCancel, &QPushButton::click);
+            QTimer::singleShot(0, window->findChild<QPushButton*>(QStringLiteral("btnCancel")),
+                               &QPushButton::click);
         }
     };
     m_dialogs->clear();
@@ -517,11 +530,7 @@ void TestHostileServers::fastServer() {
         QVERIFY(!succeeded);
         QVERIFY2(message.contains(reason), qPrintable(message));
     }
-    // The network layer's own read-ahead is not always held to the reply's
-    // buffer size, so for the long download the bound is that it is never
-    // held whole in memory; every other row stays under kMemoryBound.
-    const qint64 bound = saved > kMemoryBound ? saved : kMemoryBound;
-    QVERIFY2(growth < bound, qPrintable(QString::number(growth >> 20) + " MiB"));
+    QVERIFY2(growth < kMemoryBound, qPrintable(QString::number(growth >> 20) + " MiB"));
     // Only the download, whole, under the cleaned name; nothing else written.
     QStringList expected{QStringLiteral("tlmr14.EXE.part")};
     if (saved >= 0) {

@@ -1,5 +1,5 @@
 #include "calc/Schedule.h"
-#include "cli/CliOptions.h"
+#include "cli/CliCommandLine.h"
 #include "cli/CliRunner.h"
 #include "report/PreparedReport.h"
 #include "report/PrintJob.h"

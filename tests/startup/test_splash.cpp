@@ -1,4 +1,4 @@
-#include "app/splash.h"
+#include "app/SplashScreen.h"
 #include "tests/support/TestMain.h"
 
 #include <QApplication>

@@ -6,7 +6,7 @@
 #include "platform/Application.h"
 #include "tests/support/LoopbackHttpServer.h"
 #include "tests/support/ScriptedDialogService.h"
-#include "update/WUpdate.h"
+#include "update/WebFileInfo.h"
 
 #include <QApplication>
 #include <QTimer>

@@ -185,9 +185,10 @@ void TestRetrieval::cancelKeepsTheChosenFileAndLeavesNoPart() {
     m_info->OnDownloadProgress = [&](TWebFileInfo*, int, int) {
         auto* window = qobject_cast<TWebDlProgress*>(QApplication::activeModalWidget());
         QVERIFY(window);
-        shown = window->lblProgress->text();
-        bar = window->pbarProgress->value();
-        QTimer::singleShot(0, window->btnCancel, &QPushButton::click);
+        shown = window->findChild<QLabel*>(QStringLiteral("lblProgress"))->text();
+        bar = window->findChild<QProgressBar*>(QStringLiteral("pbarProgress"))->value();
+        QTimer::singleShot(0, window->findChild<QPushButton*>(QStringLiteral("btnCancel")),
+                           &QPushButton::click);
     };
     QVERIFY(!m_info->Execute());
     QCOMPARE(shown, QStringLiteral("5 of -1 bytes received."));

@@ -4,11 +4,30 @@
 #include "tests/support/TestMain.h"
 #include "update/UpdateWizard.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 
 using namespace UpdateFixture;
 using Response = LoopbackHttpServer::Response;
+
+namespace {
+
+QLabel* label(QWidget& window, const char* name) {
+    return window.findChild<QLabel*>(QLatin1String(name));
+}
+QPushButton* button(QWidget& window, const char* name) {
+    return window.findChild<QPushButton*>(QLatin1String(name));
+}
+// The update wizards that exist (none outlives its showing).
+int wizards() {
+    int count = 0;
+    for (const QWidget* w : QApplication::topLevelWidgets())
+        count += w->objectName() == QLatin1String("frmUpdate");
+    return count;
+}
+
+} // namespace
 
 // The update wizard's states, its checks on activation, and the main
 // window's command that opens it.
@@ -43,7 +62,7 @@ void TestWizard::init() {
 void TestWizard::cleanup() {
     m_info.reset();
     delete m_server;
-    QCOMPARE(frmUpdate, nullptr);
+    QCOMPARE(wizards(), 0);
 }
 
 std::unique_ptr<TfrmUpdate> TestWizard::showWizard() {
@@ -69,19 +88,21 @@ void TestWizard::states() {
     m_server->setResponse("/tlmr.htm", Response::ok(version.isEmpty() ? meta("date", "Oct 1, 2001")
                                                                       : page(*m_server, version)));
     auto wizard = showWizard();
-    QCOMPARE(frmUpdate, wizard.get());
-    QCOMPARE(wizard->lblCurrentVersion->text(), QStringLiteral("1.3.00"));
-    QCOMPARE(wizard->lblCurrentCompileDate->text(), QStringLiteral("October 31, 2001"));
-    QCOMPARE(wizard->lblUpdateStatus->text(), QStringLiteral("Update Status:  Unknown"));
-    QTRY_COMPARE(wizard->lblUpdateStatus->text(), status);
-    QCOMPARE(wizard->lblVersion->text(), QString::fromLatin1(version));
-    QCOMPARE(wizard->lblDate->text(), version.isEmpty() ? QStringLiteral("Oct 1, 2001")
-                                                        : QStringLiteral("November 15, 2001"));
-    QCOMPARE(wizard->lblUpdateStatus->palette().color(QPalette::WindowText), QColor(Qt::red));
-    QCOMPARE(wizard->lblVersion->palette().color(QPalette::WindowText), QColor(Qt::blue));
-    QCOMPARE(wizard->btnRetrieveUpdate->isVisible(), retrieve);
-    QVERIFY(!wizard->btnCheckForUpdate->isVisible());
-    QVERIFY(!wizard->lblURL->isVisible());
+    QCOMPARE(wizard->objectName(), QStringLiteral("frmUpdate"));
+    QCOMPARE(label(*wizard, "lblCurrentVersion")->text(), QStringLiteral("1.3.00"));
+    QCOMPARE(label(*wizard, "lblCurrentCompileDate")->text(), QStringLiteral("October 31, 2001"));
+    QCOMPARE(label(*wizard, "lblUpdateStatus")->text(), QStringLiteral("Update Status:  Unknown"));
+    QTRY_COMPARE(label(*wizard, "lblUpdateStatus")->text(), status);
+    QCOMPARE(label(*wizard, "lblVersion")->text(), QString::fromLatin1(version));
+    QCOMPARE(label(*wizard, "lblDate")->text(), version.isEmpty()
+                                                    ? QStringLiteral("Oct 1, 2001")
+                                                    : QStringLiteral("November 15, 2001"));
+    QCOMPARE(label(*wizard, "lblUpdateStatus")->palette().color(QPalette::WindowText),
+             QColor(Qt::red));
+    QCOMPARE(label(*wizard, "lblVersion")->palette().color(QPalette::WindowText), QColor(Qt::blue));
+    QCOMPARE(button(*wizard, "btnRetrieveUpdate")->isVisible(), retrieve);
+    QVERIFY(!button(*wizard, "btnCheckForUpdate")->isVisible());
+    QVERIFY(!label(*wizard, "lblURL")->isVisible());
     QCOMPARE(m_dialogs->count(), 0);
     QVERIFY(!QGuiApplication::overrideCursor());
 }
@@ -94,8 +115,8 @@ void TestWizard::failedCheckDoesNotRestartItself() {
     drainEvents();
     QCOMPARE(m_dialogs->count(), 2);
     QCOMPARE(m_server->requests().size(), 1);
-    QCOMPARE(wizard->lblUpdateStatus->text(), QStringLiteral("Update Status:  Unknown"));
-    QVERIFY(!wizard->btnRetrieveUpdate->isVisible());
+    QCOMPARE(label(*wizard, "lblUpdateStatus")->text(), QStringLiteral("Update Status:  Unknown"));
+    QVERIFY(!button(*wizard, "btnRetrieveUpdate")->isVisible());
     QVERIFY(!QGuiApplication::overrideCursor());
 
     // Back from another of the program's windows: a new check.
@@ -108,7 +129,7 @@ void TestWizard::failedCheckDoesNotRestartItself() {
     other.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&other));
     wizard->activateWindow();
-    QTRY_COMPARE(wizard->lblVersion->text(), QStringLiteral("1.4"));
+    QTRY_COMPARE(label(*wizard, "lblVersion")->text(), QStringLiteral("1.4"));
     QCOMPARE(m_server->requests().size(), 2);
 }
 
@@ -116,28 +137,28 @@ void TestWizard::secondWizardShowsTheHeldInformation() {
     m_server->setResponse("/tlmr.htm", Response::ok(page(*m_server, "1.4")));
     {
         auto first = showWizard();
-        QTRY_VERIFY(first->btnRetrieveUpdate->isVisible());
+        QTRY_VERIFY(button(*first, "btnRetrieveUpdate")->isVisible());
     }
-    QCOMPARE(frmUpdate, nullptr);
+    QCOMPARE(wizards(), 0);
     auto second = showWizard();
-    QTRY_VERIFY(second->btnRetrieveUpdate->isVisible());
-    QCOMPARE(second->lblVersion->text(), QStringLiteral("1.4"));
+    QTRY_VERIFY(button(*second, "btnRetrieveUpdate")->isVisible());
+    QCOMPARE(label(*second, "lblVersion")->text(), QStringLiteral("1.4"));
     QCOMPARE(m_server->requests().size(), 1);
 }
 
 void TestWizard::declinedRetrievalLeavesTheWizardAsItWas() {
     m_server->setResponse("/tlmr.htm", Response::ok(page(*m_server, "1.4")));
     auto wizard = showWizard();
-    QTRY_VERIFY(wizard->btnRetrieveUpdate->isVisible());
+    QTRY_VERIFY(button(*wizard, "btnRetrieveUpdate")->isVisible());
     m_dialogs->setDefaultAnswer(DialogService::Answer::No);
-    QTest::mouseClick(wizard->btnRetrieveUpdate, Qt::LeftButton);
+    QTest::mouseClick(button(*wizard, "btnRetrieveUpdate"), Qt::LeftButton);
     QCOMPARE(m_dialogs->texts().constLast(),
              QStringLiteral("Current version is 1.3.00.\rVersion 1.4 is available.\rDownload the "
                             "update?"));
     QVERIFY(wizard->isVisible());
-    QVERIFY(wizard->btnRetrieveUpdate->isVisible());
-    QCOMPARE(wizard->lblUpdateStatus->text(), QStringLiteral("Update Information"));
-    QTest::mouseClick(wizard->btnClose, Qt::LeftButton);
+    QVERIFY(button(*wizard, "btnRetrieveUpdate")->isVisible());
+    QCOMPARE(label(*wizard, "lblUpdateStatus")->text(), QStringLiteral("Update Information"));
+    QTest::mouseClick(button(*wizard, "btnClose"), Qt::LeftButton);
     QVERIFY(!wizard->isVisible());
 }
 
@@ -152,15 +173,14 @@ void TestWizard::mainWindowOpensTheWizard() {
 
     QString shown;
     const auto closer = onModal(QStringLiteral("frmUpdate"), [&](QWidget* w) {
-        auto* wizard = static_cast<TfrmUpdate*>(w);
-        if (wizard->lblVersion->text() == QLatin1String("1.4")) {
-            shown = wizard->lblUpdateStatus->text();
-            wizard->btnClose->click();
+        if (label(*w, "lblVersion")->text() == QLatin1String("1.4")) {
+            shown = label(*w, "lblUpdateStatus")->text();
+            button(*w, "btnClose")->click();
         }
     });
     main.findChild<QAbstractButton*>(QStringLiteral("btnUpdate"))->click();
     QCOMPARE(shown, QStringLiteral("Update Information"));
-    QCOMPARE(frmUpdate, nullptr);
+    QCOMPARE(wizards(), 0);
     auto* info = main.findChild<TWebFileInfo*>(QStringLiteral("WebFileInfo"));
     QVERIFY(info);
     QCOMPARE(info->HomeURL(), m_server->url("/tlmr.htm").toString());
@@ -188,7 +208,7 @@ void TestWizard::errorDuringTheCheckReachesTheApplication() {
     auto wizard = showWizard();
     QTRY_COMPARE(errors, QStringList{"'Soon' is not a valid date"});
     QVERIFY(!QGuiApplication::overrideCursor());
-    QCOMPARE(wizard->lblUpdateStatus->text(), QStringLiteral("Update Status:  Unknown"));
+    QCOMPARE(label(*wizard, "lblUpdateStatus")->text(), QStringLiteral("Update Status:  Unknown"));
     drainEvents();
     QCOMPARE(errors.size(), 1);
 }
@@ -199,7 +219,7 @@ void TestWizard::serverTextShowsAsPlainText() {
     m_server->setResponse("/tlmr.htm",
                           Response::ok(meta("version", "<i>1.4</i>") + meta("date", date)));
     auto wizard = showWizard();
-    auto* lblDate = wizard->findChild<QLabel*>(QStringLiteral("lblDate"));
+    QLabel* lblDate = label(*wizard, "lblDate");
     QTRY_COMPARE(lblDate->text(), QString::fromLatin1(date));
     for (QLabel* label : wizard->findChildren<QLabel*>())
         QCOMPARE(label->textFormat(), Qt::PlainText);

@@ -1,4 +1,4 @@
-#include "app/splash.h"
+#include "app/SplashScreen.h"
 
 #include "app/TitlePicture.h"
 #include "app/WindowLook.h"

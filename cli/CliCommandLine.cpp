@@ -1,4 +1,4 @@
-#include "cli/CliOptions.h"
+#include "cli/CliCommandLine.h"
 
 #include "calc/FutureValue.h"
 #include "calc/NumberFormat.h"

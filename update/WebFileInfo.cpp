@@ -1,4 +1,4 @@
-#include "update/WUpdate.h"
+#include "update/WebFileInfo.h"
 
 #include "update/UpdateWindows.h"
 
@@ -98,7 +98,7 @@ void TWebFileInfo::ensureClient() {
 void TWebFileInfo::requireIdleClient() {
     ensureClient();
     if (m_http->busy())
-        throw EHttpException(QStringLiteral("HTTP component is busy"));
+        throw EHttpException(tr("HTTP component is busy"));
 }
 
 std::unique_ptr<TWaitWindow> TWebFileInfo::CreateWaitWindow(const QString& text) {
@@ -132,16 +132,16 @@ bool TWebFileInfo::GetInfo() {
     if (m_active)
         return true;
     if (m_homeURL.isEmpty()) {
-        dialogs().messageBox(ownerWindow(), QStringLiteral("Missing Home URL"),
-                             QStringLiteral("Can not retrieve version information\r"
-                                            "because no home url was provided."),
+        dialogs().messageBox(ownerWindow(), tr("Missing Home URL"),
+                             tr("Can not retrieve version information\r"
+                                "because no home url was provided."),
                              DialogService::Icon::Warning, DialogService::Buttons::Ok);
         return false;
     }
     if (m_tags.allEmpty()) {
-        dialogs().messageBox(ownerWindow(), QStringLiteral("Missing Tag Information"),
-                             QStringLiteral("Can not retrieve version information\r"
-                                            "because no tag information was provided."),
+        dialogs().messageBox(ownerWindow(), tr("Missing Tag Information"),
+                             tr("Can not retrieve version information\r"
+                                "because no tag information was provided."),
                              DialogService::Icon::Warning, DialogService::Buttons::Ok);
         return false;
     }
@@ -158,7 +158,7 @@ bool TWebFileInfo::GetInfo() {
         m_http->ProxyPort =
             m_proxyHost.isEmpty() ? QStringLiteral("80") : QString::number(m_proxyPort);
         if (!wait)
-            wait = CreateWaitWindow(QStringLiteral("Checking For Update..."));
+            wait = CreateWaitWindow(tr("Checking For Update..."));
         const QString address = m_values.RedirectURL.isEmpty() ? m_homeURL : m_values.RedirectURL;
         QByteArray page;
         fetchText(address, *wait, &page, deadline);
@@ -168,8 +168,8 @@ bool TWebFileInfo::GetInfo() {
             m_lastError = m_http->ResponseReason();
             dialogs().showMessage(
                 ownFailure
-                    ? QStringLiteral("The update information could not be fetched from "
-                                     "%1:\r%2.")
+                    ? tr("The update information could not be fetched from "
+                         "%1:\r%2.")
                           .arg(QUrl(address).toDisplayString(QUrl::RemoveUserInfo), m_lastError)
                     : QString::number(m_http->ResponseStatus()));
         }
@@ -178,8 +178,8 @@ bool TWebFileInfo::GetInfo() {
         m_productDate = 0;
         m_downloadFileName.clear();
         if (m_lastError.isEmpty() && UpdateInfo::LooksLikeUtf16(page))
-            m_lastError = QStringLiteral("the information page at %1 is UTF-16 text; it must be "
-                                         "ASCII or UTF-8 to be read")
+            m_lastError = tr("the information page at %1 is UTF-16 text; it must be "
+                             "ASCII or UTF-8 to be read")
                               .arg(QUrl(address).toDisplayString(QUrl::RemoveUserInfo));
         const bool fetched = m_lastError.isEmpty();
         if (fetched) {
@@ -195,8 +195,8 @@ bool TWebFileInfo::GetInfo() {
         if (redirects + 1 > kMaxPageRedirects) {
             m_values = {};
             m_downloadFileName.clear();
-            m_lastError = QStringLiteral("the information page redirects more than %1 times")
-                              .arg(kMaxPageRedirects);
+            m_lastError =
+                tr("the information page redirects more than %1 times").arg(kMaxPageRedirects);
             m_active = false;
             return false;
         }
@@ -268,8 +268,7 @@ void TWebFileInfo::HandleException(QObject* sender, std::exception_ptr error) {
         m_http->OnDocData = {};
     }
     UnhookExceptions();
-    dialogs().messageBox(
-        ownerWindow(), QStringLiteral("Exception"),
-        QStringLiteral("Error retrieving update information.\rException: %1.").arg(message),
-        DialogService::Icon::Warning, DialogService::Buttons::Ok);
+    dialogs().messageBox(ownerWindow(), tr("Exception"),
+                         tr("Error retrieving update information.\rException: %1.").arg(message),
+                         DialogService::Icon::Warning, DialogService::Buttons::Ok);
 }

@@ -1,7 +1,7 @@
-// The interactive part of the update component: read-me, download with its
-// progress window, and Execute, the whole update as the user walks it.
+// TWebFileInfo, its interactive part: read-me, download with its progress
+// window, and Execute, the whole update as the user walks it.
 
-#include "update/WUpdate.h"
+#include "update/WebFileInfo.h"
 
 #include "platform/ProductInfo.h"
 #include "platform/Shell.h"
@@ -23,20 +23,21 @@
 
 namespace {
 
-constexpr char kSaveFilter[] = "Application (*.EXE);;Zipped File (*.ZIP);;All Files (*.*)";
+const char* const kSaveFilter =
+    QT_TRANSLATE_NOOP("TWebFileInfo", "Application (*.EXE);;Zipped File (*.ZIP);;All Files (*.*)");
 // Slowest average a download may keep up (see DownloadFile).
 constexpr int kMinDownloadRate = 1024;
 
 QString versionsText(const TWebFileInfo& info) {
-    return QStringLiteral("Current version is %1.\rVersion %2 is available.\r")
+    return TWebFileInfo::tr("Current version is %1.\rVersion %2 is available.\r")
         .arg(info.CurrentVersion(), info.ProductVersion());
 }
 
 // "<first line>\rError unknown." or "<first line>\rError: "<reason>."".
 QString withReason(const QString& firstLine, const QString& reason) {
     if (reason.isEmpty())
-        return firstLine + QStringLiteral("\rError unknown.");
-    return firstLine + QStringLiteral("\rError: \"%1.\"").arg(reason);
+        return firstLine + TWebFileInfo::tr("\rError unknown.");
+    return firstLine + TWebFileInfo::tr("\rError: \"%1.\"").arg(reason);
 }
 
 bool matchesSha256(const QString& path, const QString& expected) {
@@ -67,12 +68,12 @@ bool TWebFileInfo::DownloadFile(const QString& address, const QString& localPath
     m_lastError.clear();
     requireIdleClient();
     if (const QString unusable = DownloadTarget::unusableReason(localPath); !unusable.isEmpty()) {
-        m_lastError = QStringLiteral("can't write ") + unusable;
+        m_lastError = tr("can't write ") + unusable;
         return false;
     }
     DownloadTarget target(localPath);
     if (!target.open()) {
-        m_lastError = QStringLiteral("can't write ") + target.errorString();
+        m_lastError = tr("can't write ") + target.errorString();
         return false;
     }
     const qint64 limit = declaredSize >= 0 ? declaredSize : kMaxDownloadBytes;
@@ -95,8 +96,7 @@ bool TWebFileInfo::DownloadFile(const QString& address, const QString& localPath
     });
     m_http->URL = address;
 
-    TWebDlProgress progress(UIFont());
-    progress.lblDownloading->setText(caption);
+    TWebDlProgress progress(caption, UIFont());
     progress.onCancel = [this] {
         if (m_http)
             m_http->CancelRequest();
@@ -112,38 +112,37 @@ bool TWebFileInfo::DownloadFile(const QString& address, const QString& localPath
     if (!ok && m_lastError.isEmpty())
         m_lastError = m_http->ResponseReason();
     if (target.file().error() != QFileDevice::NoError) {
-        m_lastError = QStringLiteral("can't write %1: %2")
+        m_lastError = tr("can't write %1: %2")
                           .arg(QDir::toNativeSeparators(localPath), target.file().errorString());
         return false;
     }
     if (m_http->bodyOverLimit()) {
-        m_lastError =
-            declaredSize >= 0
-                ? QStringLiteral("the download at %1 is larger than the %2 bytes the information "
-                                 "page gives")
-                      .arg(where, UpdateInfo::FormatThousands(declaredSize))
-                : QStringLiteral("the download at %1 is larger than %2 bytes, the most an update "
-                                 "may be")
-                      .arg(where, UpdateInfo::FormatThousands(kMaxDownloadBytes));
+        m_lastError = declaredSize >= 0
+                          ? tr("the download at %1 is larger than the %2 bytes the information "
+                               "page gives")
+                                .arg(where, UpdateInfo::FormatThousands(declaredSize))
+                          : tr("the download at %1 is larger than %2 bytes, the most an update "
+                               "may be")
+                                .arg(where, UpdateInfo::FormatThousands(kMaxDownloadBytes));
         return false;
     }
     if (!ok)
         return false;
     const qint64 written = target.file().size();
     if (declaredSize >= 0 && written != declaredSize) {
-        m_lastError = QStringLiteral("the download at %1 has %2 bytes, not the %3 bytes the "
-                                     "information page gives")
+        m_lastError = tr("the download at %1 has %2 bytes, not the %3 bytes the "
+                         "information page gives")
                           .arg(where, UpdateInfo::FormatThousands(written),
                                UpdateInfo::FormatThousands(declaredSize));
         return false;
     }
     if (!sha256.isEmpty() && !matchesSha256(target.temporaryPath(), sha256)) {
-        m_lastError = QStringLiteral(
+        m_lastError = tr(
             "the download was damaged or altered on its way (its SHA-256 checksum does not match)");
         return false;
     }
     if (!target.commit()) {
-        m_lastError = QStringLiteral("can't write ") + target.errorString();
+        m_lastError = tr("can't write ") + target.errorString();
         return false;
     }
     return true;
@@ -168,19 +167,19 @@ bool TWebFileInfo::DownloadUpdate(const QString& path) {
     m_localFileName =
         path.endsWith(u'/') || path.endsWith(u'\\') ? path + m_downloadFileName : path;
     if (QFileInfo(m_localFileName).fileName().isEmpty()) {
-        m_lastError = QStringLiteral("the download address names no file");
+        m_lastError = tr("the download address names no file");
         return false;
     }
-    return DownloadFile(m_values.DownloadURL, m_localFileName, QStringLiteral("Downloading Update"),
+    return DownloadFile(m_values.DownloadURL, m_localFileName, tr("Downloading Update"),
                         m_values.Sha256, UpdateInfo::DeclaredSize(m_values));
 }
 
 std::unique_ptr<QDialog> TWebFileInfo::CreateReadMeWindow(const QString& address) {
-    auto wait = CreateWaitWindow(QStringLiteral("Retrieving ReadMe..."));
+    auto wait = CreateWaitWindow(tr("Retrieving ReadMe..."));
     QByteArray text;
     fetchText(address, *wait, &text, textDeadline());
     if (m_http->bodyOverLimit()) {
-        m_lastError = QStringLiteral("it is larger than %1 bytes, the most a read-me may be")
+        m_lastError = tr("it is larger than %1 bytes, the most a read-me may be")
                           .arg(UpdateInfo::FormatThousands(kMaxTextBytes));
         return nullptr;
     }
@@ -201,12 +200,11 @@ bool TWebFileInfo::ShowReadMe(bool ask) {
         return false;
     if (m_values.ProductReadMe.isEmpty() && m_values.ProductReadMeExt.isEmpty())
         return false;
-    if (ask &&
-        dialogs().messageBox(ownerWindow(), QStringLiteral("Update Available"),
-                             versionsText(*this) + QStringLiteral("Would you like to view the "
-                                                                  "ReadMe file?"),
-                             DialogService::Icon::Question,
-                             DialogService::Buttons::YesNo) != DialogService::Answer::Yes)
+    if (ask && dialogs().messageBox(ownerWindow(), tr("Update Available"),
+                                    versionsText(*this) + tr("Would you like to view the "
+                                                             "ReadMe file?"),
+                                    DialogService::Icon::Question,
+                                    DialogService::Buttons::YesNo) != DialogService::Answer::Yes)
         return false;
     const QString address =
         m_values.ProductReadMe.isEmpty() ? m_values.ProductReadMeExt : m_values.ProductReadMe;
@@ -214,10 +212,9 @@ bool TWebFileInfo::ShowReadMe(bool ask) {
         window->exec();
     } else {
         dialogs().messageBox(
-            ownerWindow(), QStringLiteral("Read Me"),
-            withReason(
-                QStringLiteral("The read-me at %1 could not be shown.").arg(shownAddress(address)),
-                m_lastError),
+            ownerWindow(), tr("Read Me"),
+            withReason(tr("The read-me at %1 could not be shown.").arg(shownAddress(address)),
+                       m_lastError),
             DialogService::Icon::Warning, DialogService::Buttons::Ok);
     }
     return true;
@@ -234,26 +231,25 @@ bool TWebFileInfo::Execute() {
     };
 
     if (!GetInfo()) {
-        warn(QStringLiteral("Connection Error"),
-             withReason(QStringLiteral("Could not retrieve version information from the Internet."),
+        warn(tr("Connection Error"),
+             withReason(tr("Could not retrieve version information from the Internet."),
                         m_lastError));
         return false;
     }
     if (!IsNewerVersion()) {
-        dialogs().messageBox(ownerWindow(), QStringLiteral("No Update Found"),
-                             QStringLiteral("There is no update available."),
-                             DialogService::Icon::Information, DialogService::Buttons::Ok);
+        dialogs().messageBox(ownerWindow(), tr("No Update Found"),
+                             tr("There is no update available."), DialogService::Icon::Information,
+                             DialogService::Buttons::Ok);
         return false;
     }
     if (m_options.testFlag(wfioDisplayReadMe))
         ShowReadMe(true);
-    if (!ask(QStringLiteral("Update Available"),
-             versionsText(*this) + QStringLiteral("Download the update?")))
+    if (!ask(tr("Update Available"), versionsText(*this) + tr("Download the update?")))
         return false;
 
     int filter = 0;
     QString chosen = dialogs().getSaveFileName(ownerWindow(), QString(), m_downloadFileName,
-                                               QLatin1String(kSaveFilter), &filter);
+                                               tr(kSaveFilter), &filter);
     if (chosen.isEmpty())
         return false;
     if (!QFileInfo(chosen).fileName().contains(u'.')) {
@@ -263,21 +259,21 @@ bool TWebFileInfo::Execute() {
             chosen += QStringLiteral(".ZIP");
     }
     if (!DownloadUpdate(chosen)) {
-        warn(QStringLiteral("Download Error"),
-             withReason(QStringLiteral("Error occurred while downloading update."), m_lastError));
+        warn(tr("Download Error"),
+             withReason(tr("Error occurred while downloading update."), m_lastError));
         return false;
     }
     if (!m_options.testFlag(wfioRunUpdate))
         return true;
 
     const bool exits = m_options.testFlag(wfioExitDuringUpdate);
-    QString question = QStringLiteral("Do you want to install the update now?");
+    QString question = tr("Do you want to install the update now?");
     if (exits)
-        question += QStringLiteral("\rThis will close %1.").arg(QLatin1String(ProductInfo::kTitle));
-    if (!ask(QStringLiteral("Install Update"), question))
+        question += tr("\rThis will close %1.").arg(QLatin1String(ProductInfo::kTitle));
+    if (!ask(tr("Install Update"), question))
         return true;
     if (!Shell::start(m_localFileName, QProcess::splitCommand(m_values.RunParams))) {
-        warn(QStringLiteral("Error"), QStringLiteral("Can not start program."));
+        warn(tr("Error"), tr("Can not start program."));
         return true;
     }
     if (exits) {
