@@ -368,6 +368,13 @@ Eingabe, 3 die Ausgabe konnte nicht geschrieben werden.
     </message>
 </context>
 <context>
+    <name>DownloadTarget</name>
+    <message>
+        <source>%1: not a regular file; it is left as it is</source>
+        <translation>%1: keine gewöhnliche Datei; sie bleibt unverändert</translation>
+    </message>
+</context>
+<context>
     <name>ErrorRecovery</name>
     <message>
         <source>Information</source>
@@ -664,6 +671,10 @@ Eingabe, 3 die Ausgabe konnte nicht geschrieben werden.
         <translation>Die Tabelle konnte nicht in %1 gespeichert werden:<byte value="xd"/>
 %2</translation>
     </message>
+    <message>
+        <source>Growth year by year</source>
+        <translation>Wachstum Jahr für Jahr</translation>
+    </message>
 </context>
 <context>
     <name>HelpFile</name>
@@ -750,6 +761,14 @@ Eingabe, 3 die Ausgabe konnte nicht geschrieben werden.
         <source>Cannot open the help file %1.</source>
         <translation>Die Hilfedatei %1 kann nicht geöffnet werden.</translation>
     </message>
+    <message>
+        <source>Index entries</source>
+        <translation>Indexeinträge</translation>
+    </message>
+    <message>
+        <source>Help topic</source>
+        <translation>Hilfethema</translation>
+    </message>
 </context>
 <context>
     <name>InputPanel</name>
@@ -828,6 +847,14 @@ Eingabe, 3 die Ausgabe konnte nicht geschrieben werden.
     <message>
         <source>Increment Interest Rates By:</source>
         <translation>Zinssatz erhöhen um:</translation>
+    </message>
+    <message>
+        <source>First Year</source>
+        <translation>Erstes Jahr</translation>
+    </message>
+    <message>
+        <source>Last Year</source>
+        <translation>Letztes Jahr</translation>
     </message>
 </context>
 <context>
@@ -946,6 +973,10 @@ Eingabe, 3 die Ausgabe konnte nicht geschrieben werden.
     <message>
         <source>G&amp;oal...</source>
         <translation>&amp;Ziel...</translation>
+    </message>
+    <message>
+        <source>&amp;Disclaimer...</source>
+        <translation>&amp;Haftungsausschluss...</translation>
     </message>
 </context>
 <context>
@@ -1119,6 +1150,73 @@ Eingabe, 3 die Ausgabe konnte nicht geschrieben werden.
     </message>
 </context>
 <context>
+    <name>THttpCli</name>
+    <message>
+        <source>can&apos;t resolve hostname to IP address</source>
+        <translation>der Hostname lässt sich nicht in eine IP-Adresse auflösen</translation>
+    </message>
+    <message>
+        <source>%1 (Error #%2)</source>
+        <translation>%1 (Fehler Nr. %2)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an http or https address</source>
+        <translation>&quot;%1&quot; ist keine http- oder https-Adresse</translation>
+    </message>
+    <message>
+        <source>%1 was refused: plain http is used only on this machine, other servers must be reached over https</source>
+        <translation>%1 wurde abgelehnt: unverschlüsseltes http gilt nur auf diesem Rechner, andere Server müssen über https erreicht werden</translation>
+    </message>
+    <message>
+        <source>HTTP component is busy</source>
+        <translation>Die HTTP-Komponente ist beschäftigt</translation>
+    </message>
+    <message>
+        <source>too many relocations (more than %1)</source>
+        <translation>zu viele Weiterleitungen (mehr als %1)</translation>
+    </message>
+    <message>
+        <source>%1 sends the request on to &quot;%2&quot;, which was refused: only http and https addresses are followed</source>
+        <translation>%1 leitet die Anfrage an &quot;%2&quot; weiter; das wurde abgelehnt: nur http- und https-Adressen werden verfolgt</translation>
+    </message>
+    <message>
+        <source>it leaves https for plain http</source>
+        <translation>sie wechselt von https zu unverschlüsseltem http</translation>
+    </message>
+    <message>
+        <source>%1 sends the request on to %2, which was refused: %3</source>
+        <translation>%1 leitet die Anfrage an %2 weiter; das wurde abgelehnt: %3</translation>
+    </message>
+    <message>
+        <source>Connection aborted on request</source>
+        <translation>Verbindung auf Wunsch abgebrochen</translation>
+    </message>
+    <message>
+        <source>the answer from %1 comes packed (&quot;%2&quot;) although it was asked for as it is</source>
+        <translation>die Antwort von %1 kommt gepackt (&quot;%2&quot;), obwohl sie ungepackt angefordert wurde</translation>
+    </message>
+    <message>
+        <source>response larger than %1 bytes</source>
+        <translation>Antwort größer als %1 Bytes</translation>
+    </message>
+    <message>
+        <source>can&apos;t write the received data: %1</source>
+        <translation>die empfangenen Daten lassen sich nicht schreiben: %1</translation>
+    </message>
+    <message>
+        <source>%1 after %2 of the %3 bytes announced</source>
+        <translation>%1 nach %2 von %3 angekündigten Bytes</translation>
+    </message>
+    <message>
+        <source>can&apos;t connect: </source>
+        <translation>keine Verbindung möglich: </translation>
+    </message>
+    <message>
+        <source>transfer too slow: less than %1 bytes a second for %2 seconds</source>
+        <translation>Übertragung zu langsam: weniger als %1 Bytes pro Sekunde über %2 Sekunden</translation>
+    </message>
+</context>
+<context>
     <name>TPrinterSetupDialog</name>
     <message>
         <source>Print Setup</source>
@@ -1168,6 +1266,199 @@ Eingabe, 3 die Ausgabe konnte nicht geschrieben werden.
 All rights reserved.</source>
         <translation>.
 Alle Rechte vorbehalten.</translation>
+    </message>
+</context>
+<context>
+    <name>TWaitWindow</name>
+    <message>
+        <source>Please Wait</source>
+        <translation>Bitte warten</translation>
+    </message>
+</context>
+<context>
+    <name>TWebDlProgress</name>
+    <message>
+        <source>Download Progress</source>
+        <translation>Download-Fortschritt</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes received.</source>
+        <translation>%1 von %2 Bytes empfangen.</translation>
+    </message>
+</context>
+<context>
+    <name>TWebFileInfo</name>
+    <message>
+        <source>Read Me</source>
+        <translation>Liesmich</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>HTTP component is busy</source>
+        <translation>Die HTTP-Komponente ist beschäftigt</translation>
+    </message>
+    <message>
+        <source>Missing Home URL</source>
+        <translation>Startadresse fehlt</translation>
+    </message>
+    <message>
+        <source>Can not retrieve version information<byte value="xd"/>because no home url was provided.</source>
+        <translation>Versionsinformationen können nicht abgerufen werden,<byte value="xd"/>da keine Startadresse angegeben wurde.</translation>
+    </message>
+    <message>
+        <source>Missing Tag Information</source>
+        <translation>Tag-Angaben fehlen</translation>
+    </message>
+    <message>
+        <source>Can not retrieve version information<byte value="xd"/>because no tag information was provided.</source>
+        <translation>Versionsinformationen können nicht abgerufen werden,<byte value="xd"/>da keine Tag-Angaben gemacht wurden.</translation>
+    </message>
+    <message>
+        <source>Checking For Update...</source>
+        <translation>Suche nach Aktualisierung...</translation>
+    </message>
+    <message>
+        <source>The update information could not be fetched from %1:<byte value="xd"/>%2.</source>
+        <translation>Die Aktualisierungsinformationen konnten nicht von %1 abgerufen werden:<byte value="xd"/>%2.</translation>
+    </message>
+    <message>
+        <source>the information page at %1 is UTF-16 text; it must be ASCII or UTF-8 to be read</source>
+        <translation>die Informationsseite unter %1 ist UTF-16-Text; lesbar ist nur ASCII oder UTF-8</translation>
+    </message>
+    <message>
+        <source>the information page redirects more than %1 times</source>
+        <translation>die Informationsseite leitet mehr als %1-mal weiter</translation>
+    </message>
+    <message>
+        <source>Exception</source>
+        <translation>Ausnahme</translation>
+    </message>
+    <message>
+        <source>Error retrieving update information.<byte value="xd"/>Exception: %1.</source>
+        <translation>Fehler beim Abrufen der Aktualisierungsinformationen.<byte value="xd"/>Ausnahme: %1.</translation>
+    </message>
+    <message>
+        <source>Application (*.EXE);;Zipped File (*.ZIP);;All Files (*.*)</source>
+        <translation>Anwendung (*.EXE);;ZIP-Datei (*.ZIP);;Alle Dateien (*.*)</translation>
+    </message>
+    <message>
+        <source>Current version is %1.<byte value="xd"/>Version %2 is available.<byte value="xd"/></source>
+        <translation>Die aktuelle Version ist %1.<byte value="xd"/>Version %2 ist verfügbar.<byte value="xd"/></translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>Error unknown.</source>
+        <translation><byte value="xd"/>Unbekannter Fehler.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>Error: &quot;%1.&quot;</source>
+        <translation><byte value="xd"/>Fehler: &quot;%1.&quot;</translation>
+    </message>
+    <message>
+        <source>can&apos;t write </source>
+        <translation>kann nicht schreiben: </translation>
+    </message>
+    <message>
+        <source>can&apos;t write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>the download at %1 is larger than the %2 bytes the information page gives</source>
+        <translation>der Download unter %1 ist größer als die %2 Bytes, die die Informationsseite angibt</translation>
+    </message>
+    <message>
+        <source>the download at %1 is larger than %2 bytes, the most an update may be</source>
+        <translation>der Download unter %1 ist größer als %2 Bytes, das Höchstmaß für eine Aktualisierung</translation>
+    </message>
+    <message>
+        <source>the download at %1 has %2 bytes, not the %3 bytes the information page gives</source>
+        <translation>der Download unter %1 hat %2 Bytes, nicht die %3 Bytes, die die Informationsseite angibt</translation>
+    </message>
+    <message>
+        <source>the download was damaged or altered on its way (its SHA-256 checksum does not match)</source>
+        <translation>der Download wurde unterwegs beschädigt oder verändert (seine SHA-256-Prüfsumme stimmt nicht)</translation>
+    </message>
+    <message>
+        <source>the download address names no file</source>
+        <translation>die Download-Adresse nennt keine Datei</translation>
+    </message>
+    <message>
+        <source>Downloading Update</source>
+        <translation>Aktualisierung wird heruntergeladen</translation>
+    </message>
+    <message>
+        <source>Retrieving ReadMe...</source>
+        <translation>Liesmich wird abgerufen...</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 bytes, the most a read-me may be</source>
+        <translation>sie ist größer als %1 Bytes, das Höchstmaß für eine Liesmich-Datei</translation>
+    </message>
+    <message>
+        <source>Update Available</source>
+        <translation>Aktualisierung verfügbar</translation>
+    </message>
+    <message>
+        <source>Would you like to view the ReadMe file?</source>
+        <translation>Möchten Sie die Liesmich-Datei ansehen?</translation>
+    </message>
+    <message>
+        <source>The read-me at %1 could not be shown.</source>
+        <translation>Die Liesmich-Datei unter %1 konnte nicht angezeigt werden.</translation>
+    </message>
+    <message>
+        <source>Connection Error</source>
+        <translation>Verbindungsfehler</translation>
+    </message>
+    <message>
+        <source>Could not retrieve version information from the Internet.</source>
+        <translation>Die Versionsinformationen konnten nicht aus dem Internet abgerufen werden.</translation>
+    </message>
+    <message>
+        <source>No Update Found</source>
+        <translation>Keine Aktualisierung gefunden</translation>
+    </message>
+    <message>
+        <source>There is no update available.</source>
+        <translation>Es ist keine Aktualisierung verfügbar.</translation>
+    </message>
+    <message>
+        <source>Download the update?</source>
+        <translation>Die Aktualisierung herunterladen?</translation>
+    </message>
+    <message>
+        <source>Download Error</source>
+        <translation>Download-Fehler</translation>
+    </message>
+    <message>
+        <source>Error occurred while downloading update.</source>
+        <translation>Beim Herunterladen der Aktualisierung ist ein Fehler aufgetreten.</translation>
+    </message>
+    <message>
+        <source>Do you want to install the update now?</source>
+        <translation>Möchten Sie die Aktualisierung jetzt installieren?</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>This will close %1.</source>
+        <translation><byte value="xd"/>Dabei wird %1 geschlossen.</translation>
+    </message>
+    <message>
+        <source>Install Update</source>
+        <translation>Aktualisierung installieren</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Can not start program.</source>
+        <translation>Das Programm kann nicht gestartet werden.</translation>
     </message>
 </context>
 <context>
@@ -1397,6 +1688,111 @@ Alle Rechte vorbehalten.</translation>
         <source>This copy of %1 was installed from your system&apos;s packages. Newer versions come through its package manager (apt).</source>
         <translation>Diese Kopie von %1 wurde aus den Paketen Ihres Systems installiert. Neuere Versionen kommen über dessen Paketverwaltung (apt).</translation>
     </message>
+    <message>
+        <source>Future values by monthly savings and interest rate</source>
+        <translation>Endwerte nach Sparrate und Zinssatz</translation>
+    </message>
+    <message>
+        <source> %1 a month at %2: %3</source>
+        <translation> %1 im Monat zu %2: %3</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmUpdate</name>
+    <message>
+        <source>%1&apos;s Update Wizard</source>
+        <translation>Aktualisierungsassistent von %1</translation>
+    </message>
+    <message>
+        <source>Current Application</source>
+        <translation>Aktuelle Anwendung</translation>
+    </message>
+    <message>
+        <source>Application Name:</source>
+        <translation>Anwendung:</translation>
+    </message>
+    <message>
+        <source>Developer:</source>
+        <translation>Hersteller:</translation>
+    </message>
+    <message>
+        <source>Your Current Version:</source>
+        <translation>Ihre Version:</translation>
+    </message>
+    <message>
+        <source> Current Version</source>
+        <translation> Aktuelle Version</translation>
+    </message>
+    <message>
+        <source>Current Compile Date:</source>
+        <translation>Erstellt am:</translation>
+    </message>
+    <message>
+        <source> Current Compile Date</source>
+        <translation> Erstellungsdatum</translation>
+    </message>
+    <message>
+        <source>Online Information:</source>
+        <translation>Online-Angaben:</translation>
+    </message>
+    <message>
+        <source>Status Unknown</source>
+        <translation>Status unbekannt</translation>
+    </message>
+    <message>
+        <source>Download URL:</source>
+        <translation>Download-Adresse:</translation>
+    </message>
+    <message>
+        <source>Update Status:  Unknown</source>
+        <translation>Status:  unbekannt</translation>
+    </message>
+    <message>
+        <source>Newest Version on Server:</source>
+        <translation>Neueste Version:</translation>
+    </message>
+    <message>
+        <source>New Version Compile Date:</source>
+        <translation>Erstellt am:</translation>
+    </message>
+    <message>
+        <source>Check for &amp;Update</source>
+        <translation>Nach &amp;Aktualisierung suchen</translation>
+    </message>
+    <message>
+        <source> Check for Update ...</source>
+        <translation> Nach Aktualisierung suchen ...</translation>
+    </message>
+    <message>
+        <source> &amp;Retrieve Update</source>
+        <translation> &amp;Herunterladen</translation>
+    </message>
+    <message>
+        <source> Retrieve Update ...</source>
+        <translation> Aktualisierung herunterladen ...</translation>
+    </message>
+    <message>
+        <source> &amp;Close Update Wizard</source>
+        <translation> Assistent &amp;schließen</translation>
+    </message>
+    <message>
+        <source>Close Update Center</source>
+        <translation>Aktualisierungsassistent schließen</translation>
+    </message>
+    <message>
+        <source>Get Info failed due to:<byte value="xd"/>
+</source>
+        <translation>Abruf fehlgeschlagen wegen:<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Update Information</source>
+        <translation>Aktualisierungsinformationen</translation>
+    </message>
+    <message>
+        <source>No Updated Version Available</source>
+        <translation>Keine neuere Version verfügbar</translation>
+    </message>
 </context>
 <context>
     <name>ToolBarPanel</name>
@@ -1440,6 +1836,13 @@ Alle Rechte vorbehalten.</translation>
 Total Earned: </source>
         <translation><byte value="xd"/>
 Zinsertrag gesamt: </translation>
+    </message>
+</context>
+<context>
+    <name>UpdateInfo</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid date</source>
+        <translation>&apos;%1&apos; ist kein gültiges Datum</translation>
     </message>
 </context>
 <context>

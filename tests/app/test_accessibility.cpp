@@ -147,7 +147,8 @@ private slots:
         auto info = UpdateFixture::component(server);
         TfrmUpdate wizard(*info);
         wizard.show();
-        QTRY_VERIFY(wizard.btnRetrieveUpdate->isVisible());
+        QTRY_VERIFY(
+            wizard.findChild<QPushButton*>(QStringLiteral("btnRetrieveUpdate"))->isVisible());
         QCOMPARE(unnamedControls(&wizard), QStringList());
     }
 };
