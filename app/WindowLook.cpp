@@ -1,7 +1,7 @@
 #include "app/WindowLook.h"
 
+#include "platform/FontFamilies.h"
 #include "platform/PngPicture.h"
-#include "widgets/FontFamilies.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -3,10 +3,10 @@
 #include "calc/GrowthTexts.h"
 #include "growth/GrowthChart.h"
 #include "platform/Application.h"
+#include "platform/FontFamilies.h"
 #include "platform/PlacementStore.h"
 #include "platform/ProductInfo.h"
 #include "platform/SafeFile.h"
-#include "widgets/FontFamilies.h"
 
 #include <QApplication>
 #include <QBarSet>

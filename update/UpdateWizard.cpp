@@ -1,6 +1,7 @@
 #include "update/UpdateWizard.h"
 
 #include "platform/Application.h"
+#include "platform/FontFamilies.h"
 #include "platform/ProductInfo.h"
 #include "update/WebFileInfo.h"
 
@@ -20,8 +21,9 @@ namespace {
 
 constexpr char kUpdateUrlVariable[] = "TALLOWMERE_UPDATE_URL";
 
-QFont arial11(bool bold = false) {
-    QFont font(QStringLiteral("Arial"));
+QFont windowFont11(bool bold = false) {
+    QFont font;
+    font.setFamilies(windowFontFamilies());
     font.setPixelSize(11);
     font.setBold(bold);
     return font;
@@ -90,7 +92,7 @@ TfrmUpdate::TfrmUpdate(TWebFileInfo& info, QWidget* parent)
     , m_info(info) {
     setObjectName(QStringLiteral("frmUpdate"));
     setWindowTitle(tr("%1's Update Wizard").arg(QLatin1String(ProductInfo::kMaker)));
-    setFont(arial11());
+    setFont(windowFont11());
     setFixedSize(411, 220);
 
     Panel1 = new QFrame(this);
@@ -111,7 +113,7 @@ TfrmUpdate::TfrmUpdate(TWebFileInfo& info, QWidget* parent)
 
     const QColor black(Qt::black), blue(Qt::blue), silver(0xc0, 0xc0, 0xc0);
     Label7 = addLabel("Label7", 17, 14, 107, tr("Current Application"), black);
-    Label7->setFont(arial11(true));
+    Label7->setFont(windowFont11(true));
     Label1 = addLabel("Label1", 64, 34, 86, tr("Application Name:"), black, true);
     lblApplicationName = addLabel("lblApplicationName", 156, 34, 171,
                                   u' ' + QLatin1String(ProductInfo::kTitle), blue);
@@ -131,7 +133,7 @@ TfrmUpdate::TfrmUpdate(TWebFileInfo& info, QWidget* parent)
         hidden->hide();
     lblUpdateStatus =
         addLabel("lblUpdateStatus", 17, 123, 137, tr("Update Status:  Unknown"), black);
-    lblUpdateStatus->setFont(arial11(true));
+    lblUpdateStatus->setFont(windowFont11(true));
     Label4 = addLabel("Label4", 17, 145, 133, tr("Newest Version on Server:"), black, true);
     lblVersion = addLabel("lblVersion", 157, 145, 80, tr("Status Unknown"), silver);
     Label3 = addLabel("Label3", 18, 163, 132, tr("New Version Compile Date:"), black, true);
@@ -169,7 +171,7 @@ QLabel* TfrmUpdate::addLabel(const char* name, int left, int top, int width, con
     auto* label = new QLabel(caption, Panel1);
     label->setObjectName(QLatin1String(name));
     label->setGeometry(left, top, width, 14);
-    label->setFont(arial11());
+    label->setFont(windowFont11());
     // Values come from the server: shown as they are written, never as markup.
     label->setTextFormat(Qt::PlainText);
     label->setAlignment((rightAligned ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
@@ -282,6 +284,6 @@ TWebFileInfo* createProgramWebFileInfo(QWidget* owner) {
         info->setHomeURL(override);
     info->InfoTags() = TWfiTags::programTags();
     info->setOptions(wfioDisplayUI | wfioDisplayReadMe | wfioRunUpdate | wfioExitDuringUpdate);
-    info->setUIFont(arial11());
+    info->setUIFont(windowFont11());
     return info;
 }
