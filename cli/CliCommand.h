@@ -3,7 +3,6 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
-#include <optional>
 
 class CliCommandLine;
 
@@ -14,25 +13,26 @@ inline constexpr int kCliExitBadInput = 2;
 inline constexpr int kCliExitOutputFailed = 3; // standard output cannot take the text
 inline constexpr int kCliExitUnreachable = 4;  // no value reaches the goal (goal command)
 
+// Ends a command: `line` goes to standard error after "tallowmere-cli: " and
+// the program exits with `status`. Thrown by the option readers and the
+// commands; an ArithmeticError ends a command the same way, with status 1.
+struct CliFailure {
+    QString line;
+    int status = kCliExitBadInput;
+};
+
 // One subcommand of tallowmere-cli: `run` gets the arguments after the
-// subcommand's name and returns the exit status; `out` and `err` receive UTF-8
-// text for standard output and standard error. `summary` is its line in the
+// subcommand's name and appends UTF-8 text for standard output to `out`; it
+// ends with a CliFailure when it cannot. `summary` is its line in the
 // overview, `usage` its own --help text.
 struct CliCommand {
     const char* name;
     const char* summary;
-    int (*run)(const QStringList& arguments, QByteArray& out, QByteArray& err);
+    void (*run)(const QStringList& arguments, QByteArray& out);
     QString (*usage)();
 };
 
-// Appends "tallowmere-cli: <line>" to `err` and returns `status`.
-int cliFailure(QByteArray& err, const QString& line, int status = kCliExitBadInput);
-
-// Appends the message for values that cannot be calculated; returns its status.
-int cliIncalculable(QByteArray& err);
-
-// Parses a command's arguments. When that ends the command (a bad option, said
-// on `err`, or --help, answered with `usage` on `out`) returns the exit status;
-// otherwise nothing, and the command goes on.
-std::optional<int> parseCommandLine(CliCommandLine& commandLine, const QStringList& arguments,
-                                    QString (*usage)(), QByteArray& out, QByteArray& err);
+// Parses a command's arguments (bad input ends the command). Returns true when
+// they ask for --help, which is then answered with `usage` on `out`.
+bool helpAnswered(CliCommandLine& commandLine, const QStringList& arguments, QString (*usage)(),
+                  QByteArray& out);

@@ -4,6 +4,7 @@
 #include "calc/NumberFormat.h"
 #include "calc/Steps.h"
 #include "calc/Term.h"
+#include "cli/CliCommand.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -105,45 +106,43 @@ double rateAsStored(double rate) {
     return parseNumber(formatFixed(rate, kRateDecimals, us), us).value_or(rate);
 }
 
-QString readNumberOption(const CliCommandLine& commandLine, const QString& name, double& target) {
+void readNumberOption(const CliCommandLine& commandLine, const QString& name, double& target) {
     for (const QString& value : commandLine.values(name)) {
         const auto number = readAmount(value);
         if (!number)
-            return QCoreApplication::translate(
-                       "Cli", "%1: %2 is not a number; expected a number with '.' as the "
-                              "decimal point, e.g. 1000 or 12.50")
-                .arg(dashed(name), quotedValue(value));
+            throw CliFailure{QCoreApplication::translate(
+                                 "Cli", "%1: %2 is not a number; expected a number with '.' as "
+                                        "the decimal point, e.g. 1000 or 12.50")
+                                 .arg(dashed(name), quotedValue(value))};
         target = *number;
     }
-    return {};
 }
 
-QString readMonthOption(const CliCommandLine& commandLine, const QString& name, QString& month,
-                        std::int32_t& year) {
+void readMonthOption(const CliCommandLine& commandLine, const QString& name, QString& month,
+                     std::int32_t& year) {
     for (const QString& value : commandLine.values(name)) {
         if (!readMonthYear(value, month, year))
-            return QCoreApplication::translate(
-                       "Cli", "%1: %2 is not a month and year; expected one of %3 followed "
-                              "by a whole year, e.g. \"Jan 2000\"")
-                .arg(dashed(name), quotedValue(value), monthNames().join(QStringLiteral(", ")));
+            throw CliFailure{QCoreApplication::translate(
+                                 "Cli", "%1: %2 is not a month and year; expected one of %3 "
+                                        "followed by a whole year, e.g. \"Jan 2000\"")
+                                 .arg(dashed(name), quotedValue(value),
+                                      monthNames().join(QStringLiteral(", ")))};
     }
-    return {};
 }
 
-QString readStepOption(const CliCommandLine& commandLine, const QString& name,
-                       const std::array<Step, kStepCount>& steps, int& target) {
+void readStepOption(const CliCommandLine& commandLine, const QString& name,
+                    const std::array<Step, kStepCount>& steps, int& target) {
     for (const QString& value : commandLine.values(name)) {
         const auto index = readWholeNumber(value);
         if (!index || *index < 0 || *index >= kStepCount)
-            return QCoreApplication::translate(
-                       "Cli", "%1: %2 is not a step index; expected a whole number from 0 "
-                              "to %3 (%4)")
-                .arg(dashed(name), quotedValue(value))
-                .arg(kStepCount - 1)
-                .arg(stepList(steps));
+            throw CliFailure{QCoreApplication::translate(
+                                 "Cli", "%1: %2 is not a step index; expected a whole number "
+                                        "from 0 to %3 (%4)")
+                                 .arg(dashed(name), quotedValue(value))
+                                 .arg(kStepCount - 1)
+                                 .arg(stepList(steps))};
         target = *index;
     }
-    return {};
 }
 
 } // namespace
@@ -160,37 +159,36 @@ void CliCommandLine::addValueOption(const QString& name, const QString& valueNam
     m_entries.append({name, valueName, help});
 }
 
-QString CliCommandLine::unknownOptionError(const QString& text) const {
+CliFailure CliCommandLine::unknownOption(const QString& text) const {
     QStringList accepted;
     for (const Entry& entry : m_entries)
         accepted << dashed(entry.name);
     accepted << dashed(kHelp);
-    return QCoreApplication::translate("Cli", "unknown option %1; accepted options: %2")
-        .arg(quotedValue(text), accepted.join(QStringLiteral(", ")));
+    return {QCoreApplication::translate("Cli", "unknown option %1; accepted options: %2")
+                .arg(quotedValue(text), accepted.join(QStringLiteral(", ")))};
 }
 
-bool CliCommandLine::parse(const QStringList& arguments, QString& error) {
+CliFailure CliCommandLine::missingValue(const QString& option) {
+    return {QCoreApplication::translate("Cli", "%1 needs a value; see --help").arg(option)};
+}
+
+void CliCommandLine::parse(const QStringList& arguments) {
     // QCommandLineParser expects the program's name first.
     const bool parsed = m_parser.parse(QStringList{QStringLiteral("tallowmere-cli")} + arguments);
     if (m_parser.isSet(kHelp))
-        return true;
+        return;
     if (!parsed) {
         const QStringList unknown = m_parser.unknownOptionNames();
         if (!unknown.isEmpty()) {
             for (const QString& argument : arguments)
-                if (argument.startsWith(u'-') && spelledName(argument) == unknown.first()) {
-                    error = unknownOptionError(argument.section(u'=', 0, 0));
-                    return false;
-                }
-            error = unknownOptionError(dashed(unknown.first()));
-        } else if (!arguments.isEmpty() && !arguments.last().contains(u'=')) {
-            // The only other failure: the last option lacks its value.
-            error = QCoreApplication::translate("Cli", "%1 needs a value; see --help")
-                        .arg(arguments.last());
-        } else {
-            error = m_parser.errorText();
+                if (argument.startsWith(u'-') && spelledName(argument) == unknown.first())
+                    throw unknownOption(argument.section(u'=', 0, 0));
+            throw unknownOption(dashed(unknown.first()));
         }
-        return false;
+        // The only other failure: the last option lacks its value.
+        if (!arguments.isEmpty() && !arguments.last().contains(u'='))
+            throw missingValue(arguments.last());
+        throw CliFailure{m_parser.errorText()};
     }
     // An option followed by another ("--balance --savings 5") took that one's
     // name as its value: what the user left out is the value.
@@ -201,26 +199,16 @@ bool CliCommandLine::parse(const QStringList& arguments, QString& error) {
             const QString name = spelledName(value);
             if (name == kHelp || name == QLatin1String("h") ||
                 std::any_of(m_entries.begin(), m_entries.end(),
-                            [&](const Entry& e) { return e.name == name; })) {
-                error = QCoreApplication::translate("Cli", "%1 needs a value; see --help")
-                            .arg(dashed(entry.name));
-                return false;
-            }
+                            [&](const Entry& e) { return e.name == name; }))
+                throw missingValue(dashed(entry.name));
         }
     }
-    if (!m_parser.positionalArguments().isEmpty()) {
-        error = unknownOptionError(m_parser.positionalArguments().first());
-        return false;
-    }
-    return true;
+    if (!m_parser.positionalArguments().isEmpty())
+        throw unknownOption(m_parser.positionalArguments().first());
 }
 
 bool CliCommandLine::helpRequested() const {
     return m_parser.isSet(kHelp);
-}
-
-bool CliCommandLine::isSet(const QString& name) const {
-    return m_parser.isSet(name);
 }
 
 QStringList CliCommandLine::values(const QString& name) const {
@@ -290,36 +278,24 @@ void addScheduleInputOptions(CliCommandLine& commandLine) {
             .arg(defaults.rateStepIndex));
 }
 
-QString readScheduleInputs(const CliCommandLine& commandLine, ScheduleInputs& inputs) {
-    QString error = readNumberOption(commandLine, QStringLiteral("balance"), inputs.balance);
-    if (error.isEmpty())
-        error = readNumberOption(commandLine, QStringLiteral("savings"), inputs.savings);
-    if (error.isEmpty())
-        error = readMonthOption(commandLine, QStringLiteral("first"), inputs.firstMonth,
-                                inputs.firstYear);
-    if (error.isEmpty())
-        error =
-            readMonthOption(commandLine, QStringLiteral("last"), inputs.lastMonth, inputs.lastYear);
-    if (error.isEmpty()) {
-        for (const QString& value : commandLine.values(QStringLiteral("frequency"))) {
-            if (!isKnownFrequency(value))
-                return QCoreApplication::translate(
-                           "Cli", "--frequency: %1 is not a frequency; expected one of %2")
-                    .arg(quotedValue(value), frequencyNames().join(QStringLiteral(", ")));
-            inputs.frequency = value;
-        }
+void readScheduleInputs(const CliCommandLine& commandLine, ScheduleInputs& inputs) {
+    readNumberOption(commandLine, QStringLiteral("balance"), inputs.balance);
+    readNumberOption(commandLine, QStringLiteral("savings"), inputs.savings);
+    readMonthOption(commandLine, QStringLiteral("first"), inputs.firstMonth, inputs.firstYear);
+    readMonthOption(commandLine, QStringLiteral("last"), inputs.lastMonth, inputs.lastYear);
+    for (const QString& value : commandLine.values(QStringLiteral("frequency"))) {
+        if (!isKnownFrequency(value))
+            throw CliFailure{
+                QCoreApplication::translate(
+                    "Cli", "--frequency: %1 is not a frequency; expected one of %2")
+                    .arg(quotedValue(value), frequencyNames().join(QStringLiteral(", ")))};
+        inputs.frequency = value;
     }
-    if (error.isEmpty()) {
-        error = readNumberOption(commandLine, QStringLiteral("rate"), inputs.rate);
-        inputs.rate = rateAsStored(inputs.rate);
-    }
-    if (error.isEmpty())
-        error = readStepOption(commandLine, QStringLiteral("savings-step"), savingsSteps(),
-                               inputs.savingsStepIndex);
-    if (error.isEmpty())
-        error = readStepOption(commandLine, QStringLiteral("rate-step"), rateSteps(),
-                               inputs.rateStepIndex);
-    return error;
+    readNumberOption(commandLine, QStringLiteral("rate"), inputs.rate);
+    inputs.rate = rateAsStored(inputs.rate);
+    readStepOption(commandLine, QStringLiteral("savings-step"), savingsSteps(),
+                   inputs.savingsStepIndex);
+    readStepOption(commandLine, QStringLiteral("rate-step"), rateSteps(), inputs.rateStepIndex);
 }
 
 void addLocaleOption(CliCommandLine& commandLine) {
@@ -330,19 +306,18 @@ void addLocaleOption(CliCommandLine& commandLine) {
                                            "(default: from the environment, LANG / LC_ALL)"));
 }
 
-QString readLocale(const CliCommandLine& commandLine, std::optional<QString>& locale) {
+void readLocale(const CliCommandLine& commandLine, std::optional<QString>& locale) {
     for (const QString& value : commandLine.values(QStringLiteral("locale"))) {
         // QLocale quietly stands in a related locale (or C) for a name it does
         // not know; only a name it gives back unchanged is one it has.
         const bool exact = value == QLatin1String("POSIX") || QLocale(value).name() == value;
         if (!exact)
-            return QCoreApplication::translate(
-                       "Cli", "--locale: %1 is not a known locale; expected a locale name "
-                              "language_TERRITORY such as en_US or de_DE")
-                .arg(quotedValue(value));
+            throw CliFailure{QCoreApplication::translate(
+                                 "Cli", "--locale: %1 is not a known locale; expected a locale "
+                                        "name language_TERRITORY such as en_US or de_DE")
+                                 .arg(quotedValue(value))};
         locale = value;
     }
-    return {};
 }
 
 RegionalSettings regionalSettingsFor(const std::optional<QString>& locale) {

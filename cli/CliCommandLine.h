@@ -9,9 +9,12 @@
 #include <QStringList>
 #include <optional>
 
+struct CliFailure;
+
 // The options of one subcommand on QCommandLineParser: long options written
 // --name value or --name=value, and -h / --help. Parsing only collects the
-// texts; the readers below check them and name the problem in one line.
+// texts; the readers below check them and name the problem in one line, as
+// a CliFailure.
 class CliCommandLine {
 public:
     CliCommandLine();
@@ -20,13 +23,12 @@ public:
     // the usage text.
     void addValueOption(const QString& name, const QString& valueName, const QString& help);
 
-    // Parses the arguments after the subcommand's name. On bad input returns
-    // false and sets `error` to one line: an unknown option (with the accepted
-    // ones), an option without its value, a stray argument.
-    bool parse(const QStringList& arguments, QString& error);
+    // Parses the arguments after the subcommand's name. Bad input throws a
+    // CliFailure with one line: an unknown option (with the accepted ones), an
+    // option without its value, a stray argument.
+    void parse(const QStringList& arguments);
 
     bool helpRequested() const;
-    bool isSet(const QString& name) const;
     // Every value given for the option, in order (the last one counts).
     QStringList values(const QString& name) const;
 
@@ -41,7 +43,8 @@ private:
         QString help;
     };
 
-    QString unknownOptionError(const QString& text) const;
+    CliFailure unknownOption(const QString& text) const;
+    static CliFailure missingValue(const QString& option);
 
     QCommandLineParser m_parser;
     QList<Entry> m_entries;
@@ -55,13 +58,13 @@ QString quotedValue(const QString& value);
 // --rate, --savings-step and --rate-step, each defaulting to a first run's
 // value. Shared by every subcommand that calculates a schedule.
 void addScheduleInputOptions(CliCommandLine& commandLine);
-// Reads the options into `inputs`; returns an error line, or an empty text.
-QString readScheduleInputs(const CliCommandLine& commandLine, ScheduleInputs& inputs);
+// Reads the options given into `inputs`; a bad value throws a CliFailure.
+void readScheduleInputs(const CliCommandLine& commandLine, ScheduleInputs& inputs);
 
 // --locale NAME: the regional settings of the texts.
 void addLocaleOption(CliCommandLine& commandLine);
-// Reads --locale into `locale` (unset when not given); returns an error line,
-// or an empty text. Only a name that names an existing locale exactly passes.
-QString readLocale(const CliCommandLine& commandLine, std::optional<QString>& locale);
+// Reads --locale into `locale` (unset when not given). Only a name that names
+// an existing locale exactly passes; another throws a CliFailure.
+void readLocale(const CliCommandLine& commandLine, std::optional<QString>& locale);
 // The locale's regional settings, or the environment's (LANG / LC_ALL).
 RegionalSettings regionalSettingsFor(const std::optional<QString>& locale);

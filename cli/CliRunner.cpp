@@ -46,27 +46,41 @@ QString commandNames() {
     return names.join(QStringLiteral(", "));
 }
 
+void runCommandLine(const QStringList& arguments, QByteArray& out) {
+    if (arguments.isEmpty())
+        throw CliFailure{
+            QCoreApplication::translate("Cli", "missing command; expected: %1 (or --help)")
+                .arg(commandNames())};
+    const QString& name = arguments.front();
+    if (name == QLatin1String("--version") || name == QLatin1String("-V")) {
+        out += cliVersion().toUtf8();
+        return;
+    }
+    if (isHelp(name)) {
+        // "help COMMAND" is that command's own help.
+        const CliCommand* command = arguments.size() > 1 ? findCommand(arguments[1]) : nullptr;
+        if (arguments.size() > 1 && !command)
+            throw CliFailure{QCoreApplication::translate("Cli", "unknown command %1; expected: %2")
+                                 .arg(quotedValue(arguments[1]), commandNames())};
+        out += (command ? command->usage() : cliUsage()).toUtf8();
+        return;
+    }
+    const CliCommand* command = findCommand(name);
+    if (!command)
+        throw CliFailure{
+            QCoreApplication::translate("Cli", "unknown command %1; expected: %2 (or --help)")
+                .arg(quotedValue(name), commandNames())};
+    command->run(arguments.mid(1), out);
+}
+
 } // namespace
 
-int cliFailure(QByteArray& err, const QString& line, int status) {
-    err += "tallowmere-cli: " + line.toUtf8() + '\n';
-    return status;
-}
-
-int cliIncalculable(QByteArray& err) {
-    return cliFailure(err, incalculableSentence(), kCliExitArithmetic);
-}
-
-std::optional<int> parseCommandLine(CliCommandLine& commandLine, const QStringList& arguments,
-                                    QString (*usage)(), QByteArray& out, QByteArray& err) {
-    QString error;
-    if (!commandLine.parse(arguments, error))
-        return cliFailure(err, error);
-    if (commandLine.helpRequested()) {
+bool helpAnswered(CliCommandLine& commandLine, const QStringList& arguments, QString (*usage)(),
+                  QByteArray& out) {
+    commandLine.parse(arguments);
+    if (commandLine.helpRequested())
         out += usage().toUtf8();
-        return kCliExitSuccess;
-    }
-    return std::nullopt;
+    return commandLine.helpRequested();
 }
 
 QString cliUsage() {
@@ -97,29 +111,15 @@ QString cliVersion() {
 }
 
 int runCli(const QStringList& arguments, QByteArray& out, QByteArray& err) {
-    if (arguments.isEmpty())
-        return cliFailure(
-            err, QCoreApplication::translate("Cli", "missing command; expected: %1 (or --help)")
-                     .arg(commandNames()));
-    const QString& name = arguments.front();
-    if (name == QLatin1String("--version") || name == QLatin1String("-V")) {
-        out += cliVersion().toUtf8();
+    CliFailure failure;
+    try {
+        runCommandLine(arguments, out);
         return kCliExitSuccess;
+    } catch (const CliFailure& thrown) {
+        failure = thrown;
+    } catch (const ArithmeticError&) {
+        failure = {incalculableSentence(), kCliExitArithmetic};
     }
-    if (isHelp(name)) {
-        // "help COMMAND" is that command's own help.
-        const CliCommand* command = arguments.size() > 1 ? findCommand(arguments[1]) : nullptr;
-        if (arguments.size() > 1 && !command)
-            return cliFailure(err,
-                              QCoreApplication::translate("Cli", "unknown command %1; expected: %2")
-                                  .arg(quotedValue(arguments[1]), commandNames()));
-        out += (command ? command->usage() : cliUsage()).toUtf8();
-        return kCliExitSuccess;
-    }
-    const CliCommand* command = findCommand(name);
-    if (!command)
-        return cliFailure(
-            err, QCoreApplication::translate("Cli", "unknown command %1; expected: %2 (or --help)")
-                     .arg(quotedValue(name), commandNames()));
-    return command->run(arguments.mid(1), out, err);
+    err += "tallowmere-cli: " + failure.line.toUtf8() + '\n';
+    return failure.status;
 }

@@ -40,41 +40,39 @@ void addGoalOptions(CliCommandLine& commandLine) {
             "Cli", "what to solve for (required): the monthly savings, the initial balance, "
                    "the term (as the last month) or the interest rate; the option of that "
                    "input is ignored"));
-    addScheduleInputOptions(commandLine);
-    addLocaleOption(commandLine);
-    addFormatOption(commandLine);
+    addScheduleOptions(commandLine);
 }
 
-QString readTarget(const CliCommandLine& commandLine, double& target) {
+double readTarget(const CliCommandLine& commandLine) {
     const QStringList values = commandLine.values(kTarget);
     if (values.isEmpty())
-        return QCoreApplication::translate(
+        throw CliFailure{QCoreApplication::translate(
             "Cli", "--target is required: the future value to reach, e.g. --target "
-                   "20000");
+                   "20000")};
     const auto number = parseNumber(values.last(), RegionalSettings::unitedStates());
     if (!number || !std::isfinite(*number) || *number <= 0)
-        return QCoreApplication::translate(
-                   "Cli", "--target: %1 is not an amount above zero; expected a number with "
-                          "'.' as the decimal point, e.g. 20000 or 12500.50")
-            .arg(quotedValue(values.last()));
-    target = *number;
-    return {};
+        throw CliFailure{QCoreApplication::translate(
+                             "Cli", "--target: %1 is not an amount above zero; expected a "
+                                    "number with '.' as the decimal point, e.g. 20000 or "
+                                    "12500.50")
+                             .arg(quotedValue(values.last()))};
+    return *number;
 }
 
-QString readUnknown(const CliCommandLine& commandLine, GoalUnknown& unknown) {
+GoalUnknown readUnknown(const CliCommandLine& commandLine) {
     const QStringList values = commandLine.values(kSolve);
     const QString expected =
         QCoreApplication::translate("Cli", "expected one of %1").arg(unknownNames());
     if (values.isEmpty())
-        return QCoreApplication::translate("Cli", "--solve is required; %1").arg(expected);
-    for (GoalUnknown candidate : kUnknowns) {
-        if (values.last() == goalUnknownName(candidate)) {
-            unknown = candidate;
-            return {};
-        }
+        throw CliFailure{
+            QCoreApplication::translate("Cli", "--solve is required; %1").arg(expected)};
+    for (GoalUnknown unknown : kUnknowns) {
+        if (values.last() == goalUnknownName(unknown))
+            return unknown;
     }
-    return QCoreApplication::translate("Cli", "--solve: %1 is not something to solve for; %2")
-        .arg(quotedValue(values.last()), expected);
+    throw CliFailure{
+        QCoreApplication::translate("Cli", "--solve: %1 is not something to solve for; %2")
+            .arg(quotedValue(values.last()), expected)};
 }
 
 QString answerLabel(GoalUnknown unknown) {
@@ -143,31 +141,22 @@ QByteArray asJson(const GoalAnswer& answer, double target, const RegionalSetting
 
 } // namespace
 
-int runGoalCommand(const QStringList& arguments, QByteArray& out, QByteArray& err) {
+void runGoalCommand(const QStringList& arguments, QByteArray& out) {
     CliCommandLine commandLine;
     addGoalOptions(commandLine);
-    if (const auto done = parseCommandLine(commandLine, arguments, goalUsage, out, err))
-        return *done;
-    double target = 0;
-    GoalUnknown unknown = GoalUnknown::Savings;
-    ScheduleOptions options;
-    QString error = readTarget(commandLine, target);
-    if (error.isEmpty())
-        error = readUnknown(commandLine, unknown);
-    if (error.isEmpty())
-        error = readCalculationOptions(commandLine, options);
-    if (error.isEmpty())
-        error = readFormat(commandLine, options.format);
-    if (!error.isEmpty())
-        return cliFailure(err, error);
+    if (helpAnswered(commandLine, arguments, goalUsage, out))
+        return;
+    const double target = readTarget(commandLine);
+    const GoalUnknown unknown = readUnknown(commandLine);
+    const ScheduleOptions options = readScheduleOptions(commandLine);
 
     const RegionalSettings regional = regionalSettingsFor(options.locale);
     const GoalAnswer answer = solveGoal(options.inputs, target, unknown);
     switch (answer.status) {
     case GoalAnswer::Status::Incalculable:
-        return cliFailure(err, answer.sentence, kCliExitArithmetic);
+        throw CliFailure{answer.sentence, kCliExitArithmetic};
     case GoalAnswer::Status::Unreachable:
-        return cliFailure(err, answer.sentence, kCliExitUnreachable);
+        throw CliFailure{answer.sentence, kCliExitUnreachable};
     case GoalAnswer::Status::Solved:
         break;
     }
@@ -183,7 +172,6 @@ int runGoalCommand(const QStringList& arguments, QByteArray& out, QByteArray& er
         out += asJson(answer, target, regional);
         break;
     }
-    return kCliExitSuccess;
 }
 
 QString goalUsage() {

@@ -9,7 +9,7 @@
 // that makes the base cell reach the target, as text, CSV or JSON. Exit
 // statuses as for the schedule, and 4 for a goal that cannot be reached, with
 // its sentence on standard error.
-int runGoalCommand(const QStringList& arguments, QByteArray& out, QByteArray& err);
+void runGoalCommand(const QStringList& arguments, QByteArray& out);
 
 // The goal command's --help text.
 QString goalUsage();

@@ -1,6 +1,5 @@
 #include "cli/GrowthCommand.h"
 
-#include "calc/ArithmeticError.h"
 #include "calc/Growth.h"
 #include "calc/GrowthTexts.h"
 #include "cli/CliCommand.h"
@@ -23,9 +22,7 @@ const QString kColumn = QStringLiteral("column");
 const QString kRow = QStringLiteral("row");
 
 void addGrowthOptions(CliCommandLine& commandLine) {
-    addScheduleInputOptions(commandLine);
-    addLocaleOption(commandLine);
-    addFormatOption(commandLine);
+    addScheduleOptions(commandLine);
     commandLine.addValueOption(
         kColumn, QStringLiteral("N"),
         QCoreApplication::translate("Cli", "the rate column, 1-7 (default 4, the entered rate)"));
@@ -35,20 +32,19 @@ void addGrowthOptions(CliCommandLine& commandLine) {
                                     "the savings row, 1-11 (default 1, the entered savings)"));
 }
 
-// Reads --column or --row into `number`; returns an error line, or an empty text.
-QString readCellOption(const CliCommandLine& commandLine, const QString& name, int last,
-                       int& number) {
+// Reads --column or --row into `number`; a bad value throws a CliFailure.
+void readCellOption(const CliCommandLine& commandLine, const QString& name, int last, int& number) {
     for (const QString& value : commandLine.values(name)) {
         bool ok = false;
         const int parsed = value.trimmed().toInt(&ok);
         if (!ok || parsed < 1 || parsed > last)
-            return QCoreApplication::translate(
-                       "Cli", "--%1: %2 is not a %1; expected a whole number from 1 to %3")
-                .arg(name, quotedValue(value))
-                .arg(last);
+            throw CliFailure{
+                QCoreApplication::translate(
+                    "Cli", "--%1: %2 is not a %1; expected a whole number from 1 to %3")
+                    .arg(name, quotedValue(value))
+                    .arg(last)};
         number = parsed;
     }
-    return {};
 }
 
 QString asText(const Growth& growth, const RegionalSettings& regional) {
@@ -104,32 +100,20 @@ QByteArray asJson(const Growth& growth, const CellChoice& cell, const RegionalSe
 
 } // namespace
 
-int runGrowthCommand(const QStringList& arguments, QByteArray& out, QByteArray& err) {
+void runGrowthCommand(const QStringList& arguments, QByteArray& out) {
     CliCommandLine commandLine;
     addGrowthOptions(commandLine);
-    if (const auto done = parseCommandLine(commandLine, arguments, growthUsage, out, err))
-        return *done;
-    ScheduleOptions options;
+    if (helpAnswered(commandLine, arguments, growthUsage, out))
+        return;
+    const ScheduleOptions options = readScheduleOptions(commandLine);
     CellChoice cell;
-    QString error = readCalculationOptions(commandLine, options);
-    if (error.isEmpty())
-        error = readFormat(commandLine, options.format);
-    if (error.isEmpty())
-        error = readCellOption(commandLine, kColumn, kGridColumns - 1, cell.column);
-    if (error.isEmpty())
-        error = readCellOption(commandLine, kRow, kGridRows - 1, cell.row);
-    if (!error.isEmpty())
-        return cliFailure(err, error);
+    readCellOption(commandLine, kColumn, kGridColumns - 1, cell.column);
+    readCellOption(commandLine, kRow, kGridRows - 1, cell.row);
 
     const RegionalSettings regional = regionalSettingsFor(options.locale);
-    Growth growth;
-    try {
-        // The whole schedule, as the window computes it before a cell is opened.
-        const ScheduleSnapshot snapshot = computeSchedule(options.inputs, regional);
-        growth = computeGrowth(growthInputs(snapshot, cell.column, cell.row));
-    } catch (const ArithmeticError&) {
-        return cliIncalculable(err);
-    }
+    // The whole schedule, as the window computes it before a cell is opened.
+    const ScheduleSnapshot snapshot = computeSchedule(options.inputs, regional);
+    const Growth growth = computeGrowth(growthInputs(snapshot, cell.column, cell.row));
 
     switch (options.format) {
     case ScheduleOptions::Format::Text:
@@ -142,7 +126,6 @@ int runGrowthCommand(const QStringList& arguments, QByteArray& out, QByteArray& 
         out += asJson(growth, cell, regional);
         break;
     }
-    return kCliExitSuccess;
 }
 
 QString growthUsage() {

@@ -8,7 +8,7 @@
 // 1-11 (default the base cell 4, 1); prints that cell's balance year by year as
 // text, CSV or JSON. `arguments` are those after the command name; the exit
 // status and the error lines follow the schedule command's rules.
-int runGrowthCommand(const QStringList& arguments, QByteArray& out, QByteArray& err);
+void runGrowthCommand(const QStringList& arguments, QByteArray& out);
 
 // The growth command's --help text.
 QString growthUsage();

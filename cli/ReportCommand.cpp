@@ -1,9 +1,7 @@
 #include "cli/ReportCommand.h"
 
-#include "calc/ArithmeticError.h"
 #include "cli/CliCommand.h"
 #include "cli/CliCommandLine.h"
-#include "cli/ScheduleCommand.h"
 #include "report/PreparedReport.h"
 #include "report/ReportPdf.h"
 #include "report/ReportStream.h"
@@ -40,41 +38,32 @@ QString reportUsage() {
            commandLine.optionsUsage();
 }
 
-int runReportCommand(const QStringList& arguments, QByteArray& out, QByteArray& err) {
+void runReportCommand(const QStringList& arguments, QByteArray& out) {
     for (const QString& a : arguments)
         if (a == QLatin1String("--format") || a.startsWith(QLatin1String("--format=")))
-            return cliFailure(
-                err, QCoreApplication::translate(
-                         "Cli", "--format does not apply to report; it always writes a PDF"));
+            throw CliFailure{QCoreApplication::translate(
+                "Cli", "--format does not apply to report; it always writes a PDF")};
     CliCommandLine commandLine;
     addReportOptions(commandLine);
-    if (const auto done = parseCommandLine(commandLine, arguments, reportUsage, out, err))
-        return *done;
+    if (helpAnswered(commandLine, arguments, reportUsage, out))
+        return;
     const QStringList files = commandLine.values(kPdf);
     if (files.isEmpty() || files.last().isEmpty())
-        return cliFailure(
-            err, QCoreApplication::translate("Cli", "report needs --pdf FILE; see --help"));
-    const QString file = files.last();
-    ScheduleOptions options;
-    QString error = readCalculationOptions(commandLine, options);
-    if (!error.isEmpty())
-        return cliFailure(err, error);
+        throw CliFailure{QCoreApplication::translate("Cli", "report needs --pdf FILE; see --help")};
+    ScheduleInputs inputs;
+    std::optional<QString> locale;
+    readScheduleInputs(commandLine, inputs);
+    readLocale(commandLine, locale);
 
-    const RegionalSettings regional = regionalSettingsFor(options.locale);
+    const RegionalSettings regional = regionalSettingsFor(locale);
     ScheduleSnapshot snapshot = cleanSchedule();
-    try {
-        computeSchedule(options.inputs, regional, snapshot);
-    } catch (const ArithmeticError&) {
-        return cliIncalculable(err);
-    }
+    computeSchedule(inputs, regional, snapshot);
 
     TfrReport report;
     TfrUserDataset dataset;
     readReport(scheduleTemplateResource(), report);
     fillScheduleReport(report, dataset, snapshot, regional);
     report.PrepareReport();
-    if (!writeReportPdf(report.prepared(), file, error)) {
-        return cliFailure(err, error, kCliExitOutputFailed);
-    }
-    return kCliExitSuccess;
+    if (QString error; !writeReportPdf(report.prepared(), files.last(), error))
+        throw CliFailure{error, kCliExitOutputFailed};
 }

@@ -8,7 +8,7 @@
 // QGuiApplication (fonts), no display. Exit status as for `schedule`, and 3
 // when the file cannot be written.
 // `arguments` are those after the command name.
-int runReportCommand(const QStringList& arguments, QByteArray& out, QByteArray& err);
+void runReportCommand(const QStringList& arguments, QByteArray& out);
 
 // The command's --help text.
 QString reportUsage();

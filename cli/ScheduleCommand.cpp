@@ -1,6 +1,5 @@
 #include "cli/ScheduleCommand.h"
 
-#include "calc/ArithmeticError.h"
 #include "cli/CliCommand.h"
 #include "cli/CliCommandLine.h"
 #include "cli/ScheduleWriters.h"
@@ -11,82 +10,60 @@ namespace {
 
 const QString kFormat = QStringLiteral("format");
 
+} // namespace
+
 void addScheduleOptions(CliCommandLine& commandLine) {
     addScheduleInputOptions(commandLine);
     addLocaleOption(commandLine);
-    addFormatOption(commandLine);
-}
-
-} // namespace
-
-void addFormatOption(CliCommandLine& commandLine) {
     commandLine.addValueOption(
         kFormat, QStringLiteral("FORMAT"),
         QCoreApplication::translate(
             "Cli", "text (aligned table, default), csv (RFC 4180, a record per cell) or json"));
 }
 
-QString readFormat(const CliCommandLine& commandLine, ScheduleOptions::Format& format) {
+ScheduleOptions readScheduleOptions(const CliCommandLine& commandLine) {
+    ScheduleOptions options;
+    readScheduleInputs(commandLine, options.inputs);
+    readLocale(commandLine, options.locale);
     for (const QString& value : commandLine.values(kFormat)) {
         if (value == QLatin1String("text"))
-            format = ScheduleOptions::Format::Text;
+            options.format = ScheduleOptions::Format::Text;
         else if (value == QLatin1String("csv"))
-            format = ScheduleOptions::Format::Csv;
+            options.format = ScheduleOptions::Format::Csv;
         else if (value == QLatin1String("json"))
-            format = ScheduleOptions::Format::Json;
+            options.format = ScheduleOptions::Format::Json;
         else
-            return QCoreApplication::translate(
-                       "Cli", "--format: %1 is not a format; expected one of text, csv, json")
-                .arg(quotedValue(value));
+            throw CliFailure{
+                QCoreApplication::translate(
+                    "Cli", "--format: %1 is not a format; expected one of text, csv, json")
+                    .arg(quotedValue(value))};
     }
-    return {};
-}
-
-QString readCalculationOptions(const CliCommandLine& commandLine, ScheduleOptions& options) {
-    QString error = readScheduleInputs(commandLine, options.inputs);
-    if (error.isEmpty())
-        error = readLocale(commandLine, options.locale);
-    return error;
+    return options;
 }
 
 std::optional<ScheduleOptions> parseScheduleArguments(const QStringList& arguments,
                                                       QString& error) {
     CliCommandLine commandLine;
     addScheduleOptions(commandLine);
-    if (!commandLine.parse(arguments, error))
+    try {
+        commandLine.parse(arguments);
+        return readScheduleOptions(commandLine);
+    } catch (const CliFailure& failure) {
+        error = failure.line;
         return std::nullopt;
-    ScheduleOptions options;
-    if (commandLine.helpRequested()) {
-        options.help = true;
-        return options;
     }
-    error = readCalculationOptions(commandLine, options);
-    if (error.isEmpty())
-        error = readFormat(commandLine, options.format);
-    if (!error.isEmpty())
-        return std::nullopt;
-    return options;
 }
 
-int runScheduleCommand(const QStringList& arguments, QByteArray& out, QByteArray& err) {
-    QString error;
-    const auto options = parseScheduleArguments(arguments, error);
-    if (!options)
-        return cliFailure(err, error);
-    if (options->help) {
-        out += scheduleUsage().toUtf8();
-        return kCliExitSuccess;
-    }
-
-    const RegionalSettings regional = regionalSettingsFor(options->locale);
+void runScheduleCommand(const QStringList& arguments, QByteArray& out) {
+    CliCommandLine commandLine;
+    addScheduleOptions(commandLine);
+    if (helpAnswered(commandLine, arguments, scheduleUsage, out))
+        return;
+    const ScheduleOptions options = readScheduleOptions(commandLine);
+    const RegionalSettings regional = regionalSettingsFor(options.locale);
     ScheduleSnapshot snapshot = cleanSchedule();
-    try {
-        computeSchedule(options->inputs, regional, snapshot);
-    } catch (const ArithmeticError&) {
-        return cliIncalculable(err);
-    }
-
-    switch (options->format) {
+    computeSchedule(options.inputs, regional, snapshot);
+    switch (options.format) {
     case ScheduleOptions::Format::Text:
         out += scheduleAsText(snapshot).toUtf8();
         break;
@@ -97,7 +74,6 @@ int runScheduleCommand(const QStringList& arguments, QByteArray& out, QByteArray
         out += scheduleAsJson(snapshot, regional);
         break;
     }
-    return kCliExitSuccess;
 }
 
 QString scheduleUsage() {

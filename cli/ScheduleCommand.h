@@ -14,7 +14,6 @@
 struct ScheduleOptions {
     enum class Format { Text, Csv, Json };
 
-    bool help = false;
     ScheduleInputs inputs;
     std::optional<QString> locale;
     Format format = Format::Text;
@@ -22,21 +21,20 @@ struct ScheduleOptions {
 
 class CliCommandLine;
 
-// --format text|csv|json, shared by the commands that print a table.
-void addFormatOption(CliCommandLine& commandLine);
-// Reads --format into `format`; returns an error line, or an empty text.
-QString readFormat(const CliCommandLine& commandLine, ScheduleOptions::Format& format);
+// The schedule's inputs, --locale and --format text|csv|json: the options of
+// every command that prints what it calculates.
+void addScheduleOptions(CliCommandLine& commandLine);
+// Reads the schedule's inputs, the locale and --format; a bad value throws a
+// CliFailure.
+ScheduleOptions readScheduleOptions(const CliCommandLine& commandLine);
 
-// Reads the schedule's inputs and the locale into `options`; returns an error
-// line, or an empty text.
-QString readCalculationOptions(const CliCommandLine& commandLine, ScheduleOptions& options);
-
-// Parses the arguments after "schedule". On bad input returns nullopt and sets
-// `error` to one line naming the problem and the accepted values.
+// Parses the arguments after "schedule" (--help is not looked at). On bad
+// input returns nullopt and sets `error` to one line naming the problem and
+// the accepted values.
 std::optional<ScheduleOptions> parseScheduleArguments(const QStringList& arguments, QString& error);
 
 // Runs the command on the arguments after "schedule"; see CliCommand.
-int runScheduleCommand(const QStringList& arguments, QByteArray& out, QByteArray& err);
+void runScheduleCommand(const QStringList& arguments, QByteArray& out);
 
 // The command's --help text.
 QString scheduleUsage();

@@ -1,6 +1,7 @@
 #include "calc/Schedule.h"
 #include "cli/CliCommandLine.h"
 #include "cli/CliRunner.h"
+#include "cli/ScheduleCommand.h"
 #include "report/PreparedReport.h"
 #include "report/PrintJob.h"
 #include "report/PrinterChoice.h"
@@ -84,17 +85,12 @@ QStringList textsOf(const PreparedPage& page, int top, int bottom) {
 
 // The schedule of CLI-style `arguments`, read by the command line's own parser.
 std::pair<ScheduleSnapshot, RegionalSettings> scheduleOf(const QStringList& arguments) {
-    CliCommandLine commandLine;
-    addScheduleInputOptions(commandLine);
-    addLocaleOption(commandLine);
     QString error;
-    ScheduleInputs in;
-    std::optional<QString> locale;
-    if (!commandLine.parse(arguments, error) || !readScheduleInputs(commandLine, in).isEmpty() ||
-        !readLocale(commandLine, locale).isEmpty())
-        qFatal("bad test arguments");
-    const RegionalSettings regional = regionalSettingsFor(locale);
-    return {computeSchedule(in, regional), regional};
+    const auto options = parseScheduleArguments(arguments, error);
+    if (!options)
+        qFatal("bad test arguments: %s", qPrintable(error));
+    const RegionalSettings regional = regionalSettingsFor(options->locale);
+    return {computeSchedule(options->inputs, regional), regional};
 }
 
 // The schedule report of `snapshot`, prepared.
