@@ -19,7 +19,7 @@ class TStringAlignGrid;
 class TXJustOne;
 class UpdateFeature;
 class ToolBarPanel;
-struct MainMenus;
+class MainMenus;
 
 // The main window: input panel, schedule grid, tool bar, menus and status line.
 // Every input event recalculates the whole schedule; the inputs are loaded from

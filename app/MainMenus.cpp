@@ -2,7 +2,6 @@
 
 #include "platform/ProductInfo.h"
 
-#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPoint>
@@ -31,156 +30,103 @@ QString literal(const char* text) {
 MainMenus::MainMenus(QMenuBar* bar, QWidget* window) {
     using namespace ProductInfo;
 
-    mnuFile = submenu(bar, "mnuFile", QCoreApplication::translate("MainMenus", "&File"));
-    mnuFileReset =
-        item(mnuFile, "mnuFileReset", QCoreApplication::translate("MainMenus", "&Reset"));
-    mnuFileGoal =
-        item(mnuFile, "mnuFileGoal", QCoreApplication::translate("MainMenus", "&Goal..."));
-    mnuFile->addSeparator();
-    mnuFilePrintSetup = item(mnuFile, "mnuFilePrintSetup",
-                             QCoreApplication::translate("MainMenus", "Prin&t Setup..."));
-    mnuFilePrint =
-        item(mnuFile, "mnuFilePrint", QCoreApplication::translate("MainMenus", "&Print..."));
-    mnuFilePrint->setShortcut(QKeySequence::Print);
-    mnuFile->addSeparator();
-    mnuFileExit = item(mnuFile, "mnuFileExit", QCoreApplication::translate("MainMenus", "E&xit"));
+    QMenu* file = submenu(bar, "mnuFile", tr("&File"));
+    addItem(file, "mnuFileReset", tr("&Reset"), Command::Reset);
+    addItem(file, "mnuFileGoal", tr("&Goal..."), Command::Goal);
+    file->addSeparator();
+    addItem(file, "mnuFilePrintSetup", tr("Prin&t Setup..."), Command::PrintSetup);
+    addItem(file, "mnuFilePrint", tr("&Print..."), Command::Print)
+        ->setShortcut(QKeySequence::Print);
+    file->addSeparator();
     // The desktop's Quit key; where the platform has none (it closes windows
     // with Alt+F4 alone), Ctrl+Q as on Linux desktops.
     QList<QKeySequence> quitKeys = QKeySequence::keyBindings(QKeySequence::Quit);
     if (quitKeys.isEmpty())
         quitKeys << QKeySequence(Qt::CTRL | Qt::Key_Q);
-    mnuFileExit->setShortcuts(quitKeys);
-    bar->addMenu(mnuFile);
+    addItem(file, "mnuFileExit", tr("E&xit"), Command::Exit)->setShortcuts(quitKeys);
+    bar->addMenu(file);
 
-    mnuInternet = submenu(bar, "mnuInternet",
-                          QCoreApplication::translate("MainMenus", "&Brindlecrest Online"));
-    mnuInternetCalcSite =
-        item(mnuInternet, "mnuInternetCalcSite",
-             literal(kCalcSiteName) +
-                 QCoreApplication::translate("MainMenus", " - Online Calculators ..."));
-    mnuInternet->addSeparator();
-    mnuInternetWeb = submenu(mnuInternet, "mnuInternetWeb",
-                             QCoreApplication::translate("MainMenus", "&Brindlecrest on the Web"));
-    mnuInternetWebHome = item(mnuInternetWeb, "mnuInternetWebHome",
-                              QCoreApplication::translate("MainMenus", "&Home Page"));
-    mnuInternetWebFreeware = item(mnuInternetWeb, "mnuInternetWebFreeware",
-                                  QCoreApplication::translate("MainMenus", "Freeware Page"));
-    mnuInternetWeb->addSeparator();
-    mnuInternetWebSuggest = item(mnuInternetWeb, "mnuInternetWebSuggest",
-                                 QCoreApplication::translate("MainMenus", "&Suggestion Box"));
-    mnuInternet->addMenu(mnuInternetWeb);
-    mnuInternetEmail =
-        submenu(mnuInternet, "mnuInternetEmail",
-                QCoreApplication::translate("MainMenus", "Contact Brindlecrest by &Email"));
-    mnuInternetEmailSuggest = item(mnuInternetEmail, "mnuInternetEmailSuggest",
-                                   QCoreApplication::translate("MainMenus", "&Send Suggestions"));
-    mnuInternetEmailSupport =
-        item(mnuInternetEmail, "mnuInternetEmailSupport",
-             QCoreApplication::translate("MainMenus", "Contact &Tech Support"));
-    mnuInternet->addMenu(mnuInternetEmail);
-    mnuInternetDownload =
-        submenu(mnuInternet, "mnuInternetDownload",
-                QCoreApplication::translate("MainMenus", "&Download Evaluation Software"));
+    QMenu* online = submenu(bar, "mnuInternet", tr("&Brindlecrest Online"));
+    addItem(online, "mnuInternetCalcSite", literal(kCalcSiteName) + tr(" - Online Calculators ..."),
+            Link::CalcSite);
+    online->addSeparator();
+    QMenu* web = submenu(online, "mnuInternetWeb", tr("&Brindlecrest on the Web"));
+    addItem(web, "mnuInternetWebHome", tr("&Home Page"), Link::WebHome);
+    addItem(web, "mnuInternetWebFreeware", tr("Freeware Page"), Link::Freeware);
+    web->addSeparator();
+    addItem(web, "mnuInternetWebSuggest", tr("&Suggestion Box"), Link::Suggest);
+    online->addMenu(web);
+    QMenu* email = submenu(online, "mnuInternetEmail", tr("Contact Brindlecrest by &Email"));
+    addItem(email, "mnuInternetEmailSuggest", tr("&Send Suggestions"), Link::EmailSuggest);
+    addItem(email, "mnuInternetEmailSupport", tr("Contact &Tech Support"), Link::EmailSupport);
+    online->addMenu(email);
+    QMenu* download = submenu(online, "mnuInternetDownload", tr("&Download Evaluation Software"));
     for (int i = 0; i < 4; ++i) {
         const QByteArray name = "mnuInternetDownloadProduct" + QByteArray::number(i + 1);
-        mnuInternetDownloadProduct[i] =
-            item(mnuInternetDownload, name.constData(), literal(kOtherProducts[i].name));
+        addItem(download, name.constData(), literal(kOtherProducts[i].name), productLink(i));
     }
-    mnuInternet->addMenu(mnuInternetDownload);
-    mnuInternet->addSeparator();
-    mnuInternetUpdate =
-        item(mnuInternet, "mnuInternetUpdate",
-             QCoreApplication::translate("MainMenus", "Check for &Updated Version ..."));
-    bar->addMenu(mnuInternet);
+    online->addMenu(download);
+    online->addSeparator();
+    addItem(online, "mnuInternetUpdate", tr("Check for &Updated Version ..."), Command::Update);
+    bar->addMenu(online);
 
-    mnuHelp = submenu(bar, "mnuHelp", QCoreApplication::translate("MainMenus", "&Help"));
-    mnuHelpContents =
-        item(mnuHelp, "mnuHelpContents", QCoreApplication::translate("MainMenus", "&Contents"));
-    mnuHelpContents->setShortcut(QKeySequence(Qt::Key_F1));
-    mnuHelpContents->setShortcutContext(Qt::WindowShortcut);
-    mnuHelp->addSeparator();
-    mnuHelpSearch = item(mnuHelp, "mnuHelpSearch",
-                         QCoreApplication::translate("MainMenus", "&Search for Help On..."));
-    mnuHelpHow =
-        item(mnuHelp, "mnuHelpHow", QCoreApplication::translate("MainMenus", "&How to Use Help"));
-    mnuHelp->addSeparator();
-    mnuHelpSupport =
-        submenu(mnuHelp, "mnuHelpSupport",
-                QCoreApplication::translate("MainMenus", "Contact Tech Support by &Email"));
-    mnuHelpSupportAddress = item(mnuHelpSupport, "mnuHelpSupportAddress", literal(kSupportAddress));
-    mnuHelp->addMenu(mnuHelpSupport);
-    mnuHelp->addSeparator();
+    QMenu* help = submenu(bar, "mnuHelp", tr("&Help"));
+    QAction* contents = addItem(help, "mnuHelpContents", tr("&Contents"), Command::HelpContents);
+    contents->setShortcut(QKeySequence(Qt::Key_F1));
+    contents->setShortcutContext(Qt::WindowShortcut);
+    help->addSeparator();
+    addItem(help, "mnuHelpSearch", tr("&Search for Help On..."), Command::HelpSearch);
+    addItem(help, "mnuHelpHow", tr("&How to Use Help"), Command::HelpHow);
+    help->addSeparator();
+    QMenu* support = submenu(help, "mnuHelpSupport", tr("Contact Tech Support by &Email"));
+    addItem(support, "mnuHelpSupportAddress", literal(kSupportAddress), Link::EmailSupport);
+    help->addMenu(support);
+    help->addSeparator();
     // The disclaimer's tool button takes no focus; the keyboard reaches it here.
-    mnuHelpDisclaim = item(mnuHelp, "mnuHelpDisclaim",
-                           QCoreApplication::translate("MainMenus", "&Disclaimer..."));
-    mnuHelpAbout =
-        item(mnuHelp, "mnuHelpAbout", QCoreApplication::translate("MainMenus", "&About..."));
-    bar->addMenu(mnuHelp);
+    addItem(help, "mnuHelpDisclaim", tr("&Disclaimer..."), Command::Disclaimer);
+    addItem(help, "mnuHelpAbout", tr("&About..."), Command::About);
+    bar->addMenu(help);
 
-    mnuPop = submenu(window, "mnuPop", QString());
-    mnuPopReset = item(mnuPop, "mnuPopReset", QCoreApplication::translate("MainMenus", "&Reset"));
-    mnuPop->addSeparator();
-    mnuPopPrintSetup = item(mnuPop, "mnuPopPrintSetup",
-                            QCoreApplication::translate("MainMenus", "Print &Setup ..."));
-    mnuPopPrint =
-        item(mnuPop, "mnuPopPrint", QCoreApplication::translate("MainMenus", "&Print..."));
-    mnuPop->addSeparator();
-    mnuPopAbout =
-        item(mnuPop, "mnuPopAbout", QCoreApplication::translate("MainMenus", "&About..."));
-    mnuPop->addSeparator();
-    mnuPopExit = item(mnuPop, "mnuPopExit", QCoreApplication::translate("MainMenus", "E&xit"));
-    mnuPop->addSeparator();
-    mnuPopGrowth =
-        item(mnuPop, "mnuPopGrowth", QCoreApplication::translate("MainMenus", "&Growth..."));
-    mnuPopGoal = item(mnuPop, "mnuPopGoal", QCoreApplication::translate("MainMenus", "G&oal..."));
+    m_popup = submenu(window, "mnuPop", QString());
+    addItem(m_popup, "mnuPopReset", tr("&Reset"), Command::Reset);
+    m_popup->addSeparator();
+    addItem(m_popup, "mnuPopPrintSetup", tr("Print &Setup ..."), Command::PrintSetup);
+    addItem(m_popup, "mnuPopPrint", tr("&Print..."), Command::Print);
+    m_popup->addSeparator();
+    addItem(m_popup, "mnuPopAbout", tr("&About..."), Command::About);
+    m_popup->addSeparator();
+    addItem(m_popup, "mnuPopExit", tr("E&xit"), Command::Exit);
+    m_popup->addSeparator();
+    m_popupGrowth = addItem(m_popup, "mnuPopGrowth", tr("&Growth..."), Command::Growth);
+    addItem(m_popup, "mnuPopGoal", tr("G&oal..."), Command::Goal);
+}
+
+QAction* MainMenus::addItem(QMenu* menu, const char* name, const QString& caption,
+                            Command command) {
+    QAction* action = item(menu, name, caption);
+    m_commands.append({command, action});
+    return action;
+}
+
+QAction* MainMenus::addItem(QMenu* menu, const char* name, const QString& caption, Link link) {
+    QAction* action = item(menu, name, caption);
+    m_links.append({action, link});
+    return action;
 }
 
 QList<QAction*> MainMenus::items(Command command) const {
-    switch (command) {
-    case Command::Reset:
-        return {mnuFileReset, mnuPopReset};
-    case Command::PrintSetup:
-        return {mnuFilePrintSetup, mnuPopPrintSetup};
-    case Command::Print:
-        return {mnuFilePrint, mnuPopPrint};
-    case Command::Exit:
-        return {mnuFileExit, mnuPopExit};
-    case Command::Update:
-        return {mnuInternetUpdate};
-    case Command::HelpContents:
-        return {mnuHelpContents};
-    case Command::HelpSearch:
-        return {mnuHelpSearch};
-    case Command::HelpHow:
-        return {mnuHelpHow};
-    case Command::About:
-        return {mnuHelpAbout, mnuPopAbout};
-    case Command::Disclaimer:
-        return {mnuHelpDisclaim};
-    case Command::Growth:
-        return {mnuPopGrowth};
-    case Command::Goal:
-        return {mnuFileGoal, mnuPopGoal};
-    }
-    return {};
+    QList<QAction*> items;
+    for (const auto& [itemCommand, action] : m_commands)
+        if (itemCommand == command)
+            items << action;
+    return items;
 }
 
 QList<std::pair<QAction*, Link>> MainMenus::linkItems() const {
-    QList<std::pair<QAction*, Link>> links = {
-        {mnuInternetCalcSite, Link::CalcSite},
-        {mnuInternetWebHome, Link::WebHome},
-        {mnuInternetWebFreeware, Link::Freeware},
-        {mnuInternetWebSuggest, Link::Suggest},
-        {mnuInternetEmailSuggest, Link::EmailSuggest},
-        {mnuInternetEmailSupport, Link::EmailSupport},
-        {mnuHelpSupportAddress, Link::EmailSupport},
-    };
-    for (int i = 0; i < 4; ++i)
-        links.append({mnuInternetDownloadProduct[i], productLink(i)});
-    return links;
+    return m_links;
 }
 
 void MainMenus::popUp(const QPoint& globalPos, bool growthEnabled) {
-    mnuPopGrowth->setEnabled(growthEnabled);
-    mnuPop->popup(globalPos);
+    m_popupGrowth->setEnabled(growthEnabled);
+    m_popup->popup(globalPos);
 }

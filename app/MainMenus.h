@@ -2,9 +2,9 @@
 
 #include "app/Links.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
-#include <array>
 #include <utility>
 
 class QAction;
@@ -17,6 +17,8 @@ class QWidget;
 // names. Commands are connected by the window; this only builds the items.
 // Menu items carry no status tip, so highlighting one blanks the status line.
 class MainMenus {
+    Q_DECLARE_TR_FUNCTIONS(MainMenus)
+
 public:
     // What the items do, for the window to connect.
     enum class Command {
@@ -44,41 +46,12 @@ public:
     void popUp(const QPoint& globalPos, bool growthEnabled);
 
 private:
-    QMenu* mnuFile;
-    QAction* mnuFileReset;
-    QAction* mnuFileGoal;
-    QAction* mnuFilePrintSetup;
-    QAction* mnuFilePrint;
-    QAction* mnuFileExit;
+    // Adds the item `name` to `menu`; it runs `command`, or opens `link`.
+    QAction* addItem(QMenu* menu, const char* name, const QString& caption, Command command);
+    QAction* addItem(QMenu* menu, const char* name, const QString& caption, Link link);
 
-    QMenu* mnuInternet;
-    QAction* mnuInternetCalcSite;
-    QMenu* mnuInternetWeb;
-    QAction* mnuInternetWebHome;
-    QAction* mnuInternetWebFreeware;
-    QAction* mnuInternetWebSuggest;
-    QMenu* mnuInternetEmail;
-    QAction* mnuInternetEmailSuggest;
-    QAction* mnuInternetEmailSupport;
-    QMenu* mnuInternetDownload;
-    std::array<QAction*, 4> mnuInternetDownloadProduct;
-    QAction* mnuInternetUpdate;
-
-    QMenu* mnuHelp;
-    QAction* mnuHelpContents;
-    QAction* mnuHelpSearch;
-    QAction* mnuHelpHow;
-    QMenu* mnuHelpSupport;
-    QAction* mnuHelpSupportAddress;
-    QAction* mnuHelpDisclaim;
-    QAction* mnuHelpAbout;
-
-    QMenu* mnuPop;
-    QAction* mnuPopReset;
-    QAction* mnuPopPrintSetup;
-    QAction* mnuPopPrint;
-    QAction* mnuPopAbout;
-    QAction* mnuPopExit;
-    QAction* mnuPopGrowth;
-    QAction* mnuPopGoal;
+    QList<std::pair<Command, QAction*>> m_commands;
+    QList<std::pair<QAction*, Link>> m_links;
+    QMenu* m_popup;
+    QAction* m_popupGrowth;
 };
