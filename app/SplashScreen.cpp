@@ -90,14 +90,14 @@ TSplashScreen::TSplashScreen(QWidget* parent)
     const int frame = BevelPanel::frameWidth();
     inner->setGeometry(outer->rect().adjusted(frame, frame, -frame, -frame));
 
-    imgTitle = new QLabel(inner);
+    auto* imgTitle = new QLabel(inner);
     imgTitle->setObjectName(QStringLiteral("imgTitle"));
     imgTitle->setAlignment(Qt::AlignCenter);
     imgTitle->setPixmap(titlePicture(devicePixelRatio()));
     imgTitle->setGeometry(QRect(QPoint(1, 1), kTitlePictureSize));
 
     // Sits over the white band below the picture's artwork.
-    lblCopyright = new QLabel(
+    auto* lblCopyright = new QLabel(
         QString::fromUtf8(ProductInfo::kCopyright) + tr(".\nAll rights reserved."), inner);
     lblCopyright->setObjectName(QStringLiteral("lblCopyright"));
     lblCopyright->setAlignment(Qt::AlignCenter);
@@ -107,6 +107,12 @@ TSplashScreen::TSplashScreen(QWidget* parent)
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(kSplashMs);
     connect(Timer1, &QTimer::timeout, this, &TSplashScreen::Timer1Timer);
+}
+
+void TSplashScreen::showUntilTimerEnds() {
+    Timer1->start();
+    show();
+    paintNow();
 }
 
 void TSplashScreen::Timer1Timer() {

@@ -2,7 +2,6 @@
 
 #include <QWidget>
 
-class QLabel;
 class QTimer;
 
 // The start-up window: the title picture and the copyright line in a bevelled
@@ -14,12 +13,8 @@ class TSplashScreen : public QWidget {
 public:
     explicit TSplashScreen(QWidget* parent = nullptr);
 
-    QTimer* Timer1;
-    QLabel* imgTitle;
-    QLabel* lblCopyright;
-
-    // Timer tick: stops the timer and closes the window.
-    void Timer1Timer();
+    // Starts the timer, shows the window and paints it at once.
+    void showUntilTimerEnds();
 
     // Paints the shown window at once, waiting (at most a second) for the
     // window system to expose it first.
@@ -27,4 +22,10 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+
+private:
+    // Timer tick: stops the timer and closes the window.
+    void Timer1Timer();
+
+    QTimer* Timer1;
 };

@@ -3,8 +3,8 @@
 // a display; every other argument is ignored.
 
 #include "app/Main.h"
-#include "app/XJustOne.h"
 #include "app/SplashScreen.h"
+#include "app/XJustOne.h"
 #include "platform/Application.h"
 #include "platform/ProductInfo.h"
 #include "translations/Translations.h"
@@ -75,9 +75,7 @@ int main(int argc, char** argv) {
     // and it is fully drawn before the main window's creation begins.
     // It frees itself when its timer closes it; the pointer then turns null.
     const QPointer<TSplashScreen> splash = new TSplashScreen;
-    splash->Timer1->start();
-    splash->show();
-    splash->paintNow();
+    splash->showUntilTimerEnds();
     app.setSplashWindow(splash);
 
     QCoreApplication::setApplicationName(QString::fromUtf8(ProductInfo::kTitle));
