@@ -22,6 +22,19 @@ void throwOnFlags(int flags) {
         throw ArithmeticError(ArithmeticError::Kind::Overflow);
 }
 
+// The result of a computation after throwOnFlags. Infinite or NaN inputs raise
+// no flag; they must not reach a result either.
+template <typename Float>
+Float checkedResult(const volatile Float& result) {
+    throwOnFlags(std::fetestexcept(kReportedFlags));
+    const Float value = result;
+    if (std::isnan(value))
+        throw ArithmeticError(ArithmeticError::Kind::InvalidOperation);
+    if (std::isinf(value))
+        throw ArithmeticError(ArithmeticError::Kind::Overflow);
+    return value;
+}
+
 long double powerUnchecked(long double base, long double exponent) {
     if (base == 0)
         return 0;
@@ -79,13 +92,7 @@ long double Power(long double base, long double exponent) {
     volatile long double vExponent = exponent;
     std::feclearexcept(FE_ALL_EXCEPT);
     volatile long double result = powerUnchecked(vBase, vExponent);
-    throwOnFlags(std::fetestexcept(kReportedFlags));
-    const long double value = result;
-    if (std::isnan(value))
-        throw ArithmeticError(ArithmeticError::Kind::InvalidOperation);
-    if (std::isinf(value))
-        throw ArithmeticError(ArithmeticError::Kind::Overflow);
-    return value;
+    return checkedResult(result);
 }
 
 namespace {
@@ -115,12 +122,5 @@ double CalcFV(const QString& frequency, double balance, double rate, double term
     volatile double vSavings = savings;
     std::feclearexcept(FE_ALL_EXCEPT);
     volatile double result = futureValueUnchecked(g, vBalance, vRate, vTerm, vSavings);
-    throwOnFlags(std::fetestexcept(kReportedFlags));
-    const double value = result;
-    // Infinite or NaN inputs raise no flag; they must not reach a result either.
-    if (std::isnan(value))
-        throw ArithmeticError(ArithmeticError::Kind::InvalidOperation);
-    if (std::isinf(value))
-        throw ArithmeticError(ArithmeticError::Kind::Overflow);
-    return value;
+    return checkedResult(result);
 }
