@@ -30,10 +30,6 @@ QColor GoalLink::markOnCross() {
     return QColor(0xD8, 0xF0, 0x30);
 }
 
-GoalWindow* GoalLink::window() const {
-    return m_window.data();
-}
-
 void GoalLink::showWindow() {
     if (!m_window) {
         m_window = new GoalWindow(m_regional, m_mainWindow);

@@ -26,7 +26,6 @@ public:
 
     // Shows the Goal window (created on first use) and brings it forward.
     void showWindow();
-    GoalWindow* window() const;
 
     // After every successful calculation.
     void scheduleChanged(const ScheduleSnapshot& snapshot);
