@@ -66,8 +66,10 @@ QCategoryAxis* amountAxis(const Growth& growth, const RegionalSettings& regional
     return axis;
 }
 
-// Texts, axis lines and grid lines in the theme's colours.
-void paintAxis(QAbstractAxis* axis, const QPalette& palette) {
+// Labels in the window's font; texts, axis lines and grid lines in the theme's
+// colours.
+void styleAxis(QAbstractAxis* axis, const QFont& font, const QPalette& palette) {
+    axis->setLabelsFont(font);
     axis->setLabelsColor(palette.color(QPalette::WindowText));
     axis->setLinePenColor(palette.color(QPalette::WindowText));
     axis->setGridLineColor(palette.color(QPalette::Mid));
@@ -118,14 +120,10 @@ QChart* buildGrowthChart(const Growth& growth, const RegionalSettings& regional,
         barSet(QCoreApplication::translate("GrowthChart", "Paid In"), kPaidInColor, series);
     QBarSet* earned =
         barSet(QCoreApplication::translate("GrowthChart", "Earned"), kEarnedColor, series);
-    QList<qreal> paidInValues;
-    QList<qreal> earnedValues;
     for (const GrowthRow& row : growth.rows) {
-        paidInValues.append(row.paidIn);
-        earnedValues.append(row.earned);
+        paidIn->append(row.paidIn);
+        earned->append(row.earned);
     }
-    paidIn->append(paidInValues);
-    earned->append(earnedValues);
     series->append(paidIn);
     series->append(earned);
     series->setBarWidth(0.7);
@@ -135,10 +133,8 @@ QChart* buildGrowthChart(const Growth& growth, const RegionalSettings& regional,
         return chart;
     QCategoryAxis* x = dateAxis(growth);
     QCategoryAxis* y = amountAxis(growth, regional);
-    x->setLabelsFont(font);
-    y->setLabelsFont(font);
-    paintAxis(x, palette);
-    paintAxis(y, palette);
+    styleAxis(x, font, palette);
+    styleAxis(y, font, palette);
     // The last date stands under the last bar, near the right edge: room for
     // its half that reaches beyond the plot.
     const QString lastDate = growthDate(growth.rows.constLast());

@@ -68,6 +68,9 @@ enum class FrBandType : std::uint16_t {
     // 7..21: detail, subdetail, overlay, column, group, cross and child bands.
 };
 
+// Tenths of a millimetre to whole report units.
+int tenthsToUnits(std::int32_t tenths);
+
 // Base of every object on a page.
 class TfrView {
 public:
@@ -173,9 +176,6 @@ public:
     std::vector<std::unique_ptr<TfrView>> Objects;
 
     // Paper size in report units, rounded to whole units (Letter: 779 x 1008).
-    int widthInUnits() const;
-    int heightInUnits() const;
+    int widthInUnits() const { return tenthsToUnits(PaperWidth); }
+    int heightInUnits() const { return tenthsToUnits(PaperHeight); }
 };
-
-// Tenths of a millimetre to whole report units.
-int tenthsToUnits(std::int32_t tenths);

@@ -76,8 +76,7 @@ public:
 private:
     void newPage(const TfrPage& page);
     void finishPage(bool last);
-    void printBand(const TfrBandView& band, const std::vector<std::unique_ptr<TfrView>>& objects,
-                   qint64 top);
+    void printBand(const std::vector<std::unique_ptr<TfrView>>& objects, qint64 top);
     QString resolve(const QString& name);
 
     TfrReport& m_report;
@@ -112,12 +111,10 @@ void Preparer::finishPage(bool last) {
     if ((first && !(footer->Flags & flBandOnFirstPage)) ||
         (last && !(footer->Flags & flBandOnLastPage)))
         return;
-    printBand(*footer, m_bands.footerObjects, m_areaBottom - footer->Height);
+    printBand(m_bands.footerObjects, m_areaBottom - footer->Height);
 }
 
-void Preparer::printBand(const TfrBandView& band,
-                         const std::vector<std::unique_ptr<TfrView>>& objects, qint64 top) {
-    Q_UNUSED(band);
+void Preparer::printBand(const std::vector<std::unique_ptr<TfrView>>& objects, qint64 top) {
     PreparedPage& page = m_out.pages.back();
     for (const auto& view : objects) {
         if (!view->Visible)
@@ -175,7 +172,7 @@ void Preparer::run(const TfrPage& page, const int unprintable[4]) {
 
     newPage(page);
     if (m_bands.title) {
-        printBand(*m_bands.title, m_bands.titleObjects, m_y);
+        printBand(m_bands.titleObjects, m_y);
         m_y += m_bands.title->Height;
     }
     if (m_bands.master) {
@@ -201,7 +198,7 @@ void Preparer::run(const TfrPage& page, const int unprintable[4]) {
                     newPage(page);
                 }
                 ++m_lineThrough;
-                printBand(*m_bands.master, m_bands.masterObjects, m_y);
+                printBand(m_bands.masterObjects, m_y);
                 m_y += rowHeight;
                 dataset->Next();
                 ++m_line;

@@ -9,11 +9,11 @@
 #include <QCoreApplication>
 #include <QPainter>
 #include <QPdfWriter>
+#include <numeric>
 
 QByteArray renderReportPdf(const PreparedReport& report) {
-    QList<int> all;
-    for (int number = 1; number <= int(report.pages.size()); ++number)
-        all << number;
+    QList<int> all(qsizetype(report.pages.size()));
+    std::iota(all.begin(), all.end(), 1);
     return renderReportPdf(report, all);
 }
 
@@ -31,19 +31,15 @@ QByteArray renderReportPdf(const PreparedReport& report, const QList<int>& seque
         writer.setResolution(kPdfResolution);
         writer.setTitle(report.title);
         writer.setCreator(report.creator);
-        writer.setPageLayout(
-            pageLayoutOf(report.pages[std::size_t(numbers.front() - 1)], pdfMargins()));
         QPainter painter;
-        bool first = true;
         for (int number : numbers) {
             const PreparedPage& page = report.pages[std::size_t(number - 1)];
-            if (!first) {
-                writer.setPageLayout(pageLayoutOf(page, pdfMargins()));
+            // Each page on its own paper: set before the page begins.
+            writer.setPageLayout(pageLayoutOf(page, pdfMargins()));
+            if (painter.isActive())
                 writer.newPage();
-            } else if (!painter.begin(&writer)) {
+            else if (!painter.begin(&writer))
                 return {};
-            }
-            first = false;
             // The painter's origin is the corner of the margins.
             const QRectF area = pdfSheetArea(writer.pageLayout(), kPdfResolution);
             renderPage(painter, page, QRectF(QPointF(0, 0), area.size()));

@@ -18,6 +18,97 @@ constexpr std::uint8_t kTagAddInData = 253;
 constexpr std::uint8_t kTagAddInObject = 10;
 constexpr std::uint16_t kDictionaryMarker = 65534;
 
+// The fields of each record in stored order. One list serves both directions:
+// the Writer takes the values, the Reader sets them.
+template <typename Io, typename View>
+void transferViewBody(Io& io, View& v) {
+    io.string(v.Name);
+    io.u8(v.versionMajor);
+    io.u8(v.versionMinor);
+    io.i32(v.Left);
+    io.i32(v.Top);
+    io.i32(v.Width);
+    io.i32(v.Height);
+    io.u16(v.Flags);
+    io.u16(v.FrameTyp);
+    io.frameWidth(v.FrameWidth);
+    io.i32(v.FrameColor);
+    io.u16(v.FrameStyle);
+    io.i32(v.FillColor);
+    io.i32(v.Format);
+    io.string(v.FormatText);
+    io.lines(v.Memo);
+    io.lines(v.Script);
+    io.flag(v.Visible);
+    // Two fields this engine does not use: written empty, skipped on reading.
+    std::uint16_t unusedNumber = 0;
+    QString unusedText;
+    io.u16(unusedNumber);
+    io.string(unusedText);
+    io.i32(v.GapX);
+    io.i32(v.GapY);
+    if (v.versionMajor > 1)
+        io.u8(v.BandAlign);
+}
+
+template <typename Io, typename Memo>
+void transferMemoAdditions(Io& io, Memo& m) {
+    io.string(m.FontName);
+    io.i32(m.FontSize);
+    io.u16(m.FontStyle);
+    io.i32(m.FontColor);
+    io.i32(m.Alignment);
+    io.u16(m.Charset);
+    io.u16(m.HighlightFontStyle);
+    io.i32(m.HighlightFontColor);
+    io.i32(m.HighlightFillColor);
+    io.string(m.HighlightCondition);
+    io.i32(m.LineSpacing);
+    io.i32(m.CharSpacing);
+}
+
+template <typename Io, typename Band>
+void transferBandAdditions(Io& io, Band& b) {
+    io.string(b.ChildBand);
+    io.i32(b.Columns);
+    io.i32(b.ColumnWidth);
+    io.i32(b.ColumnGap);
+    io.i32(b.NewColumnAfter);
+    if (b.versionMajor > 2 || (b.versionMajor == 2 && b.versionMinor > 0))
+        io.string(b.Master);
+}
+
+// A page record after its tag.
+template <typename Io, typename Page>
+void transferPage(Io& io, Page& p) {
+    io.scriptMarker(p.HasScript);
+    io.i32(p.PaperSize);
+    io.i32(p.PaperWidth);
+    io.i32(p.PaperHeight);
+    io.i32(p.LeftMargin);
+    io.i32(p.TopMargin);
+    io.i32(p.RightMargin);
+    io.i32(p.BottomMargin);
+    io.u8(p.Orientation);
+    io.i32(p.Bin);
+    io.flag(p.PrintToPrevPage);
+    io.inverseFlag(p.StretchToPrintable);
+    io.i32(p.Columns);
+    io.i32(p.ColumnGap);
+    io.u8(p.PageType);
+    io.string(p.Name);
+    io.u8(p.BorderStyle);
+    io.string(p.Caption);
+    io.i32(p.Color);
+    io.i32(p.DialogLeft);
+    io.i32(p.DialogTop);
+    io.i32(p.DialogWidth);
+    io.i32(p.DialogHeight);
+    io.u8(p.Position);
+    if (p.HasScript)
+        io.lines(p.Script);
+}
+
 // Writing ---------------------------------------------------------------------
 
 // A frame width in thousandths, as the reader takes it back. Stored values of
@@ -69,88 +160,18 @@ public:
             u8(i + 1 < count ? 13 : 0);
         }
     }
-
-    void viewBody(const TfrView& v) {
-        string(v.Name);
-        u8(v.versionMajor);
-        u8(v.versionMinor);
-        i32(v.Left);
-        i32(v.Top);
-        i32(v.Width);
-        i32(v.Height);
-        u16(v.Flags);
-        u16(v.FrameTyp);
-        i32(storedFrameWidth(v.FrameWidth));
-        i32(v.FrameColor);
-        u16(v.FrameStyle);
-        i32(v.FillColor);
-        i32(v.Format);
-        string(v.FormatText);
-        lines(v.Memo);
-        lines(v.Script);
-        u16(v.Visible ? 1 : 0);
-        u16(0);
-        string(QString());
-        i32(v.GapX);
-        i32(v.GapY);
-        if (v.versionMajor > 1)
-            u8(v.BandAlign);
-    }
-
-    void memoAdditions(const TfrMemoView& m) {
-        string(m.FontName);
-        i32(m.FontSize);
-        u16(m.FontStyle);
-        i32(m.FontColor);
-        i32(m.Alignment);
-        u16(m.Charset);
-        u16(m.HighlightFontStyle);
-        i32(m.HighlightFontColor);
-        i32(m.HighlightFillColor);
-        string(m.HighlightCondition);
-        i32(m.LineSpacing);
-        i32(m.CharSpacing);
-    }
-
-    void bandAdditions(const TfrBandView& b) {
-        string(b.ChildBand);
-        i32(b.Columns);
-        i32(b.ColumnWidth);
-        i32(b.ColumnGap);
-        i32(b.NewColumnAfter);
-        if (b.versionMajor > 2 || (b.versionMajor == 2 && b.versionMinor > 0))
-            string(b.Master);
+    void flag(bool v) { u16(v ? 1 : 0); }
+    void inverseFlag(bool v) { flag(!v); }
+    void frameWidth(double width) { i32(storedFrameWidth(width)); }
+    // A page with a script starts with -1.
+    void scriptMarker(bool hasScript) {
+        if (hasScript)
+            i32(-1);
     }
 
     void page(const TfrPage& p) {
         u8(kTagPage);
-        if (p.HasScript)
-            i32(-1);
-        i32(p.PaperSize);
-        i32(p.PaperWidth);
-        i32(p.PaperHeight);
-        i32(p.LeftMargin);
-        i32(p.TopMargin);
-        i32(p.RightMargin);
-        i32(p.BottomMargin);
-        u8(p.Orientation);
-        i32(p.Bin);
-        u16(p.PrintToPrevPage ? 1 : 0);
-        u16(p.StretchToPrintable ? 0 : 1);
-        i32(p.Columns);
-        i32(p.ColumnGap);
-        u8(p.PageType);
-        string(p.Name);
-        u8(p.BorderStyle);
-        string(p.Caption);
-        i32(p.Color);
-        i32(p.DialogLeft);
-        i32(p.DialogTop);
-        i32(p.DialogWidth);
-        i32(p.DialogHeight);
-        u8(p.Position);
-        if (p.HasScript)
-            lines(p.Script);
+        transferPage(*this, p);
     }
 
     void object(const TfrView& v, int pageIndex) {
@@ -158,11 +179,11 @@ public:
         u8(static_cast<std::uint8_t>(pageIndex));
         const qsizetype offsetAt = bytes.size();
         i32(0);
-        viewBody(v);
+        transferViewBody(*this, v);
         if (v.type() == FrObjectType::Memo)
-            memoAdditions(static_cast<const TfrMemoView&>(v));
+            transferMemoAdditions(*this, static_cast<const TfrMemoView&>(v));
         else if (v.type() == FrObjectType::Band)
-            bandAdditions(static_cast<const TfrBandView&>(v));
+            transferBandAdditions(*this, static_cast<const TfrBandView&>(v));
         patchI32(offsetAt, static_cast<std::int32_t>(bytes.size()));
     }
 };
@@ -224,6 +245,25 @@ public:
         return list;
     }
 
+    void u8(std::uint8_t& v) { v = u8(); }
+    void u16(std::uint16_t& v) { v = u16(); }
+    void i32(std::int32_t& v) { v = i32(); }
+    void string(QString& v) { v = string(); }
+    void lines(QStringList& v) { v = lines(); }
+    void flag(bool& v) { v = u16() != 0; }
+    void inverseFlag(bool& v) { v = u16() == 0; }
+    void frameWidth(double& width) {
+        // Older templates stored whole widths; newer ones thousandths.
+        const std::int32_t stored = i32();
+        width = stored <= 10 ? double(stored) : stored / 1000.0;
+    }
+    void scriptMarker(bool& hasScript) {
+        const qsizetype at = m_pos;
+        hasScript = i32() == -1;
+        if (!hasScript)
+            m_pos = at; // no marker: that was the paper size
+    }
+
 private:
     void need(qsizetype n) {
         if (n > m_data.size() - m_pos)
@@ -234,92 +274,9 @@ private:
     qsizetype m_pos = 0;
 };
 
-void readViewBody(Reader& r, TfrView& v) {
-    v.Name = r.string();
-    v.versionMajor = r.u8();
-    v.versionMinor = r.u8();
-    v.Left = r.i32();
-    v.Top = r.i32();
-    v.Width = r.i32();
-    v.Height = r.i32();
-    v.Flags = r.u16();
-    v.FrameTyp = r.u16();
-    const std::int32_t width = r.i32();
-    // Older templates stored whole widths; newer ones thousandths.
-    v.FrameWidth = width <= 10 ? double(width) : width / 1000.0;
-    v.FrameColor = r.i32();
-    v.FrameStyle = r.u16();
-    v.FillColor = r.i32();
-    v.Format = r.i32();
-    v.FormatText = r.string();
-    v.Memo = r.lines();
-    v.Script = r.lines();
-    v.Visible = r.u16() != 0;
-    r.u16();
-    r.string();
-    v.GapX = r.i32();
-    v.GapY = r.i32();
-    if (v.versionMajor > 1)
-        v.BandAlign = r.u8();
-}
-
-void readMemoAdditions(Reader& r, TfrMemoView& m) {
-    m.FontName = r.string();
-    m.FontSize = r.i32();
-    m.FontStyle = r.u16();
-    m.FontColor = r.i32();
-    m.Alignment = r.i32();
-    m.Charset = r.u16();
-    m.HighlightFontStyle = r.u16();
-    m.HighlightFontColor = r.i32();
-    m.HighlightFillColor = r.i32();
-    m.HighlightCondition = r.string();
-    m.LineSpacing = r.i32();
-    m.CharSpacing = r.i32();
-}
-
-void readBandAdditions(Reader& r, TfrBandView& b) {
-    b.ChildBand = r.string();
-    b.Columns = r.i32();
-    b.ColumnWidth = r.i32();
-    b.ColumnGap = r.i32();
-    b.NewColumnAfter = r.i32();
-    if (b.versionMajor > 2 || (b.versionMajor == 2 && b.versionMinor > 0))
-        b.Master = r.string();
-}
-
 std::unique_ptr<TfrPage> readPage(Reader& r) {
     auto p = std::make_unique<TfrPage>();
-    std::int32_t first = r.i32();
-    if (first == -1) {
-        p->HasScript = true;
-        first = r.i32();
-    }
-    p->PaperSize = first;
-    p->PaperWidth = r.i32();
-    p->PaperHeight = r.i32();
-    p->LeftMargin = r.i32();
-    p->TopMargin = r.i32();
-    p->RightMargin = r.i32();
-    p->BottomMargin = r.i32();
-    p->Orientation = r.u8();
-    p->Bin = r.i32();
-    p->PrintToPrevPage = r.u16() != 0;
-    p->StretchToPrintable = r.u16() == 0;
-    p->Columns = r.i32();
-    p->ColumnGap = r.i32();
-    p->PageType = r.u8();
-    p->Name = r.string();
-    p->BorderStyle = r.u8();
-    p->Caption = r.string();
-    p->Color = r.i32();
-    p->DialogLeft = r.i32();
-    p->DialogTop = r.i32();
-    p->DialogWidth = r.i32();
-    p->DialogHeight = r.i32();
-    p->Position = r.u8();
-    if (p->HasScript)
-        p->Script = r.lines();
+    transferPage(r, *p);
     return p;
 }
 
@@ -363,11 +320,11 @@ std::unique_ptr<TfrView> readObject(Reader& r, std::uint8_t tag, qsizetype recor
         return nullptr; // pictures, sub-reports and add-ins are not part of this engine
     }
     try {
-        readViewBody(r, *view);
+        transferViewBody(r, *view);
         if (tag == 0)
-            readMemoAdditions(r, static_cast<TfrMemoView&>(*view));
+            transferMemoAdditions(r, static_cast<TfrMemoView&>(*view));
         else if (tag == 2)
-            readBandAdditions(r, static_cast<TfrBandView&>(*view));
+            transferBandAdditions(r, static_cast<TfrBandView&>(*view));
     } catch (const ReadFailure&) {
         return nullptr;
     }

@@ -14,23 +14,6 @@ void setMemoText(TfrReport& report, const QString& name, const QString& text) {
         view->Memo = QStringList{text};
 }
 
-ScheduleReportTexts scheduleReportTexts(const ScheduleSnapshot& snapshot,
-                                        const RegionalSettings& regional) {
-    const ScheduleInputs& in = snapshot.inputs;
-    ScheduleReportTexts texts;
-    texts.balance = formatCurrency(in.balance, 10, 2, regional);
-    texts.savings = formatCurrency(in.savings, 10, 2, regional);
-    texts.rate = formatGeneral(in.rate, 15, regional);
-    texts.term = formatGeneral(snapshot.term, 15, regional);
-    texts.frequency = in.frequency;
-    texts.futureValue = snapshot.baseCell();
-    // The step caption table writes dollars; the page's money is regional.
-    texts.savingsIncrement =
-        formatCurrency(savingsStep(in.savingsStepIndex).amount, 10, 0, regional);
-    texts.rateIncrement = snapshot.strRateIncrement;
-    return texts;
-}
-
 namespace {
 
 // The title the report prints on top, and the PDF's document title.
@@ -39,9 +22,9 @@ QString reportTitle() {
         .arg(QString::fromLatin1(ProductInfo::kTitle));
 }
 
-} // namespace
-
-void setScheduleTexts(TfrReport& report, const ScheduleReportTexts& texts) {
+void setScheduleTexts(TfrReport& report, const ScheduleSnapshot& snapshot,
+                      const RegionalSettings& regional) {
+    const ScheduleInputs& in = snapshot.inputs;
     const auto set = [&report](const char* name, const QString& text) {
         setMemoText(report, QString::fromLatin1(name), text);
     };
@@ -50,16 +33,18 @@ void setScheduleTexts(TfrReport& report, const ScheduleReportTexts& texts) {
     set("lblHeader2", QString());
     set("lblURL", QString::fromLatin1(ProductInfo::kWebHomeCaption));
     set("lblApplicationTitle", QString::fromLatin1(ProductInfo::kMainCaption));
+    // The step caption table writes dollars; the page's money is regional.
     set("lblX", QCoreApplication::translate("ScheduleReport", "Monthly Savings incremented by ") +
-                    texts.savingsIncrement);
+                    formatCurrency(savingsStep(in.savingsStepIndex).amount, 10, 0, regional));
     set("lblY", QCoreApplication::translate("ScheduleReport", "Interest Rates incremented by ") +
-                    texts.rateIncrement);
-    set("lblOne", texts.balance);
-    set("lblTwo", texts.savings);
-    set("lblThree", texts.term + QCoreApplication::translate("ScheduleReport", " months"));
-    set("lblInterestRate", texts.rate + u'%');
-    set("lblCompoundingFrequency", texts.frequency);
-    set("lblFutureValue", texts.futureValue);
+                    snapshot.strRateIncrement);
+    set("lblOne", formatCurrency(in.balance, 10, 2, regional));
+    set("lblTwo", formatCurrency(in.savings, 10, 2, regional));
+    set("lblThree", formatGeneral(snapshot.term, 15, regional) +
+                        QCoreApplication::translate("ScheduleReport", " months"));
+    set("lblInterestRate", formatGeneral(in.rate, 15, regional) + u'%');
+    set("lblCompoundingFrequency", in.frequency);
+    set("lblFutureValue", snapshot.baseCell());
     // The stored layout's fixed captions, in the user's language.
     for (const char* name : {"lbl1", "lbl2", "lbl3", "Memo5", "Memo6", "Memo1", "lblDisclaimer"}) {
         TfrView* view = report.FindView(QString::fromLatin1(name));
@@ -69,9 +54,11 @@ void setScheduleTexts(TfrReport& report, const ScheduleReportTexts& texts) {
     }
 }
 
+} // namespace
+
 void fillScheduleReport(TfrReport& report, TfrUserDataset& dataset,
                         const ScheduleSnapshot& snapshot, const RegionalSettings& regional) {
-    setScheduleTexts(report, scheduleReportTexts(snapshot, regional));
+    setScheduleTexts(report, snapshot, regional);
     report.DocumentTitle = reportTitle();
     report.Creator = QString::fromLatin1(ProductInfo::kTitle) + u' ' +
                      QString::fromLatin1(ProductInfo::kVersion);

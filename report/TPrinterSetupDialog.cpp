@@ -73,8 +73,7 @@ void TPrinterSetupDialog::load() {
     m_original = PrinterChoice::currentName(m_printer);
     m_printers->clear();
     m_printers->addItems(PrinterChoice::names());
-    m_printers->setCurrentIndex(
-        std::max(0, int(m_printers->findText(PrinterChoice::currentName(m_printer)))));
+    m_printers->setCurrentIndex(std::max(0, int(m_printers->findText(m_original))));
 }
 
 int TPrinterSetupDialog::exec() {

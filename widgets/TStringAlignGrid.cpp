@@ -20,6 +20,15 @@ quint64 cellKey(int column, int row) {
     return (quint64(quint32(column)) << 32) | quint32(row);
 }
 
+// Sets a colour, or with an invalid one removes it.
+template <typename Key>
+void putColor(QHash<Key, QColor>& colors, Key key, const QColor& color) {
+    if (color.isValid())
+        colors.insert(key, color);
+    else
+        colors.remove(key);
+}
+
 // Hints keep their line breaks in whatever form the owner wrote them (CR LF,
 // LF CR, CR); the tooltip shows each as one line break.
 QString displayedHint(QString hint) {
@@ -95,7 +104,6 @@ TStringAlignGrid::TStringAlignGrid(int columns, int rows, QWidget* parent)
     setMouseTracking(true);
     viewport()->setMouseTracking(true);
 
-    ensureItems();
     applyColors();
 }
 
@@ -111,31 +119,21 @@ void TStringAlignGrid::setCellText(int column, int row, const QString& text) {
 
 void TStringAlignGrid::setRowCount(int rows) {
     QTableWidget::setRowCount(rows);
-    ensureItems();
     applyColors();
 }
 
 void TStringAlignGrid::setColumnColor(int column, const QColor& color) {
-    if (color.isValid())
-        m_columnColors.insert(column, color);
-    else
-        m_columnColors.remove(column);
+    putColor(m_columnColors, column, color);
     applyColors();
 }
 
 void TStringAlignGrid::setRowColor(int row, const QColor& color) {
-    if (color.isValid())
-        m_rowColors.insert(row, color);
-    else
-        m_rowColors.remove(row);
+    putColor(m_rowColors, row, color);
     applyColors();
 }
 
 void TStringAlignGrid::setCellColor(int column, int row, const QColor& color) {
-    if (color.isValid())
-        m_cellColors.insert(cellKey(column, row), color);
-    else
-        m_cellColors.remove(cellKey(column, row));
+    putColor(m_cellColors, cellKey(column, row), color);
     applyColors();
 }
 
@@ -399,6 +397,7 @@ void TStringAlignGrid::changeEvent(QEvent* event) {
         applyColors();
 }
 
+// Also gives every cell its item.
 void TStringAlignGrid::applyColors() {
     for (int row = 0; row < rowCount(); ++row) {
         for (int column = 0; column < columnCount(); ++column) {
@@ -422,13 +421,6 @@ QTableWidgetItem* TStringAlignGrid::ensureItem(int column, int row) {
     cell->setBackground(effectiveBackground(column, row));
     setItem(row, column, cell);
     return cell;
-}
-
-void TStringAlignGrid::ensureItems() {
-    for (int row = 0; row < rowCount(); ++row) {
-        for (int column = 0; column < columnCount(); ++column)
-            ensureItem(column, row);
-    }
 }
 
 bool TStringAlignGrid::isFixedCell(int column, int row) const {

@@ -102,7 +102,6 @@ protected:
 private:
     void applyColors();
     QTableWidgetItem* ensureItem(int column, int row);
-    void ensureItems();
     bool isFixedCell(int column, int row) const;
     bool isCell(int column, int row) const;
     bool isValueCell(int column, int row) const;
