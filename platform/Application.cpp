@@ -13,13 +13,15 @@ namespace {
 // dropped instead of stacking message boxes without end.
 constexpr int kMaxHandlerDepth = 8;
 
-QString describe(std::exception_ptr error) {
+// The error's own text, or `otherwise` for one that is no std::exception.
+QString describe(std::exception_ptr error,
+                 const QString& otherwise = QStringLiteral("unknown exception")) {
     try {
         std::rethrow_exception(error);
     } catch (const std::exception& e) {
         return QString::fromLocal8Bit(e.what());
     } catch (...) {
-        return QStringLiteral("unknown exception");
+        return otherwise;
     }
 }
 
@@ -75,13 +77,7 @@ void Application::handleException(QObject* sender, std::exception_ptr error) {
 }
 
 void Application::showDefaultMessage(std::exception_ptr error) {
-    QString text;
-    try {
-        std::rethrow_exception(error);
-    } catch (const std::exception& e) {
-        text = QString::fromLocal8Bit(e.what());
-    } catch (...) {
-    }
+    QString text = describe(error, QString());
     if (text.isEmpty())
         text = tr("An unidentified error has occurred.");
     QString caption = applicationDisplayName();

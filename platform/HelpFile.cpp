@@ -101,17 +101,14 @@ bool HelpFile::parse(const QByteArray& data) {
 }
 
 const HelpFile::Topic* HelpFile::topic(const QString& id) const {
-    for (const Topic& t : m_topics) {
-        if (t.id == id)
-            return &t;
-    }
-    return nullptr;
+    const auto found = std::find_if(m_topics.cbegin(), m_topics.cend(),
+                                    [&](const Topic& t) { return t.id == id; });
+    return found == m_topics.cend() ? nullptr : &*found;
 }
 
 int HelpFile::findKeyword(const QString& prefix) const {
-    for (qsizetype i = 0; i < m_keywords.size(); ++i) {
-        if (m_keywords.at(i).text.startsWith(prefix, Qt::CaseInsensitive))
-            return int(i);
-    }
-    return -1;
+    const auto found = std::find_if(m_keywords.cbegin(), m_keywords.cend(), [&](const Keyword& k) {
+        return k.text.startsWith(prefix, Qt::CaseInsensitive);
+    });
+    return found == m_keywords.cend() ? -1 : int(found - m_keywords.cbegin());
 }

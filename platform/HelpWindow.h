@@ -24,7 +24,6 @@ public:
     void load(const QString& path);
     // True when `path` is loaded and unchanged on disk since.
     bool isCurrent(const QString& path) const;
-    bool isLoaded() const { return m_loaded; }
     const HelpFile& helpFile() const { return m_file; }
 
     void showContents();

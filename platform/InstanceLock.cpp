@@ -73,12 +73,6 @@ bool waitFor(int fd, short events, int timeoutMs) {
     return rc > 0 && (p.revents & events);
 }
 
-QString warnUnprotected(const QString& name, const QString& reason) {
-    qWarning("%s: the single-instance lock cannot be taken (%s); starting without it.",
-             qPrintable(name), qPrintable(reason));
-    return reason;
-}
-
 } // namespace
 
 InstanceLock::InstanceLock(const QString& name, QObject* parent)
@@ -91,6 +85,13 @@ InstanceLock::InstanceLock(const QString& name, const QString& directory, QObjec
 
 InstanceLock::~InstanceLock() {
     release();
+}
+
+bool InstanceLock::runUnprotected(const QString& reason) {
+    qWarning("%s: the single-instance lock cannot be taken (%s); starting without it.",
+             qPrintable(m_name), qPrintable(reason));
+    m_unprotectedReason = reason;
+    return true;
 }
 
 QString InstanceLock::baseName() const {
@@ -121,13 +122,11 @@ bool InstanceLock::tryLock() {
     const QByteArray dir = QFile::encodeName(directory());
     if (dir.isEmpty() || ::stat(dir.constData(), &folder) != 0 || !S_ISDIR(folder.st_mode) ||
         folder.st_uid != ::geteuid() || (folder.st_mode & (S_IWGRP | S_IWOTH))) {
-        m_unprotectedReason = warnUnprotected(
-            m_name,
+        return runUnprotected(
             dir.isEmpty()
                 ? QCoreApplication::translate("InstanceLock", "no private runtime folder")
                 : QCoreApplication::translate("InstanceLock", "%1 is no private runtime folder")
                       .arg(directory()));
-        return true;
     }
     const QByteArray path = QFile::encodeName(lockFilePath());
     // Never through a link someone else planted.
@@ -135,11 +134,8 @@ bool InstanceLock::tryLock() {
     do {
         fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NOCTTY, 0600);
     } while (fd < 0 && errno == EINTR);
-    if (fd < 0) {
-        m_unprotectedReason =
-            warnUnprotected(m_name, lockFilePath() + QStringLiteral(": ") + qt_error_string(errno));
-        return true;
-    }
+    if (fd < 0)
+        return runUnprotected(lockFilePath() + QStringLiteral(": ") + qt_error_string(errno));
     int rc;
     do {
         rc = ::flock(fd, LOCK_EX | LOCK_NB);
@@ -150,9 +146,7 @@ bool InstanceLock::tryLock() {
         // Only a lock held elsewhere means another copy runs.
         if (error == EWOULDBLOCK)
             return false;
-        m_unprotectedReason =
-            warnUnprotected(m_name, lockFilePath() + QStringLiteral(": ") + qt_error_string(error));
-        return true;
+        return runUnprotected(lockFilePath() + QStringLiteral(": ") + qt_error_string(error));
     }
     m_fd = fd;
     startServer();

@@ -43,6 +43,8 @@ signals:
     void activationRequested();
 
 private:
+    // Lets this copy run without the lock, saying why on stderr; true.
+    bool runUnprotected(const QString& reason);
     QString baseName() const;
     QString directory() const;
     void startServer();

@@ -78,12 +78,9 @@ ProfileDocument::ProfileDocument(const QByteArray& bytes) {
         m_lines.append(line);
         start = end;
     }
-    for (const Line& line : std::as_const(m_lines)) {
-        if (!line.ending.isEmpty()) {
-            m_ending = line.ending;
-            break;
-        }
-    }
+    // Only a last line can lack an ending, so the first line's is the file's.
+    if (!m_lines.isEmpty() && !m_lines.constFirst().ending.isEmpty())
+        m_ending = m_lines.constFirst().ending;
 }
 
 qsizetype ProfileDocument::findSection(const QString& section) const {

@@ -71,9 +71,7 @@ QString ProfileFile::readString(const QString& section, const QString& key,
 
 int ProfileFile::readInteger(const QString& section, const QString& key, int defaultValue) const {
     const auto value = readString(section, key);
-    if (!value)
-        return defaultValue;
-    return parseInteger(*value).value_or(defaultValue);
+    return value ? parseInteger(*value).value_or(defaultValue) : defaultValue;
 }
 
 std::optional<int> ProfileFile::parseInteger(const QString& text) {

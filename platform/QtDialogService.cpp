@@ -56,19 +56,14 @@ DialogService::Answer QtDialogService::messageBox(QWidget* parent, const QString
     // Our texts are never markup; a "<" in a message must show as it is.
     box.setTextFormat(Qt::PlainText);
     box.setText(visibleText(text));
-    if (buttons == Buttons::YesNo) {
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
-        box.setEscapeButton(QMessageBox::No);
-    } else {
-        box.setStandardButtons(QMessageBox::Ok);
-        box.setDefaultButton(QMessageBox::Ok);
-        box.setEscapeButton(QMessageBox::Ok);
-    }
+    const bool yesNo = buttons == Buttons::YesNo;
+    box.setStandardButtons(yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
+    box.setDefaultButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
+    box.setEscapeButton(yesNo ? QMessageBox::No : QMessageBox::Ok);
     const int result = box.exec();
-    if (buttons == Buttons::YesNo)
-        return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
-    return Answer::Ok;
+    if (!yesNo)
+        return Answer::Ok;
+    return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
 void QtDialogService::showMessage(const QString& text) {

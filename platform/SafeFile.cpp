@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
@@ -14,6 +15,7 @@
 #include <pthread.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace SafeFile {
 
@@ -23,6 +25,7 @@ namespace {
 // takes, so leftovers can be recognised and removed.
 const QString kTemporaryInfix = QStringLiteral(".saving-");
 constexpr int kRandomLength = 6;
+const QLatin1String kRandomChars("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789");
 
 // How long a window waits for a pipe's reader to take more data.
 constexpr int kReaderWaitMs = 5000;
@@ -48,6 +51,13 @@ bool isDescriptorPath(const QString& path) {
 struct Cleanup {
     int fd = -1;
     QByteArray unlinkPath;
+    // Flushes the file to the disk when `sync`, then closes it; either failing throws.
+    void syncAndClose(bool sync, const QString& path) {
+        if (sync && ::fsync(fd) != 0 && errno != EINVAL)
+            fail(errno, path);
+        if (::close(std::exchange(fd, -1)) != 0 && errno != EINTR)
+            fail(errno, path);
+    }
     ~Cleanup() {
         if (fd >= 0)
             ::close(fd);
@@ -164,23 +174,16 @@ void writeInPlace(const QString& path, const QByteArray& bytes, Special special,
     }
     const NoBrokenPipeSignal noSignal;
     writeAll(file.fd, bytes, path, special == Special::WriteNow ? kReaderWaitMs : -1);
-    if (regular && ::fsync(file.fd) != 0 && errno != EINVAL)
-        fail(errno, path);
-    const int fd = file.fd;
-    file.fd = -1;
-    if (::close(fd) != 0 && errno != EINTR)
-        fail(errno, path);
+    file.syncAndClose(regular, path);
 }
 
 // Creates the new file with the process's usual mode for new files (the
 // umask applies), under a name that did not exist.
 int createTemporary(const QString& target, QByteArray* path) {
-    static const char kChars[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     for (int attempt = 0; attempt < 100; ++attempt) {
         QString name = target + kTemporaryInfix;
         for (int i = 0; i < kRandomLength; ++i)
-            name +=
-                QLatin1Char(kChars[QRandomGenerator::global()->bounded(int(sizeof kChars - 1))]);
+            name += kRandomChars[QRandomGenerator::global()->bounded(int(kRandomChars.size()))];
         *path = QFile::encodeName(name);
         int fd;
         do {
@@ -326,12 +329,7 @@ void write(const QString& path, const QByteArray& bytes, Special special) {
     // place: a short write or a failed flush (a full disk shows here) ends the
     // replacement with the old file untouched.
     writeAll(file.fd, bytes, path, -1);
-    if (::fsync(file.fd) != 0 && errno != EINVAL)
-        fail(errno, path);
-    const int fd = file.fd;
-    file.fd = -1;
-    if (::close(fd) != 0 && errno != EINTR)
-        fail(errno, path);
+    file.syncAndClose(true, path);
     if (::rename(temporary.constData(), QFile::encodeName(target).constData()) != 0)
         fail(errno, path);
     file.unlinkPath.clear();
@@ -354,12 +352,8 @@ bool isTemporaryName(const QString& targetName, const QString& fileName) {
     const QString prefix = targetName + kTemporaryInfix;
     if (fileName.size() != prefix.size() + kRandomLength || !fileName.startsWith(prefix))
         return false;
-    for (qsizetype i = prefix.size(); i < fileName.size(); ++i) {
-        const char16_t c = fileName.at(i).unicode();
-        if (!((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9')))
-            return false;
-    }
-    return true;
+    return std::all_of(fileName.cbegin() + prefix.size(), fileName.cend(),
+                       [](QChar c) { return kRandomChars.contains(c); });
 }
 
 } // namespace SafeFile

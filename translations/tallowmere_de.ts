@@ -1301,10 +1301,6 @@ Alle Rechte vorbehalten.</translation>
         <translation>&amp;OK</translation>
     </message>
     <message>
-        <source>HTTP component is busy</source>
-        <translation>Die HTTP-Komponente ist beschäftigt</translation>
-    </message>
-    <message>
         <source>Missing Home URL</source>
         <translation>Startadresse fehlt</translation>
     </message>

@@ -19,12 +19,17 @@ QByteArray encoded(const QString& path) {
     return QFile::encodeName(path);
 }
 
-} // namespace
-
-QString fileErrorText(const QString& path, int code) {
-    return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path),
-                                        QString::fromLocal8Bit(std::strerror(code)));
+// "<path>: <reason>".
+QString withPath(const QString& path, const QString& reason) {
+    return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), reason);
 }
+
+// "<path>: <the system's text for `code`>".
+QString fileErrorText(const QString& path, int code) {
+    return withPath(path, QString::fromLocal8Bit(std::strerror(code)));
+}
+
+} // namespace
 
 DownloadTarget::DownloadTarget(const QString& targetPath)
     : m_target(targetPath) {}
@@ -33,8 +38,8 @@ DownloadTarget::~DownloadTarget() {
     discard();
 }
 
-bool DownloadTarget::failWith(const QString& path, int code) {
-    m_error = fileErrorText(path, code);
+bool DownloadTarget::failWith(const QString& message) {
+    m_error = message;
     return false;
 }
 
@@ -66,40 +71,33 @@ bool DownloadTarget::open() {
         if (fd < 0) {
             if (errno == EEXIST)
                 continue;
-            return failWith(m_target, errno);
+            return failWith(fileErrorText(m_target, errno));
         }
         m_tempPath = path;
         if (!m_file.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered,
                          QFileDevice::AutoCloseHandle)) {
             ::close(fd);
             discard();
-            m_error = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(m_target),
-                                                   m_file.errorString());
-            return false;
+            return failWith(withPath(m_target, m_file.errorString()));
         }
         return true;
     }
-    return failWith(m_target, EEXIST);
+    return failWith(fileErrorText(m_target, EEXIST));
 }
 
 bool DownloadTarget::commit() {
     if (m_tempPath.isEmpty())
-        return failWith(m_target, EBADF);
-    if (m_file.error() != QFileDevice::NoError) {
-        m_error =
-            QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(m_target), m_file.errorString());
-        return false;
-    }
+        return failWith(fileErrorText(m_target, EBADF));
+    if (m_file.error() != QFileDevice::NoError)
+        return failWith(withPath(m_target, m_file.errorString()));
     if (::fsync(int(m_file.handle())) != 0)
-        return failWith(m_target, errno);
+        return failWith(fileErrorText(m_target, errno));
     m_file.close();
     // A directory, pipe or device put in the target's place meanwhile is never replaced.
-    if (const QString unusable = unusableReason(m_target); !unusable.isEmpty()) {
-        m_error = unusable;
-        return false;
-    }
+    if (const QString unusable = unusableReason(m_target); !unusable.isEmpty())
+        return failWith(unusable);
     if (std::rename(encoded(m_tempPath).constData(), encoded(m_target).constData()) != 0)
-        return failWith(m_target, errno);
+        return failWith(fileErrorText(m_target, errno));
     m_tempPath.clear();
     return true;
 }

@@ -32,13 +32,10 @@ public:
     static QString unusableReason(const QString& path);
 
 private:
-    bool failWith(const QString& path, int code);
+    bool failWith(const QString& message);
 
     QString m_target;
     QString m_tempPath;
     QFile m_file;
     QString m_error;
 };
-
-// "<path>: <the system's text for `code`>".
-QString fileErrorText(const QString& path, int code);

@@ -81,16 +81,27 @@ THttpCli::THttpCli(QObject* parent)
 }
 
 THttpCli::~THttpCli() {
-    if (m_reply) {
-        m_reply->disconnect(this);
-        m_reply->abort();
-        delete m_reply;
-    }
+    dropReply();
+}
+
+void THttpCli::dropReply() {
+    if (!m_reply)
+        return;
+    QNetworkReply* reply = m_reply;
+    m_reply = nullptr;
+    reply->disconnect(this);
+    if (reply->isRunning())
+        reply->abort();
+    reply->deleteLater();
+}
+
+void THttpCli::requireIdle() const {
+    if (busy())
+        throw EHttpException(tr("HTTP component is busy"));
 }
 
 void THttpCli::StartGet() {
-    if (busy())
-        throw EHttpException(tr("HTTP component is busy"));
+    requireIdle();
     m_status = 0;
     m_reason.clear();
     m_announced = -1;
@@ -185,10 +196,7 @@ void THttpCli::follow(const QByteArray& location) {
         fail(resolveFailure());
         return;
     }
-    QNetworkReply* old = m_reply;
-    old->disconnect(this);
-    old->abort();
-    old->deleteLater();
+    dropReply();
     send(next);
 }
 
@@ -337,14 +345,7 @@ void THttpCli::finish(std::uint16_t error) {
     m_idle.stop();
     m_deadline.stop();
     m_rateCheck.stop();
-    if (m_reply) {
-        QNetworkReply* reply = m_reply;
-        m_reply = nullptr;
-        reply->disconnect(this);
-        if (reply->isRunning())
-            reply->abort();
-        reply->deleteLater();
-    }
+    dropReply();
     m_pendingDone = true;
     QMetaObject::invokeMethod(
         this,

@@ -71,6 +71,8 @@ public:
     void StartGet();
     void CancelRequest();
     bool busy() const { return m_reply != nullptr || m_pendingDone; }
+    // Throws EHttpException "HTTP component is busy" while busy().
+    void requireIdle() const;
 
     int ResponseStatus() const { return m_status; }
     const QString& ResponseReason() const { return m_reason; }
@@ -79,7 +81,6 @@ public:
 
     // Body bytes allowed in total; beyond it the request fails. Negative: no limit.
     void setBodyLimit(qint64 bytes) { m_bodyLimit = bytes; }
-    qint64 bodyLimit() const { return m_bodyLimit; }
     // Silence (no data at all) longer than this ends the request.
     void setTimeoutMs(int ms) { m_timeoutMs = ms; }
     // The whole request, relocations included, ends as timed out after this
@@ -109,6 +110,8 @@ private:
     void fail(const QString& reason);
     // Drops the reply and raises OnRequestDone from the event loop.
     void finish(std::uint16_t error);
+    // Aborts the running reply, if any, and stops listening to it.
+    void dropReply();
     void readHeaders();
     // Starts the request for `url` (the first, or one relocated to).
     void send(const QUrl& url);

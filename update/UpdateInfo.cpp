@@ -90,6 +90,8 @@ QString UpdateInfo::TagContent(const QString& line, bool* found) {
 
 TWfiValues UpdateInfo::ParseInfo(const QStringList& lines, const TWfiTags& tags) {
     TWfiValues v;
+    const QString sha256Name = QLatin1String(kSha256Name);
+    const QString sizeName = QLatin1String(kSizeName);
     const std::pair<const QString*, QString*> fields[] = {
         {&tags.ProductNameTag, &v.ProductName},
         {&tags.ReadMeTag, &v.ProductReadMe},
@@ -101,9 +103,9 @@ TWfiValues UpdateInfo::ParseInfo(const QStringList& lines, const TWfiTags& tags)
         {&tags.DownloadTag, &v.DownloadURL},
         {&tags.RedirectTag, &v.RedirectURL},
         {&tags.RunParamsTag, &v.RunParams},
+        {&sha256Name, &v.Sha256},
+        {&sizeName, &v.Size},
     };
-    const QString sha256Name = QLatin1String(kSha256Name);
-    const QString sizeName = QLatin1String(kSizeName);
     for (const QString& line : lines) {
         bool named = false;
         const QString name = TagName(line, &named);
@@ -117,10 +119,6 @@ TWfiValues UpdateInfo::ParseInfo(const QStringList& lines, const TWfiTags& tags)
             if (name == *tag)
                 *field = value;
         }
-        if (name == sha256Name)
-            v.Sha256 = value;
-        if (name == sizeName)
-            v.Size = value;
     }
     return v;
 }
@@ -171,12 +169,8 @@ bool UpdateInfo::IsNewerVersion(const QString& current, const QString& product,
     for (;;) {
         const qsizetype i = c.indexOf(u'.');
         const qsizetype j = p.indexOf(u'.');
-        int a = 0;
-        int b = 0;
-        if (!readInt((i < 0 ? c : c.first(i)).toString(), &a))
-            a = 0;
-        if (!productLeft || !readInt((j < 0 ? p : p.first(j)).toString(), &b))
-            b = 0;
+        const int a = (i < 0 ? c : c.first(i)).trimmed().toInt();
+        const int b = productLeft ? (j < 0 ? p : p.first(j)).trimmed().toInt() : 0;
         if (a != b)
             return a < b;
         if (i < 0)

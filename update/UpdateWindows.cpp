@@ -17,14 +17,6 @@ namespace {
 constexpr Qt::WindowFlags kNoTitleButtons =
     Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
 
-void centreOnScreen(QWidget* window) {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = window->frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        window->move(frame.topLeft());
-    }
-}
-
 QLabel* fixedLabel(QWidget* parent, const char* name, const QRect& geometry) {
     auto* label = new QLabel(parent);
     label->setObjectName(QLatin1String(name));
@@ -35,6 +27,14 @@ QLabel* fixedLabel(QWidget* parent, const char* name, const QRect& geometry) {
 }
 
 } // namespace
+
+void centreOnScreen(QWidget* window) {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = window->frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        window->move(frame.topLeft());
+    }
+}
 
 void TProgramModal::finish(int result) {
     m_finishing = true;

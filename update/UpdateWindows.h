@@ -62,5 +62,8 @@ private:
     bool Cancelled = false;
 };
 
+// Centres `window` on the free area of the primary screen.
+void centreOnScreen(QWidget* window);
+
 // The "Read Me" window: the text in a scrolling box and "Ok", 4/5 of the screen.
 std::unique_ptr<QDialog> createReadMeWindow(const QString& text, const QFont& font);

@@ -3,6 +3,7 @@
 #include "platform/Application.h"
 #include "platform/FontFamilies.h"
 #include "platform/ProductInfo.h"
+#include "update/UpdateWindows.h"
 #include "update/WebFileInfo.h"
 
 #include <QFrame>
@@ -12,7 +13,6 @@
 #include <QPainterPath>
 #include <QPushButton>
 #include <QScopeGuard>
-#include <QScreen>
 #include <QStyle>
 #include <QTimer>
 #include <cmath>
@@ -156,15 +156,9 @@ TfrmUpdate::TfrmUpdate(TWebFileInfo& info, QWidget* parent)
     connect(btnRetrieveUpdate, &QPushButton::clicked, this, &TfrmUpdate::RetrieveUpdate);
     connect(btnClose, &QPushButton::clicked, this, &TfrmUpdate::CloseUpdateCenter);
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    centreOnScreen(this);
     FormCreate();
 }
-
-TfrmUpdate::~TfrmUpdate() = default;
 
 QLabel* TfrmUpdate::addLabel(const char* name, int left, int top, int width, const QString& caption,
                              const QColor& colour, bool rightAligned) {

@@ -18,7 +18,6 @@ class TfrmUpdate : public QDialog {
     Q_OBJECT
 public:
     explicit TfrmUpdate(TWebFileInfo& info, QWidget* parent = nullptr);
-    ~TfrmUpdate() override;
 
     void CheckUpdate();
     bool IsUpdateAvailable() const;

@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <algorithm>
 #include <climits>
+#include <optional>
 
 // The installed error hook: calls the component while it exists, so a hook
 // left behind by someone who saved it can never reach a destroyed component.
@@ -77,28 +78,33 @@ DialogService& TWebFileInfo::dialogs() const {
     return Application::instance()->dialogs();
 }
 
+void TWebFileInfo::warn(const QString& caption, const QString& text) const {
+    dialogs().messageBox(ownerWindow(), caption, text, DialogService::Icon::Warning,
+                         DialogService::Buttons::Ok);
+}
+
+bool TWebFileInfo::ask(const QString& caption, const QString& text) const {
+    return dialogs().messageBox(ownerWindow(), caption, text, DialogService::Icon::Question,
+                                DialogService::Buttons::YesNo) == DialogService::Answer::Yes;
+}
+
 bool TWebFileInfo::IsNewerVersion() const {
     return UpdateInfo::IsNewerVersion(m_currentVersion, m_values.ProductVersion, m_versionFormat);
 }
 
 // Fetching --------------------------------------------------------------------
 
-void TWebFileInfo::ensureClient() {
-    if (m_http)
-        return;
-    m_http = new THttpCli(this);
-    m_http->setObjectName(QStringLiteral("HttpCli"));
-    m_http->setHostLookup(m_lookup);
-    m_http->setTimeoutMs(m_timeoutMs);
-    m_http->OnRequestDone = [this](THttpCli* sender, THttpRequest type, std::uint16_t error) {
-        RequestDone(sender, type, error);
-    };
-}
-
 void TWebFileInfo::requireIdleClient() {
-    ensureClient();
-    if (m_http->busy())
-        throw EHttpException(tr("HTTP component is busy"));
+    if (!m_http) {
+        m_http = new THttpCli(this);
+        m_http->setObjectName(QStringLiteral("HttpCli"));
+        m_http->setHostLookup(m_lookup);
+        m_http->setTimeoutMs(m_timeoutMs);
+        m_http->OnRequestDone = [this](THttpCli* sender, THttpRequest type, std::uint16_t error) {
+            RequestDone(sender, type, error);
+        };
+    }
+    m_http->requireIdle();
 }
 
 std::unique_ptr<TWaitWindow> TWebFileInfo::CreateWaitWindow(const QString& text) {
@@ -132,17 +138,13 @@ bool TWebFileInfo::GetInfo() {
     if (m_active)
         return true;
     if (m_homeURL.isEmpty()) {
-        dialogs().messageBox(ownerWindow(), tr("Missing Home URL"),
-                             tr("Can not retrieve version information\r"
-                                "because no home url was provided."),
-                             DialogService::Icon::Warning, DialogService::Buttons::Ok);
+        warn(tr("Missing Home URL"), tr("Can not retrieve version information\r"
+                                        "because no home url was provided."));
         return false;
     }
     if (m_tags.allEmpty()) {
-        dialogs().messageBox(ownerWindow(), tr("Missing Tag Information"),
-                             tr("Can not retrieve version information\r"
-                                "because no tag information was provided."),
-                             DialogService::Icon::Warning, DialogService::Buttons::Ok);
+        warn(tr("Missing Tag Information"), tr("Can not retrieve version information\r"
+                                               "because no tag information was provided."));
         return false;
     }
 
@@ -153,7 +155,7 @@ bool TWebFileInfo::GetInfo() {
     const QDeadlineTimer deadline = textDeadline();
     for (int redirects = 0;; ++redirects) {
         HookExceptions();
-        ensureClient();
+        requireIdleClient();
         m_http->Proxy = m_proxyHost;
         m_http->ProxyPort =
             m_proxyHost.isEmpty() ? QStringLiteral("80") : QString::number(m_proxyPort);
@@ -238,23 +240,21 @@ void TWebFileInfo::UnhookExceptions() {
 }
 
 void TWebFileInfo::HandleException(QObject* sender, std::exception_ptr error) {
-    QString message;
-    bool httpError = false;
+    std::optional<QString> message; // set for the HTTP client's own errors only
     try {
         std::rethrow_exception(error);
     } catch (const EHttpException& e) {
-        httpError = true;
         message = e.message();
     } catch (...) {
     }
-    if (!httpError) {
+    if (!message) {
         if (m_savedOnException) {
             const Application::ExceptionHandler next = m_savedOnException;
             next(sender, error);
         }
         return;
     }
-    m_lastError = message;
+    m_lastError = *message;
     if (m_waitWindow) {
         m_waitWindow->finish(QDialog::Rejected);
         m_waitWindow = nullptr;
@@ -268,7 +268,5 @@ void TWebFileInfo::HandleException(QObject* sender, std::exception_ptr error) {
         m_http->OnDocData = {};
     }
     UnhookExceptions();
-    dialogs().messageBox(ownerWindow(), tr("Exception"),
-                         tr("Error retrieving update information.\rException: %1.").arg(message),
-                         DialogService::Icon::Warning, DialogService::Buttons::Ok);
+    warn(tr("Exception"), tr("Error retrieving update information.\rException: %1.").arg(*message));
 }

@@ -84,13 +84,12 @@ public:
     const QString& ProductReadMeExt() const { return m_values.ProductReadMeExt; }
     const QString& ProductVersion() const { return m_values.ProductVersion; }
     const QString& RunParams() const { return m_values.RunParams; }
-    const QString& ProductSha256() const { return m_values.Sha256; }
     const QString& DownloadFileName() const { return m_downloadFileName; }
     const QString& LocalFileName() const { return m_localFileName; }
 
     bool GetInfo();
     bool IsNewerVersion() const;
-    bool ShowReadMe(bool ask);
+    bool ShowReadMe(bool askFirst);
     bool DownloadUpdate(const QString& path);
     bool Execute();
 
@@ -108,8 +107,8 @@ private:
     struct Hook;
     void HookExceptions();
     void UnhookExceptions();
-    void ensureClient();
-    // Throws "HTTP component is busy" before anything of the running request is touched.
+    // Makes the client on first use; throws "HTTP component is busy" while it
+    // runs a request, before anything of that request is touched.
     void requireIdleClient();
     void RequestDone(THttpCli* sender, THttpRequest rqType, std::uint16_t error);
     std::unique_ptr<TWaitWindow> CreateWaitWindow(const QString& text);
@@ -128,6 +127,9 @@ private:
     void DoDownloadProgress(int received, int total);
     QWidget* ownerWindow() const;
     DialogService& dialogs() const;
+    // A warning with "OK", and a question answered "Yes" or "No", over the owner window.
+    void warn(const QString& caption, const QString& text) const;
+    bool ask(const QString& caption, const QString& text) const;
 
     bool m_active = false;
     QString m_currentVersion;

@@ -195,41 +195,27 @@ std::unique_ptr<QDialog> TWebFileInfo::CreateReadMeWindow(const QString& address
 
 // The read-me is shown only as text in the program's own window, whichever
 // value names it: a downloaded file is never handed to another program.
-bool TWebFileInfo::ShowReadMe(bool ask) {
+bool TWebFileInfo::ShowReadMe(bool askFirst) {
     if (!m_active && !GetInfo())
         return false;
     if (m_values.ProductReadMe.isEmpty() && m_values.ProductReadMeExt.isEmpty())
         return false;
-    if (ask && dialogs().messageBox(ownerWindow(), tr("Update Available"),
-                                    versionsText(*this) + tr("Would you like to view the "
-                                                             "ReadMe file?"),
-                                    DialogService::Icon::Question,
-                                    DialogService::Buttons::YesNo) != DialogService::Answer::Yes)
+    if (askFirst && !ask(tr("Update Available"),
+                         versionsText(*this) + tr("Would you like to view the ReadMe file?")))
         return false;
     const QString address =
         m_values.ProductReadMe.isEmpty() ? m_values.ProductReadMeExt : m_values.ProductReadMe;
     if (std::unique_ptr<QDialog> window = CreateReadMeWindow(address)) {
         window->exec();
     } else {
-        dialogs().messageBox(
-            ownerWindow(), tr("Read Me"),
-            withReason(tr("The read-me at %1 could not be shown.").arg(shownAddress(address)),
-                       m_lastError),
-            DialogService::Icon::Warning, DialogService::Buttons::Ok);
+        warn(tr("Read Me"),
+             withReason(tr("The read-me at %1 could not be shown.").arg(shownAddress(address)),
+                        m_lastError));
     }
     return true;
 }
 
 bool TWebFileInfo::Execute() {
-    const auto warn = [this](const QString& caption, const QString& text) {
-        dialogs().messageBox(ownerWindow(), caption, text, DialogService::Icon::Warning,
-                             DialogService::Buttons::Ok);
-    };
-    const auto ask = [this](const QString& caption, const QString& text) {
-        return dialogs().messageBox(ownerWindow(), caption, text, DialogService::Icon::Question,
-                                    DialogService::Buttons::YesNo) == DialogService::Answer::Yes;
-    };
-
     if (!GetInfo()) {
         warn(tr("Connection Error"),
              withReason(tr("Could not retrieve version information from the Internet."),
