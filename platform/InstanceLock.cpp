@@ -134,8 +134,10 @@ bool InstanceLock::tryLock() {
     do {
         fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NOCTTY, 0600);
     } while (fd < 0 && errno == EINTR);
-    if (fd < 0)
-        return runUnprotected(lockFilePath() + QStringLiteral(": ") + qt_error_string(errno));
+    if (fd < 0) {
+        const int error = errno; // before anything else can change it
+        return runUnprotected(lockFilePath() + QStringLiteral(": ") + qt_error_string(error));
+    }
     int rc;
     do {
         rc = ::flock(fd, LOCK_EX | LOCK_NB);
